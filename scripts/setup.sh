@@ -1,0 +1,58 @@
+# Shared set-up for ./run and ./test: installs the Debian packages Quorlex needs when any is missing, and
+# the decimal-comma locale the number tests check against. Sourced, not run.
+
+QUORLEX_BUILD_PACKAGES=(
+    g++ cmake make pkg-config
+    qt6-base-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    locales
+    fonts-liberation
+)
+
+quorlex_as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        echo "quorlex: need root (or sudo) to run: $*" >&2
+        return 1
+    fi
+}
+
+# Installs the given packages that are not installed yet; does nothing when all are present.
+quorlex_ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if [ "${#missing[@]}" -eq 0 ]; then
+        return 0
+    fi
+    echo "quorlex: installing ${missing[*]}"
+    quorlex_as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    quorlex_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Generates de_DE.UTF-8 when the machine lacks it: the number tests prove that a decimal-comma locale
+# changes none of the program's numbers.
+quorlex_ensure_test_locale() {
+    if locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+        return 0
+    fi
+    echo "quorlex: generating the de_DE.UTF-8 locale for the tests"
+    quorlex_as_root localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 || echo "quorlex: could not generate de_DE.UTF-8" >&2
+}
+
+quorlex_configure_and_build() {
+    local build_type="$1"
+    shift
+    cmake -S . -B build -DCMAKE_BUILD_TYPE="$build_type" "$@" >/dev/null
+    cmake --build build -j"$(nproc)"
+}
+
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/quorlex-runtime-$(id -u)}"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
