@@ -1,0 +1,6 @@
+#include <QTest>
+class ComputeTest : public QObject {
+    Q_OBJECT
+};
+QTEST_MAIN(ComputeTest)
+#include "ComputeTest.moc"

@@ -1,0 +1,6 @@
+#include <QTest>
+class TopLevelTest : public QObject {
+    Q_OBJECT
+};
+QTEST_MAIN(TopLevelTest)
+#include "TopLevelTest.moc"
