@@ -30,8 +30,8 @@ protected:
         if (!widget->isWindow() || (!dialog && !widget->isModal())) {
             return false;
         }
-        seen_ << QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(widget->metaObject()->className()),
-                                                  widget->windowTitle());
+        seen_ << QStringLiteral("%1 \"%2\"")
+                     .arg(QString::fromLatin1(widget->metaObject()->className()), widget->windowTitle());
         QTimer::singleShot(0, widget, [widget, dialog] {
             if (dialog) {
                 dialog->reject();

@@ -59,28 +59,39 @@ void CategoryListsTest::listsForEveryCategory_data() {
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
-    QTest::newRow("Weight") << 0 << "Weight" << 6 << "0- Grams" << "5- MegaGrams";
-    QTest::newRow("Length") << 1 << "Length" << 9 << "0- Millimeters" << "8- Miles";
-    QTest::newRow("Area") << 2 << "Area" << 9 << "0- Square Centimeters" << "8- Square Miles";
+    QTest::newRow("Weight") << 0 << "Weight" << 6 << "0- Grams"
+                            << "5- MegaGrams";
+    QTest::newRow("Length") << 1 << "Length" << 9 << "0- Millimeters"
+                            << "8- Miles";
+    QTest::newRow("Area") << 2 << "Area" << 9 << "0- Square Centimeters"
+                          << "8- Square Miles";
     QTest::newRow("BulkDensity") << 3 << "Bulk Density" << 5 << "0- Tons Per Acre Foot"
                                  << "4- Grams Per Cubic Centimeter";
-    QTest::newRow("AreaIntensity") << 4 << "Area  Intensity" << 4 << "0- Kilojoules Per Square Meter Per Minute"
+    QTest::newRow("AreaIntensity") << 4 << "Area  Intensity" << 4
+                                   << "0- Kilojoules Per Square Meter Per Minute"
                                    << "3- Calories Per Square Centimeter Per Second";
     QTest::newRow("HeatContent") << 5 << "Heat Content" << 3 << "0- Kilojoules Per Kilogram"
                                  << "2- Calories Per Gram";
-    QTest::newRow("Speed") << 6 << "Speed" << 9 << "0- Feet Per Minute" << "8- Meters Per Second";
+    QTest::newRow("Speed") << 6 << "Speed" << 9 << "0- Feet Per Minute"
+                           << "8- Meters Per Second";
     QTest::newRow("FireLineIntensity") << 7 << "Fireline Intensity" << 5 << "0- Joules Per Foot Per Second"
                                        << "4- Kilocalories Per Meter Per Second";
-    QTest::newRow("Energy") << 8 << "Energy" << 4 << "0- Joules " << "3- BTUs";
-    QTest::newRow("FuelLoad") << 9 << "Fuel Load" << 5 << "0- Grams Per Square Meter" << "4- Pounds Per Square Foot";
+    QTest::newRow("Energy") << 8 << "Energy" << 4 << "0- Joules "
+                            << "3- BTUs";
+    QTest::newRow("FuelLoad") << 9 << "Fuel Load" << 5 << "0- Grams Per Square Meter"
+                              << "4- Pounds Per Square Foot";
     QTest::newRow("BasalArea") << 10 << "Basal Area" << 2 << "0- Square Feet Per Acre"
                                << "1- Square Meters Per Hectare";
-    QTest::newRow("Temperature") << 11 << "Temperature" << 3 << "0- Fahrenheit" << "2- Kelvin";
-    QTest::newRow("Pressure") << 12 << "Pressure" << 5 << "0- Kpa" << "4- Atmospheres";
-    QTest::newRow("Angle") << 13 << "Angle" << 2 << "0- Degrees" << "1- Radians";
+    QTest::newRow("Temperature") << 11 << "Temperature" << 3 << "0- Fahrenheit"
+                                 << "2- Kelvin";
+    QTest::newRow("Pressure") << 12 << "Pressure" << 5 << "0- Kpa"
+                              << "4- Atmospheres";
+    QTest::newRow("Angle") << 13 << "Angle" << 2 << "0- Degrees"
+                           << "1- Radians";
     QTest::newRow("HeatUnitArea") << 14 << "Heat Per Unit Area" << 5 << "0- Joules Per Square Foot"
                                   << "4- Calories Per Square Centimeter";
-    QTest::newRow("Slope") << 15 << "Slope" << 2 << "0- Degrees" << "1- Percent";
+    QTest::newRow("Slope") << 15 << "Slope" << 2 << "0- Degrees"
+                           << "1- Percent";
     QTest::newRow("SurfaceToVolume") << 16 << "Surface/Volume Ratio" << 2 << "0- Sq. ft. per cu. ft."
                                      << "1- Sq. m. per Cu. m.";
 }
@@ -112,7 +123,8 @@ void CategoryListsTest::listsForEveryCategory() {
         QCOMPARE(option->isChecked(), selected);
         QCOMPARE(option->palette().color(option->backgroundRole()),
                  selected ? QColor(192, 64, 0) : QApplication::palette().color(QPalette::Button));
-        QCOMPARE(option->palette().color(QPalette::WindowText), selected ? QColor(255, 255, 255) : QColor(0, 0, 0));
+        QCOMPARE(option->palette().color(QPalette::WindowText),
+                 selected ? QColor(255, 255, 255) : QColor(0, 0, 0));
     }
     // The highlight is what the button shows.
     QRadioButton *chosen = c.optType[static_cast<std::size_t>(index)];

@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
-#include <QSignalSpy>
+#include <QLocale>
+#include <clocale>
 
 using namespace quorlex;
 using quorlex::test::WindowFixture;
@@ -24,6 +25,7 @@ private slots:
     void typedDesiredUnitConvertsNothing();
     void valueBeyondRangeConvertsNothing_data();
     void valueBeyondRangeConvertsNothing();
+    void decimalCommaLocaleChangesNothing();
 
 private:
     // Everything a run may change, to prove that a refused run changed none of it.
@@ -39,7 +41,7 @@ private:
     };
     Shown Snapshot() const {
         const auto &c = f.c();
-        return {c.LblOut->text(),       c.lblFactor->text(),        c.lblDecPlaces->text(),
+        return {c.LblOut->text(),       c.lblFactor->text(),     c.lblDecPlaces->text(),
                 c.vsDecPlaces->value(), f.window->ResultValue(), f.window->FormatMask(),
                 c.LblOut->alignment()};
     }
@@ -56,29 +58,59 @@ void ComputeTest::showsTheConversion_data() {
     QTest::addColumn<int>("places");
     QTest::addColumn<bool>("leftJustified");
 
-    QTest::newRow("grams-to-ounces") << 0 << 0 << 1 << "1" << "0.03527" << "0.03527" << 5 << false;
-    QTest::newRow("pounds-to-grams") << 0 << 2 << 0 << "1" << "453.6" << "453.6" << 1 << false;
-    QTest::newRow("whole-result") << 0 << 0 << 0 << "2" << "2" << "1" << 0 << false;
-    QTest::newRow("fifteen-decimals") << 0 << 0 << 0 << "0.333333333333333" << "0.333333333333333" << "1" << 15
-                                      << true;
-    QTest::newRow("negative-thirteen-decimals") << 11 << 0 << 1 << "0" << "-17.7777777777778"
+    QTest::newRow("grams-to-ounces") << 0 << 0 << 1 << "1"
+                                     << "0.03527"
+                                     << "0.03527" << 5 << false;
+    QTest::newRow("pounds-to-grams") << 0 << 2 << 0 << "1"
+                                     << "453.6"
+                                     << "453.6" << 1 << false;
+    QTest::newRow("whole-result") << 0 << 0 << 0 << "2"
+                                  << "2"
+                                  << "1" << 0 << false;
+    QTest::newRow("fifteen-decimals") << 0 << 0 << 0 << "0.333333333333333"
+                                      << "0.333333333333333"
+                                      << "1" << 15 << true;
+    QTest::newRow("negative-thirteen-decimals") << 11 << 0 << 1 << "0"
+                                                << "-17.7777777777778"
                                                 << "Formula Used" << 13 << true;
-    QTest::newRow("slope-formula") << 15 << 0 << 1 << "45" << "100" << "Formula Used" << 0 << false;
-    QTest::newRow("temperature-same-unit") << 11 << 1 << 1 << "20" << "20" << "Formula Used" << 0 << false;
-    QTest::newRow("fuel-load") << 9 << 0 << 2 << "2500" << "11.15225" << "0.0044609" << 5 << false;
-    QTest::newRow("twelve-characters-right") << 0 << 0 << 0 << "1E-10" << "0.0000000001" << "1" << 10 << false;
+    QTest::newRow("slope-formula") << 15 << 0 << 1 << "45"
+                                   << "100"
+                                   << "Formula Used" << 0 << false;
+    QTest::newRow("temperature-same-unit") << 11 << 1 << 1 << "20"
+                                           << "20"
+                                           << "Formula Used" << 0 << false;
+    QTest::newRow("fuel-load") << 9 << 0 << 2 << "2500"
+                               << "11.15225"
+                               << "0.0044609" << 5 << false;
+    QTest::newRow("twelve-characters-right") << 0 << 0 << 0 << "1E-10"
+                                             << "0.0000000001"
+                                             << "1" << 10 << false;
     // Results whose general text is scientific: the places their value needs in fixed notation.
-    QTest::newRow("scientific-tiny") << 0 << 0 << 0 << "0.000015" << "0.000015" << "1" << 6 << false;
-    QTest::newRow("square-centimeter-in-square-miles") << 2 << 0 << 8 << "1" << "0.0000000000386113"
+    QTest::newRow("scientific-tiny") << 0 << 0 << 0 << "0.000015"
+                                     << "0.000015"
+                                     << "1" << 6 << false;
+    QTest::newRow("square-centimeter-in-square-miles") << 2 << 0 << 8 << "1"
+                                                       << "0.0000000000386113"
                                                        << "3.86113E-11" << 16 << true;
-    QTest::newRow("scientific-huge") << 0 << 0 << 0 << "2.5E+20" << "250000000000000000000" << "1" << 0 << true;
-    QTest::newRow("beyond-25-places") << 0 << 0 << 0 << "1.5E-30" << "0.0000000000000000000000000" << "1" << 25
-                                      << true;
+    QTest::newRow("scientific-huge") << 0 << 0 << 0 << "2.5E+20"
+                                     << "250000000000000000000"
+                                     << "1" << 0 << true;
+    QTest::newRow("beyond-25-places") << 0 << 0 << 0 << "1.5E-30"
+                                      << "0.0000000000000000000000000"
+                                      << "1" << 25 << true;
     // The number converted is the number the value box shows.
-    QTest::newRow("grouped-thousands") << 0 << 0 << 1 << "1,000" << "35.27" << "0.03527" << 2 << false;
-    QTest::newRow("hexadecimal") << 0 << 0 << 0 << "&HFF" << "255" << "1" << 0 << false;
-    QTest::newRow("blanks-around") << 0 << 0 << 0 << " 12 " << "12" << "1" << 0 << false;
-    QTest::newRow("d-exponent") << 0 << 3 << 0 << "1.5D2" << "150000" << "1000" << 0 << false;
+    QTest::newRow("grouped-thousands") << 0 << 0 << 1 << "1,000"
+                                       << "35.27"
+                                       << "0.03527" << 2 << false;
+    QTest::newRow("hexadecimal") << 0 << 0 << 0 << "&HFF"
+                                 << "255"
+                                 << "1" << 0 << false;
+    QTest::newRow("blanks-around") << 0 << 0 << 0 << " 12 "
+                                   << "12"
+                                   << "1" << 0 << false;
+    QTest::newRow("d-exponent") << 0 << 3 << 0 << "1.5D2"
+                                << "150000"
+                                << "1000" << 0 << false;
 }
 
 void ComputeTest::showsTheConversion() {
@@ -189,6 +221,23 @@ void ComputeTest::valueBeyondRangeConvertsNothing() {
     QCOMPARE(f.reporter.notices.size(), 1);
     QVERIFY(f.reporter.notices.front().contains(QStringLiteral("Nothing was converted")));
     QVERIFY(f.reporter.errors.empty());
+}
+
+void ComputeTest::decimalCommaLocaleChangesNothing() {
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
+        QSKIP("the de_DE.UTF-8 locale is not installed");
+    }
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    f.Convert(0, 0, 1, QStringLiteral("1,000"));
+    const QString thousand = f.Shown();
+    f.Convert(0, 0, 1, QStringLiteral("1.5"));
+    const QString oneAndAHalf = f.Shown();
+    const QString factor = f.Factor();
+    std::setlocale(LC_ALL, "C.UTF-8");
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(thousand, QStringLiteral("35.27"));
+    QCOMPARE(oneAndAHalf, QStringLiteral("0.052905"));
+    QCOMPARE(factor, QStringLiteral("0.03527"));
 }
 
 QTEST_MAIN(ComputeTest)

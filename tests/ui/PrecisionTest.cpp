@@ -136,7 +136,7 @@ void PrecisionTest::scrollBarDirections() {
     } else {
         bar->setFocus();
         QCOMPARE(QApplication::focusWidget(), bar);
-        const Qt::Key key = action == QLatin1String("Right") ? Qt::Key_Right
+        const Qt::Key key = action == QLatin1String("Right")  ? Qt::Key_Right
                             : action == QLatin1String("Left") ? Qt::Key_Left
                             : action == QLatin1String("Up")   ? Qt::Key_Up
                                                               : Qt::Key_Down;

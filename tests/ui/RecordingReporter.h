@@ -11,7 +11,9 @@ namespace quorlex::test {
 class RecordingReporter : public MessageReporter {
 public:
     void ShowNotice(QWidget *, const QString &, const QString &text) override { notices << text; }
-    void ShowError(QWidget *, const QString &, const ErrorReport &report) override { errors.push_back(report); }
+    void ShowError(QWidget *, const QString &, const ErrorReport &report) override {
+        errors.push_back(report);
+    }
     void Beep() override { ++beeps; }
 
     bool Silent() const { return notices.isEmpty() && errors.empty() && beeps == 0; }

@@ -73,8 +73,9 @@ void frmMainStartUpTest::captionWithVersion() {
     QFETCH(int, minor);
     QFETCH(int, revision);
     QFETCH(QString, expected);
-    QCOMPARE(QString::fromStdString(CaptionWithVersion("Units of Measure Conversion", major, minor, revision)),
-             expected);
+    QCOMPARE(
+        QString::fromStdString(CaptionWithVersion("Units of Measure Conversion", major, minor, revision)),
+        expected);
 }
 
 void frmMainStartUpTest::startUpState() {
@@ -163,7 +164,8 @@ void frmMainStartUpTest::controlsAtDesignedPlaces() {
     QVERIFY(control);
     // 15 twips to the pixel, rounded to the nearest pixel.
     const auto px = [](int t) { return static_cast<int>(t / 15.0 + 0.5); };
-    QCOMPARE(control->geometry(), QRect(px(twips.left()), px(twips.top()), px(twips.width()), px(twips.height())));
+    QCOMPARE(control->geometry(),
+             QRect(px(twips.left()), px(twips.top()), px(twips.width()), px(twips.height())));
     QVERIFY(control->isVisible());
 }
 
@@ -176,17 +178,16 @@ void frmMainStartUpTest::windowHasFixedClientSize() {
 void frmMainStartUpTest::tabOrderFollowsTabIndexes() {
     // Tab indexes 0 txtIn, 1 cboSource, 2 cboDest, then the option buttons 13, 12, 11, 10, 8, 7, 6, 5, 3, 2,
     // 1, 0, 14, 9, 4 (tab indexes 6 to 20), 15 (25), chkOnTop 28, vsDecPlaces 29, 16 (30) and the buttons.
-    const QStringList expected{
-        "txtIn",       "cboSource",   "cboDest",     "optType(13)", "optType(12)", "optType(11)",
-        "optType(10)", "optType(8)",  "optType(7)",  "optType(6)",  "optType(5)",  "optType(3)",
-        "optType(2)",  "optType(1)",  "optType(0)",  "optType(14)", "optType(9)",  "optType(4)",
-        "optType(15)", "chkOnTop",    "vsDecPlaces", "optType(16)", "cmdCompute",  "cmdCopyClip",
-        "cmdExit"};
+    const QStringList expected{"txtIn",       "cboSource",   "cboDest",    "optType(13)", "optType(12)",
+                               "optType(11)", "optType(10)", "optType(8)", "optType(7)",  "optType(6)",
+                               "optType(5)",  "optType(3)",  "optType(2)", "optType(1)",  "optType(0)",
+                               "optType(14)", "optType(9)",  "optType(4)", "optType(15)", "chkOnTop",
+                               "vsDecPlaces", "optType(16)", "cmdCompute", "cmdCopyClip", "cmdExit"};
     QStringList order;
     QWidget *widget = f.c().txtIn;
     do {
-        if (widget->focusPolicy() & Qt::TabFocus && !widget->focusProxy() && widget->window() == f.window.get() &&
-            widget != f.window.get()) {
+        if (widget->focusPolicy() & Qt::TabFocus && !widget->focusProxy() &&
+            widget->window() == f.window.get() && widget != f.window.get()) {
             QString name = widget->objectName();
             if (widget->property("Index").isValid()) {
                 name += QStringLiteral("(%1)").arg(widget->property("Index").toInt());
@@ -238,9 +239,10 @@ void frmMainStartUpTest::everyControlHasAnAccessibleName() {
         }
     }
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
-    for (QWidget *widget : {static_cast<QWidget *>(f.c().txtIn), static_cast<QWidget *>(f.c().cboSource),
-                            static_cast<QWidget *>(f.c().cboDest), static_cast<QWidget *>(f.c().LblOut),
-                            static_cast<QWidget *>(f.c().lblFactor), static_cast<QWidget *>(f.c().vsDecPlaces)}) {
+    for (QWidget *widget :
+         {static_cast<QWidget *>(f.c().txtIn), static_cast<QWidget *>(f.c().cboSource),
+          static_cast<QWidget *>(f.c().cboDest), static_cast<QWidget *>(f.c().LblOut),
+          static_cast<QWidget *>(f.c().lblFactor), static_cast<QWidget *>(f.c().vsDecPlaces)}) {
         QVERIFY2(!widget->accessibleDescription().isEmpty(), qPrintable(widget->objectName()));
     }
 }
@@ -248,7 +250,8 @@ void frmMainStartUpTest::everyControlHasAnAccessibleName() {
 void frmMainStartUpTest::captionsFitTheirControls_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("index");
-    for (const char *name : {"Label1", "Label2", "Label4", "Label3", "chkOnTop", "cmdCompute", "cmdCopyClip", "cmdExit"}) {
+    for (const char *name :
+         {"Label1", "Label2", "Label4", "Label3", "chkOnTop", "cmdCompute", "cmdCopyClip", "cmdExit"}) {
         const int index = QByteArray(name) == "Label1" ? 0 : -1;
         QTest::newRow(name) << QString::fromLatin1(name) << index;
     }
@@ -282,7 +285,10 @@ void frmMainStartUpTest::captionsFitTheirControls() {
     QVERIFY(!text.isEmpty());
     const QFontMetricsF metrics(control->font());
     QVERIFY2(metrics.horizontalAdvance(text) + reserved <= control->width(),
-             qPrintable(QStringLiteral("%1 needs %2 of %3").arg(text).arg(metrics.horizontalAdvance(text) + reserved).arg(control->width())));
+             qPrintable(QStringLiteral("%1 needs %2 of %3")
+                            .arg(text)
+                            .arg(metrics.horizontalAdvance(text) + reserved)
+                            .arg(control->width())));
     QVERIFY(metrics.height() <= control->height() + 1);
 }
 
@@ -292,13 +298,17 @@ void frmMainStartUpTest::everyUnitFitsItsList() {
     option.initFrom(list);
     option.editable = false;
     option.frame = true;
-    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+    const QRect field =
+        list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
     const QFontMetricsF metrics(list->font());
     for (const auto &category : Categories()) {
         for (std::size_t p = 0; p < category.units.size(); ++p) {
             const QString item = QString::fromStdString(UnitItemText(static_cast<int>(p), category.units[p]));
             QVERIFY2(metrics.horizontalAdvance(item) + 2 <= field.width(),
-                     qPrintable(QStringLiteral("%1 needs %2 of %3").arg(item).arg(metrics.horizontalAdvance(item)).arg(field.width())));
+                     qPrintable(QStringLiteral("%1 needs %2 of %3")
+                                    .arg(item)
+                                    .arg(metrics.horizontalAdvance(item))
+                                    .arg(field.width())));
         }
     }
 }
