@@ -23,9 +23,7 @@ while [ $# -gt 0 ]; do
 done
 
 quorlex_ensure_packages "${QUORLEX_BUILD_PACKAGES[@]}" xvfb xdotool imagemagick
-if [ ! -x build/quorlex ]; then
-    quorlex_configure_and_build Release
-fi
+quorlex_configure_and_build Release
 
 # A display number nobody uses.
 display_number=90
