@@ -115,6 +115,11 @@ std::int32_t GetWindowLongA(HWND hwnd, std::int32_t index) {
     return combo->isEditable() ? CBS_DROPDOWN : CBS_DROPDOWNLIST;
 }
 
+bool IsWindowVisible(HWND hwnd) {
+    QWidget *widget = WidgetOf(hwnd);
+    return widget != nullptr && widget->isVisible();
+}
+
 bool IsWindowEnabled(HWND hwnd) {
     QWidget *widget = WidgetOf(hwnd);
     return widget != nullptr && widget->isEnabled();

@@ -43,6 +43,9 @@ std::int32_t GetWindowLongA(HWND hwnd, std::int32_t index);
 
 bool IsWindowEnabled(HWND hwnd);
 
+// True when the widget and all its parents are shown.
+bool IsWindowVisible(HWND hwnd);
+
 // With CB_GETDROPPEDSTATE, non-zero while the combo box shows its list. 0 for any other message.
 std::int32_t SendMessageA(HWND hwnd, std::int32_t msg, std::int32_t wParam, std::int32_t lParam);
 

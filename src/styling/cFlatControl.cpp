@@ -260,7 +260,8 @@ void cFlatControl::Paint(std::int32_t style, OleColor topLeft, OleColor bottomRi
 }
 
 void cFlatControl::PaintOverlay(HWND surface, DeviceContext &dc) {
-    if (!shown_ || hWndControl == 0 || surface != surface_) {
+    // A control that is gone or hidden has no frame; a text box's parent still paints without it.
+    if (!shown_ || surface != surface_ || !IsWindowVisible(hWndControl)) {
         return;
     }
     if (ComboMode) {
