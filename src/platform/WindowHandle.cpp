@@ -1,21 +1,21 @@
 #include "platform/WindowHandle.h"
 
 #include <QHash>
+#include <QObject>
 #include <QPointer>
-#include <QVariant>
 #include <QWidget>
 
 namespace quorlex {
 
 namespace {
 
-// The handle travels with the widget as a dynamic property, so a new widget at the address of a deleted
-// one never inherits its handle.
-constexpr const char *kHandleProperty = "quorlexWindowHandle";
-
+// Handles both ways. An entry goes when its widget is destroyed, so a new widget at the address of a
+// deleted one never inherits its handle.
 struct HandleTable {
     HWND lastHandle = 0;
+    QHash<const QObject *, HWND> handles;
     QHash<HWND, QPointer<QWidget>> widgets;
+    QObject context; // owner of the connections to the widgets' destroyed signals
 };
 
 // Lives until the process ends: painters may still give their handles back while the program's static
@@ -31,14 +31,19 @@ HWND HandleOf(QWidget *widget) {
     if (widget == nullptr) {
         return 0;
     }
-    const QVariant stored = widget->property(kHandleProperty);
-    if (stored.isValid()) {
-        return stored.value<HWND>();
-    }
     HandleTable &table = Table();
+    const auto found = table.handles.constFind(widget);
+    if (found != table.handles.constEnd()) {
+        return *found;
+    }
     const HWND handle = ++table.lastHandle;
-    widget->setProperty(kHandleProperty, QVariant::fromValue(handle));
+    table.handles.insert(widget, handle);
     table.widgets.insert(handle, widget);
+    QObject::connect(widget, &QObject::destroyed, &table.context, [handle](QObject *gone) {
+        HandleTable &current = Table();
+        current.handles.remove(gone);
+        current.widgets.remove(handle);
+    });
     return handle;
 }
 
@@ -46,16 +51,7 @@ QWidget *WidgetOf(HWND handle) {
     if (handle == 0) {
         return nullptr;
     }
-    HandleTable &table = Table();
-    const auto found = table.widgets.constFind(handle);
-    if (found == table.widgets.constEnd()) {
-        return nullptr;
-    }
-    if (found->isNull()) {
-        table.widgets.erase(found);
-        return nullptr;
-    }
-    return found->data();
+    return Table().widgets.value(handle).data();
 }
 
 } // namespace quorlex
