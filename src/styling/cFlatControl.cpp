@@ -134,7 +134,9 @@ void cFlatControl::HookControl(HWND h) {
 }
 
 void cFlatControl::UnhookControl() {
-    if (Subscribed) {
+    // Also after a subscription sequence that failed part way: the subscriptions it made must not outlive
+    // the attachment, or the painter would hear an old control, or be called after its end.
+    if (Subscribed || hWndControl != 0) {
         SubclassComponent &component = SubclassComponent::Global();
         for (const std::int32_t msg : kControlMessagesToEnd) {
             component.UnsubscribeMessage(this, hWndControl, msg);

@@ -60,6 +60,7 @@ private slots:
     void droppedDown();
     void destroyingThePainterEndsItsSubscriptionsAndTimer();
     void controlDestroyedBeforeItsPainter();
+    void subscriptionsMadeBeforeAFailureEndWithThePainter();
 
 private:
     QWidget *Target(const QString &name) const;
@@ -491,6 +492,21 @@ void FlatControlTest::controlDestroyedBeforeItsPainter() {
     QVERIFY(!painter_->DroppedDown());
     painter_->Attach(combo_);
     QCOMPARE(SubclassComponent::Global().SubscriptionCount(painter_.get()), 7);
+}
+
+void FlatControlTest::subscriptionsMadeBeforeAFailureEndWithThePainter() {
+    // A combo box without a parent: nothing can hear its notifications, so the last subscription fails.
+    QComboBox lonely;
+    lonely.addItems({"0- Grams", "1- Kilograms"});
+    painter_->Attach(&lonely);
+    QCOMPARE(SubclassComponent::Global().SubscriptionCount(painter_.get()), 6);
+    const ISubclass *gone = painter_.get();
+
+    painter_.reset();
+    lonely.show();
+    lonely.repaint(); // must not reach the destroyed painter
+
+    QCOMPARE(SubclassComponent::Global().SubscriptionCount(gone), 0);
 }
 
 QTEST_MAIN(FlatControlTest)
