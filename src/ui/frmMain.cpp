@@ -8,6 +8,7 @@
 #include "platform/NumericText.h"
 #include "platform/RenderWithMask.h"
 #include "platform/StayOnTop.h"
+#include "styling/FlattenControls.h"
 #include "ui/CategoryTable.h"
 #include "ui/DecimalPlaces.h"
 #include "ui/MessageReporter.h"
@@ -111,17 +112,13 @@ void frmMain::cmdExit_Click() {
 }
 
 void frmMain::Form_Load() {
-    FlattenControls();
+    // The unit lists and the value box get their flat frames before anything else happens.
+    quorlex::FlattenControls(*this);
     setWindowTitle(FromStd(
         CaptionWithVersion(windowTitle().toStdString(), kVersionMajor, kVersionMinor, kVersionRevision)));
     c_.optType[0]->setChecked(true);
     resultValue_ = 0.0;
     c_.vsDecPlaces->setValue(0);
-}
-
-void frmMain::FlattenControls() {
-    // Call point for the flat frames of the unit lists and the value box: they are attached here, before
-    // anything else of start-up happens. Nothing is attached yet.
 }
 
 void frmMain::optType_Click(int Index) {

@@ -56,7 +56,6 @@ private:
     void Guarded(const std::function<void()> &handler);
 
     void Form_Load();
-    void FlattenControls();
     void optType_Click(int Index);
     void ComputeCommand();
     void vsDecPlaces_Change();

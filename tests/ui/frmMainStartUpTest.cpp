@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 #include "platform/CoolButton.h"
+#include "styling/FlattenControls.h"
 #include "ui/CategoryTable.h"
 #include "ui/Version.h"
 #include "ui/VersionCaption.h"
@@ -28,6 +29,7 @@ private slots:
     void captionWithVersion();
     void startUpState();
     void startUpRunsEachHandlerOnce();
+    void startUpGivesTheListsAndValueBoxFlatFrames();
     void controlsAtDesignedPlaces_data();
     void controlsAtDesignedPlaces();
     void windowHasFixedClientSize();
@@ -112,19 +114,44 @@ void frmMainStartUpTest::startUpRunsEachHandlerOnce() {
     QCOMPARE(f.window->Runs().computeCommand, 0);
 }
 
+void frmMainStartUpTest::startUpGivesTheListsAndValueBoxFlatFrames() {
+    // Each new window adds a painter for cboSource, cboDest and txtIn to the program-wide list.
+    const auto before = FlatControlCount();
+    frmMain another(&f.reporter);
+    QCOMPARE(FlatControlCount(), before + 3);
+
+    // The value box has the focus after start-up: its frame, drawn on the window around it, is raised.
+    const frmMainControls &c = f.c();
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(c.txtIn));
+    const QImage shot = f.window->grab().toImage();
+    const QRect box = c.txtIn->geometry();
+    const QPalette palette = f.window->palette();
+    const int middle = box.center().y();
+    QCOMPARE(shot.pixelColor(box.left() - 2, middle).rgb(),
+             palette.color(QPalette::Active, QPalette::Light).rgb());
+    QCOMPARE(shot.pixelColor(box.right() + 2, middle).rgb(),
+             palette.color(QPalette::Active, QPalette::Dark).rgb());
+    // The second ring, on the value box's designed border, is the button face.
+    QCOMPARE(shot.pixelColor(box.left() - 1, middle).rgb(),
+             palette.color(QPalette::Active, QPalette::Button).rgb());
+}
+
 void frmMainStartUpTest::controlsAtDesignedPlaces_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("index");
     QTest::addColumn<QRect>("twips");
-    // Left, top, width, height in twips, as designed; the option buttons relative to Frame1.
-    const auto row = [](const char *tag, const char *name, int index, int l, int t, int w, int h) {
-        QTest::newRow(tag) << QString::fromLatin1(name) << index << QRect(l, t, w, h);
+    QTest::addColumn<int>("inset");
+    // Left, top, width, height in twips, as designed; the option buttons relative to Frame1. The value box
+    // gives one pixel on every side to its flat frame.
+    const auto row = [](const char *tag, const char *name, int index, int l, int t, int w, int h,
+                        int inset = 0) {
+        QTest::newRow(tag) << QString::fromLatin1(name) << index << QRect(l, t, w, h) << inset;
     };
     row("Frame1", "Frame1", -1, 150, 30, 6495, 2070);
     row("Label1(0)", "Label1", 0, 105, 2160, 2235, 255);
     row("cmdCompute", "cmdCompute", -1, 5100, 2430, 1470, 315);
     row("cboSource", "cboSource", -1, 105, 2445, 3525, 315);
-    row("txtIn", "txtIn", -1, 3705, 2445, 1230, 315);
+    row("txtIn", "txtIn", -1, 3705, 2445, 1230, 315, 1);
     row("Label1(1)", "Label1", 1, 105, 2835, 2235, 255);
     row("cmdCopyClip", "cmdCopyClip", -1, 5100, 3090, 1470, 315);
     row("LblOut", "LblOut", -1, 3705, 3105, 1230, 315);
@@ -160,12 +187,14 @@ void frmMainStartUpTest::controlsAtDesignedPlaces() {
     QFETCH(QString, name);
     QFETCH(int, index);
     QFETCH(QRect, twips);
+    QFETCH(int, inset);
     QWidget *control = Named(name, index);
     QVERIFY(control);
     // 15 twips to the pixel, rounded to the nearest pixel.
     const auto px = [](int t) { return static_cast<int>(t / 15.0 + 0.5); };
     QCOMPARE(control->geometry(),
-             QRect(px(twips.left()), px(twips.top()), px(twips.width()), px(twips.height())));
+             QRect(px(twips.left()), px(twips.top()), px(twips.width()), px(twips.height()))
+                 .adjusted(inset, inset, -inset, -inset));
     QVERIFY(control->isVisible());
 }
 
