@@ -1,0 +1,127 @@
+#include "styling/FrameDrawing.h"
+
+#include <QGuiApplication>
+
+namespace quorlex {
+
+namespace {
+
+constexpr OleColor kWindow = SystemColor(COLOR_WINDOW);
+constexpr OleColor kFace = SystemColor(COLOR_BTNFACE);
+constexpr OleColor kShadow = SystemColor(COLOR_BTNSHADOW);
+constexpr OleColor kHighlight = SystemColor(COLOR_BTNHIGHLIGHT);
+constexpr OleColor kBlack = OleRgb(0, 0, 0);
+constexpr OleColor kBlue = OleRgb(0, 0, 255);
+constexpr OleColor kOrange = OleRgb(255, 128, 0);
+
+// The state-dependent part of a drop button (or of a push button's inner ring), r being the innermost ring
+// drawn so far: flat draws a ring in flatRing and a window-colour line at its left edge, raised a ring in
+// raisedTopLeft / raisedBottomRight one pixel larger to the top, bottom and right, pressed the sunk ring.
+void DrawButtonState(DeviceContext &dc, RECT r, std::int32_t style, OleColor flatRing, OleColor raisedTopLeft,
+                     OleColor raisedBottomRight) {
+    switch (style) {
+    case kFrameFlat:
+        r.top -= 1;
+        r.bottom += 1;
+        DrawFrame(dc, r, flatRing, flatRing);
+        r.left -= 1;
+        r.right = r.left;
+        DrawFrame(dc, r, kWindow, kBlack);
+        break;
+    case kFrameRaised:
+        r.top -= 1;
+        r.bottom += 1;
+        r.right += 1;
+        DrawFrame(dc, r, raisedTopLeft, raisedBottomRight);
+        break;
+    case kFramePressed:
+        r.left -= 1;
+        r.top -= 2;
+        OffsetRect(r, 1, 1);
+        DrawFrame(dc, r, kShadow, kHighlight);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+std::int32_t ResolveColor(OleColor color) {
+    return TranslateOleColorToRgb(color, QGuiApplication::palette());
+}
+
+void DrawFrame(DeviceContext &dc, RECT r, OleColor topLeft, OleColor bottomRight) {
+    HPEN pen = dc.CreatePen(PS_SOLID, 1, ResolveColor(topLeft));
+    HGDIOBJ previous = dc.SelectObject(pen);
+    dc.MoveToEx(r.left, r.bottom - 1);
+    dc.LineTo(r.left, r.top);
+    dc.LineTo(r.right - 1, r.top);
+    dc.SelectObject(previous);
+    dc.DeleteObject(pen);
+    if (r.left == r.right) {
+        return;
+    }
+    pen = dc.CreatePen(PS_SOLID, 1, ResolveColor(bottomRight));
+    previous = dc.SelectObject(pen);
+    dc.LineTo(r.right - 1, r.bottom - 1);
+    dc.LineTo(r.left, r.bottom - 1);
+    dc.SelectObject(previous);
+    dc.DeleteObject(pen);
+}
+
+void PaintEditFrame(DeviceContext &dc, RECT control, bool enabled, std::int32_t style, OleColor topLeft,
+                    OleColor bottomRight) {
+    RECT r = control;
+    InflateRect(r, 2, 2);
+    DrawFrame(dc, r, topLeft, bottomRight);
+    InflateRect(r, -1, -1);
+    if (enabled) {
+        DrawFrame(dc, r, kFace, kFace);
+    } else {
+        DrawFrame(dc, r, kHighlight, kHighlight);
+    }
+    if (enabled && (style == kFrameRaised || style == kFramePressed)) {
+        for (int ring = 0; ring < 3; ++ring) {
+            InflateRect(r, -1, -1);
+            DrawFrame(dc, r, kHighlight, kHighlight);
+        }
+    }
+}
+
+void PaintCombo(DeviceContext &dc, RECT client, bool enabled, std::int32_t dropButtonWidth,
+                std::int32_t style, OleColor topLeft, OleColor bottomRight) {
+    RECT r = client;
+    DrawFrame(dc, r, topLeft, bottomRight);
+    InflateRect(r, -1, -1);
+    if (enabled) {
+        DrawFrame(dc, r, kFace, kFace);
+    } else {
+        DrawFrame(dc, r, kHighlight, kHighlight);
+    }
+    InflateRect(r, -1, -1);
+    r.left = r.right - dropButtonWidth;
+    DrawFrame(dc, r, kFace, kFace);
+    InflateRect(r, -1, -1);
+    DrawFrame(dc, r, kFace, kFace);
+    if (enabled) {
+        DrawButtonState(dc, r, style, kHighlight, kHighlight, kShadow);
+    }
+}
+
+void PaintButton(DeviceContext &dc, RECT client, bool enabled, std::int32_t style, OleColor topLeft,
+                 OleColor bottomRight) {
+    RECT r = client;
+    DrawFrame(dc, r, topLeft, bottomRight);
+    InflateRect(r, -1, -1);
+    if (enabled) {
+        DrawFrame(dc, r, kFace, kFace);
+    } else {
+        DrawFrame(dc, r, kBlue, kBlue);
+    }
+    if (enabled) {
+        DrawButtonState(dc, r, style, kOrange, kBlack, kBlack);
+    }
+}
+
+} // namespace quorlex

@@ -1,0 +1,275 @@
+#include "ui/frmMain.h"
+
+#include "platform/ClipboardText.h"
+#include "platform/ComboListIndex.h"
+#include "platform/ControlColors.h"
+#include "platform/CoolButton.h"
+#include "platform/GeneralText.h"
+#include "platform/NumericText.h"
+#include "platform/RenderWithMask.h"
+#include "platform/StayOnTop.h"
+#include "styling/FlattenControls.h"
+#include "ui/CategoryTable.h"
+#include "ui/DecimalPlaces.h"
+#include "ui/MessageReporter.h"
+#include "ui/TopLevel.h"
+#include "ui/Version.h"
+#include "ui/VersionCaption.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace quorlex {
+
+namespace {
+
+constexpr int kEnterKeyAscii = 13;
+
+constexpr OleColor kSelectedOptionBack = OleRgb(192, 64, 0); // dark orange
+constexpr OleColor kSelectedOptionText = OleRgb(255, 255, 255);
+constexpr OleColor kOptionBack = SystemColor(COLOR_BTNFACE);
+constexpr OleColor kOptionText = OleRgb(0, 0, 0);
+
+constexpr OleColor kNumericText = OleRgb(0, 0, 0);
+constexpr OleColor kNotNumericText = OleRgb(255, 0, 0); // the colour value 255
+
+constexpr OleColor kHoverFace = OleRgb(255, 255, 192); // &HC0FFFF, light yellow
+constexpr OleColor kHoverEdges = OleRgb(255, 128, 0);  // &H0080FF, orange
+constexpr OleColor kPlainFace = OleRgb(192, 192, 255); // &HFFC0C0
+constexpr OleColor kPlainEdges = OleRgb(0, 0, 0);
+
+QString FromStd(const std::string &text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+frmMain::frmMain(MessageReporter *reporter, QWidget *parent)
+    : QWidget(parent), ownReporter_(reporter ? nullptr : std::make_unique<MessageBoxReporter>()),
+      reporter_(reporter ? reporter : ownReporter_.get()), c_(BuildControls(*this)) {
+    ConnectHandlers();
+    Guarded([this] { Form_Load(); });
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Guarded(const std::function<void()> &handler) {
+    RunAtTopLevel(*reporter_, this, windowTitle(), handler);
+}
+
+void frmMain::ConnectHandlers() {
+    for (int index = 0; index < kCategoryCount; ++index) {
+        connect(c_.optType[static_cast<std::size_t>(index)], &QRadioButton::toggled, this,
+                [this, index](bool selected) {
+                    if (selected) {
+                        Guarded([this, index] { optType_Click(index); });
+                    }
+                });
+    }
+    connect(c_.cmdCompute, &CoolButton::clicked, this, [this] { cmdCompute_Click(); });
+    connect(c_.cmdCopyClip, &CoolButton::clicked, this, [this] { cmdCopyClip_Click(); });
+    connect(c_.cmdExit, &CoolButton::clicked, this, [this] { cmdExit_Click(); });
+    for (CoolButton *button : {c_.cmdCompute, c_.cmdCopyClip, c_.cmdExit}) {
+        connect(button, &CoolButton::MouseEnter, this,
+                [this, button] { Guarded([&] { cmd_MouseEnter(*button); }); });
+        connect(button, &CoolButton::MouseLeave, this,
+                [this, button] { Guarded([&] { cmd_MouseLeave(*button); }); });
+    }
+    connect(c_.vsDecPlaces, &QScrollBar::valueChanged, this,
+            [this] { Guarded([this] { vsDecPlaces_Change(); }); });
+    connect(c_.txtIn, &QLineEdit::textChanged, this, [this] { Guarded([this] { txtIn_Change(); }); });
+    connect(c_.chkOnTop, &QCheckBox::toggled, this, [this] { Guarded([this] { chkOnTop_Click(); }); });
+
+    // Key preview: the window sees every key pressed in it before the control with the focus does.
+    qApp->installEventFilter(this);
+}
+
+int frmMain::SelectedCategory() const {
+    for (int index = 0; index < kCategoryCount; ++index) {
+        if (c_.optType[static_cast<std::size_t>(index)]->isChecked()) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+void frmMain::cmdCompute_Click() {
+    Guarded([this] { ComputeCommand(); });
+}
+
+void frmMain::cmdCopyClip_Click() {
+    Guarded([this] { PutPlainTextOnClipboard(c_.LblOut->text()); });
+}
+
+void frmMain::cmdExit_Click() {
+    Guarded([this] { close(); });
+}
+
+void frmMain::Form_Load() {
+    // The unit lists and the value box get their flat frames before anything else happens.
+    quorlex::FlattenControls(*this);
+    setWindowTitle(FromStd(
+        CaptionWithVersion(windowTitle().toStdString(), kVersionMajor, kVersionMinor, kVersionRevision)));
+    c_.optType[0]->setChecked(true);
+    resultValue_ = 0.0;
+    c_.vsDecPlaces->setValue(0);
+}
+
+void frmMain::optType_Click(int Index) {
+    ++runs_.categorySelection;
+    c_.cboSource->clear();
+    c_.cboDest->clear();
+    const auto &units = Categories()[static_cast<std::size_t>(Index)].units;
+    for (std::size_t position = 0; position < units.size(); ++position) {
+        const QString item = FromStd(UnitItemText(static_cast<int>(position), units[position]));
+        c_.cboSource->addItem(item);
+        c_.cboDest->addItem(item);
+    }
+    c_.cboDest->setCurrentIndex(0);
+    c_.cboSource->setCurrentIndex(0);
+
+    for (QRadioButton *option : c_.optType) {
+        const bool selected = option->isChecked();
+        SetBackColor(*option, selected ? kSelectedOptionBack : kOptionBack);
+        SetForeColor(*option, selected ? kSelectedOptionText : kOptionText);
+    }
+
+    // While the window is hidden (start-up) this only marks the value box to get the focus when the window
+    // is shown.
+    c_.txtIn->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::ComputeCommand() {
+    ++runs_.computeCommand;
+    const std::string valueText = c_.txtIn->text().toStdString();
+    ConversionRequest request;
+    request.category = SelectedCategory();
+    request.sourceUnits = ListIndex(*c_.cboSource);
+    request.desiredUnits = ListIndex(*c_.cboDest);
+    request.valueText = valueText;
+
+    // Everything is worked out first; a run that fails leaves every label and the shown value as they were.
+    const ConversionOutcome outcome = RunConversion(request);
+    if (!outcome.Converted()) {
+        ReportRefusal(outcome.refusal);
+        return;
+    }
+
+    c_.lblFactor->setText(FromStd(outcome.factorText));
+    resultValue_ = outcome.resultValue;
+    // Runs the decimal places change when the places differ from those shown, which re-renders the value.
+    c_.vsDecPlaces->setValue(outcome.decimalPlaces);
+    ShowResultText(RenderWithMask(resultValue_, formatMask_));
+    if (outcome.formulaUsed) {
+        c_.lblFactor->setText(QStringLiteral("Formula Used"));
+    }
+}
+
+void frmMain::ReportRefusal(ConversionRefusal refusal) {
+    switch (refusal) {
+    case ConversionRefusal::NoDesiredUnit:
+        reporter_->ShowNotice(this, windowTitle(),
+                              QStringLiteral("A desired unit must be chosen from the list.\n\n"
+                                             "The text in the desired units box is not one of the listed "
+                                             "units, so nothing was converted."));
+        break;
+    case ConversionRefusal::NoSourceUnit:
+        reporter_->ShowNotice(this, windowTitle(),
+                              QStringLiteral("An original unit must be chosen from the list.\n\n"
+                                             "Nothing was converted."));
+        break;
+    case ConversionRefusal::OutOfRange:
+        reporter_->ShowNotice(this, windowTitle(),
+                              QStringLiteral("This value cannot be converted: the value, or its converted "
+                                             "result, is larger than the largest number this program can "
+                                             "work with (about 1.8E+308).\n\nNothing was converted."));
+        break;
+    case ConversionRefusal::NotNumeric:
+    case ConversionRefusal::NoCategory:
+        reporter_->Beep();
+        break;
+    case ConversionRefusal::None:
+        break;
+    }
+}
+
+void frmMain::vsDecPlaces_Change() {
+    ++runs_.decimalPlacesChange;
+    const int places = c_.vsDecPlaces->value();
+    c_.lblDecPlaces->setText(FromStd(GeneralText(places)));
+    formatMask_ = FormatMaskFor(places);
+    ShowResultText(RenderWithMask(resultValue_, formatMask_));
+}
+
+void frmMain::ShowResultText(const std::string &text) {
+    const QString shown = FromStd(text);
+    c_.LblOut->setText(shown);
+    c_.LblOut->setToolTip(shown);
+    // A text too long for the label starts at its left edge, so that its leading digits stay visible.
+    c_.LblOut->setAlignment((ShowsLeftJustified(text) ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+}
+
+void frmMain::txtIn_Change() {
+    const bool numeric = IsNumericText(c_.txtIn->text().toStdString());
+    SetForeColor(*c_.txtIn, numeric ? kNumericText : kNotNumericText);
+    c_.cmdCompute->setEnabled(numeric);
+}
+
+void frmMain::chkOnTop_Click() {
+    SetStayOnTop(*this, c_.chkOnTop->isChecked());
+}
+
+void frmMain::Form_KeyPress(int keyAscii) {
+    if (keyAscii != kEnterKeyAscii) {
+        return;
+    }
+    if (c_.cmdCompute->isEnabled()) {
+        ComputeCommand();
+    } else {
+        reporter_->Beep();
+    }
+}
+
+void frmMain::cmd_MouseEnter(CoolButton &button) {
+    button.SetBackColor(kHoverFace);
+    button.SetColorDarkShadow(kHoverEdges);
+    button.SetColorLightShadow(kHoverEdges);
+    button.SetColorHighlight(kHoverEdges);
+}
+
+void frmMain::cmd_MouseLeave(CoolButton &button) {
+    button.SetBackColor(kPlainFace);
+    button.SetColorDarkShadow(kPlainEdges);
+    button.SetColorLightShadow(kPlainEdges);
+    button.SetColorHighlight(kPlainEdges);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
+        return false;
+    }
+    auto *widget = static_cast<QWidget *>(watched);
+    if (widget->window() != this) {
+        return false;
+    }
+    // A key press travels on to the parents of a control that ignores it; the window takes it once, from
+    // the control it was sent to: the one with the focus (the window itself when nothing has it).
+    QWidget *first = QApplication::focusWidget();
+    if (widget != (first && first->window() == this ? first : this)) {
+        return false;
+    }
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        Guarded([this] { Form_KeyPress(kEnterKeyAscii); });
+    }
+    // The key goes on to the control unchanged.
+    return false;
+}
+
+} // namespace quorlex

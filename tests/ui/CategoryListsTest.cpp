@@ -1,0 +1,170 @@
+#include "WindowFixture.h"
+#include "engine/Convert.h"
+#include "engine/ConverterBase.h"
+#include "ui/CategoryTable.h"
+
+#include <numeric>
+
+using namespace quorlex;
+using quorlex::test::WindowFixture;
+
+class CategoryListsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(f.Open()); }
+    void cleanup() {
+        f.Close();
+        const QStringList dialogs = f.guard.TakeUnexpected();
+        QVERIFY2(dialogs.isEmpty(), qPrintable(dialogs.join(QStringLiteral(", "))));
+    }
+
+    void tableMatchesTheConverters();
+    void listsForEveryCategory_data();
+    void listsForEveryCategory();
+    void earlierResultStaysAfterCategoryChange();
+    void pickedUnitsAreForgottenOnCategoryChange();
+    void sameFirstItemDifferentConverter();
+
+private:
+    static QStringList Items(const QComboBox &list) {
+        QStringList items;
+        for (int i = 0; i < list.count(); ++i) {
+            items << list.itemText(i);
+        }
+        return items;
+    }
+    WindowFixture f;
+};
+
+void CategoryListsTest::tableMatchesTheConverters() {
+    const Convert registry;
+    int units = 0;
+    for (int index = 0; index < kCategoryCount; ++index) {
+        const auto &category = Categories()[static_cast<std::size_t>(index)];
+        const auto converter = registry.ConverterOfCategory(index);
+        QVERIFY(converter);
+        QCOMPARE(std::string_view(converter->ClassName()), category.converter);
+        const auto *withMatrix = dynamic_cast<const ConverterBase *>(converter.get());
+        QVERIFY(withMatrix);
+        QCOMPARE(static_cast<int>(category.units.size()), withMatrix->Matrix().Size());
+        units += static_cast<int>(category.units.size());
+    }
+    QCOMPARE(units, 80);
+}
+
+void CategoryListsTest::listsForEveryCategory_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("Weight") << 0 << "Weight" << 6 << "0- Grams"
+                            << "5- MegaGrams";
+    QTest::newRow("Length") << 1 << "Length" << 9 << "0- Millimeters"
+                            << "8- Miles";
+    QTest::newRow("Area") << 2 << "Area" << 9 << "0- Square Centimeters"
+                          << "8- Square Miles";
+    QTest::newRow("BulkDensity") << 3 << "Bulk Density" << 5 << "0- Tons Per Acre Foot"
+                                 << "4- Grams Per Cubic Centimeter";
+    QTest::newRow("AreaIntensity") << 4 << "Area  Intensity" << 4
+                                   << "0- Kilojoules Per Square Meter Per Minute"
+                                   << "3- Calories Per Square Centimeter Per Second";
+    QTest::newRow("HeatContent") << 5 << "Heat Content" << 3 << "0- Kilojoules Per Kilogram"
+                                 << "2- Calories Per Gram";
+    QTest::newRow("Speed") << 6 << "Speed" << 9 << "0- Feet Per Minute"
+                           << "8- Meters Per Second";
+    QTest::newRow("FireLineIntensity") << 7 << "Fireline Intensity" << 5 << "0- Joules Per Foot Per Second"
+                                       << "4- Kilocalories Per Meter Per Second";
+    QTest::newRow("Energy") << 8 << "Energy" << 4 << "0- Joules "
+                            << "3- BTUs";
+    QTest::newRow("FuelLoad") << 9 << "Fuel Load" << 5 << "0- Grams Per Square Meter"
+                              << "4- Pounds Per Square Foot";
+    QTest::newRow("BasalArea") << 10 << "Basal Area" << 2 << "0- Square Feet Per Acre"
+                               << "1- Square Meters Per Hectare";
+    QTest::newRow("Temperature") << 11 << "Temperature" << 3 << "0- Fahrenheit"
+                                 << "2- Kelvin";
+    QTest::newRow("Pressure") << 12 << "Pressure" << 5 << "0- Kpa"
+                              << "4- Atmospheres";
+    QTest::newRow("Angle") << 13 << "Angle" << 2 << "0- Degrees"
+                           << "1- Radians";
+    QTest::newRow("HeatUnitArea") << 14 << "Heat Per Unit Area" << 5 << "0- Joules Per Square Foot"
+                                  << "4- Calories Per Square Centimeter";
+    QTest::newRow("Slope") << 15 << "Slope" << 2 << "0- Degrees"
+                           << "1- Percent";
+    QTest::newRow("SurfaceToVolume") << 16 << "Surface/Volume Ratio" << 2 << "0- Sq. ft. per cu. ft."
+                                     << "1- Sq. m. per Cu. m.";
+}
+
+void CategoryListsTest::listsForEveryCategory() {
+    QFETCH(int, index);
+    QFETCH(QString, caption);
+    QFETCH(int, count);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    const auto &c = f.c();
+    // Start from another category, with the focus elsewhere, so that the click has everything to do.
+    f.ChooseCategory(index == 1 ? 2 : 1);
+    c.cmdExit->setFocus();
+    f.ChooseCategory(index);
+
+    QCOMPARE(c.optType[static_cast<std::size_t>(index)]->text(), caption);
+    QCOMPARE(c.cboSource->count(), count);
+    QCOMPARE(Items(*c.cboDest), Items(*c.cboSource));
+    QCOMPARE(c.cboSource->itemText(0), first);
+    QCOMPARE(c.cboSource->itemText(count - 1), last);
+    QCOMPARE(c.cboSource->currentIndex(), 0);
+    QCOMPARE(c.cboDest->currentIndex(), 0);
+    QCOMPARE(c.cboDest->currentText(), first);
+    QCOMPARE(QApplication::focusWidget(), c.txtIn);
+    for (int other = 0; other < kCategoryCount; ++other) {
+        const QRadioButton *option = c.optType[static_cast<std::size_t>(other)];
+        const bool selected = other == index;
+        QCOMPARE(option->isChecked(), selected);
+        QCOMPARE(option->palette().color(option->backgroundRole()),
+                 selected ? QColor(192, 64, 0) : QApplication::palette().color(QPalette::Button));
+        QCOMPARE(option->palette().color(QPalette::WindowText),
+                 selected ? QColor(255, 255, 255) : QColor(0, 0, 0));
+    }
+    // The highlight is what the button shows.
+    QRadioButton *chosen = c.optType[static_cast<std::size_t>(index)];
+    const QImage look = chosen->grab().toImage();
+    QCOMPARE(QColor(look.pixel(look.width() - 3, look.height() / 2)), QColor(192, 64, 0));
+}
+
+void CategoryListsTest::earlierResultStaysAfterCategoryChange() {
+    f.Convert(0, 0, 1, QStringLiteral("1"));
+    QCOMPARE(f.Shown(), QStringLiteral("0.03527"));
+    f.ChooseCategory(6);
+    QCOMPARE(f.Shown(), QStringLiteral("0.03527"));
+    QCOMPARE(f.Factor(), QStringLiteral("0.03527"));
+    QCOMPARE(f.c().vsDecPlaces->value(), 5);
+    QCOMPARE(f.c().txtIn->text(), QStringLiteral("1"));
+    QCOMPARE(f.window->ResultValue(), 0.03527);
+}
+
+void CategoryListsTest::pickedUnitsAreForgottenOnCategoryChange() {
+    f.ChooseCategory(1);
+    f.ChooseUnits(3, 7);
+    f.ChooseCategory(2);
+    QCOMPARE(f.c().cboSource->currentIndex(), 0);
+    QCOMPARE(f.c().cboDest->currentIndex(), 0);
+    f.ChooseCategory(1);
+    QCOMPARE(f.c().cboSource->currentIndex(), 0);
+    QCOMPARE(f.c().cboDest->currentIndex(), 0);
+}
+
+void CategoryListsTest::sameFirstItemDifferentConverter() {
+    f.Convert(15, 0, 1, QStringLiteral("45"));
+    QCOMPARE(f.c().cboSource->itemText(0), QStringLiteral("0- Degrees"));
+    QCOMPARE(f.Shown(), QStringLiteral("100"));
+    QCOMPARE(f.Factor(), QStringLiteral("Formula Used"));
+
+    f.Convert(13, 0, 1, QStringLiteral("45"));
+    QCOMPARE(f.c().cboSource->itemText(0), QStringLiteral("0- Degrees"));
+    QVERIFY(f.Shown().startsWith(QStringLiteral("0.785")));
+    QVERIFY(f.Factor() != QStringLiteral("Formula Used"));
+}
+
+QTEST_MAIN(CategoryListsTest)
+#include "CategoryListsTest.moc"

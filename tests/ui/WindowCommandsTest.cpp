@@ -1,0 +1,218 @@
+#include "WindowFixture.h"
+#include "platform/ComboListIndex.h"
+#include "platform/StayOnTop.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QEnterEvent>
+#include <QMimeData>
+
+using namespace quorlex;
+using quorlex::test::WindowFixture;
+
+class WindowCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(f.Open()); }
+    void cleanup() {
+        f.Close();
+        const QStringList dialogs = f.guard.TakeUnexpected();
+        QVERIFY2(dialogs.isEmpty(), qPrintable(dialogs.join(QStringLiteral(", "))));
+    }
+
+    void enterRunsComputeOnce_data();
+    void enterRunsComputeOnce();
+    void enterWithNonNumericValueConvertsNothing();
+    void enterInAnOpenListOnlyPicks();
+    void typedDesiredUnit_data();
+    void typedDesiredUnit();
+    void copyPutsTheShownText_data();
+    void copyPutsTheShownText();
+    void onTopKeepsGeometry();
+    void hoverColours_data();
+    void hoverColours();
+    void exitClosesTheWindow();
+
+private:
+    QWidget *Control(const QString &name) const;
+    WindowFixture f;
+};
+
+QWidget *WindowCommandsTest::Control(const QString &name) const {
+    const auto &c = f.c();
+    if (name == QLatin1String("optType")) {
+        return c.optType[0];
+    }
+    return f.window->findChild<QWidget *>(name);
+}
+
+void WindowCommandsTest::enterRunsComputeOnce_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<Qt::Key>("key");
+    for (const char *name : {"txtIn", "cboSource", "cboDest", "optType", "chkOnTop", "vsDecPlaces",
+                             "cmdCompute", "cmdCopyClip", "cmdExit"}) {
+        QTest::newRow(name) << QString::fromLatin1(name) << Qt::Key_Return;
+    }
+    QTest::newRow("keypad-Enter") << "txtIn" << Qt::Key_Enter;
+}
+
+void WindowCommandsTest::enterRunsComputeOnce() {
+    QFETCH(QString, focus);
+    QFETCH(Qt::Key, key);
+    f.ChooseUnits(0, 1);
+    QWidget *control = Control(focus);
+    QVERIFY(control);
+    control->setFocus();
+    QCOMPARE(QApplication::focusWidget(), control);
+
+    QTest::keyClick(control, key);
+    QCOMPARE(f.window->Runs().computeCommand, 1);
+    QCOMPARE(f.Shown(), QStringLiteral("0.03527"));
+    // Enter belongs to the window: it never clicks a button, Exit included.
+    QVERIFY(f.window->isVisible());
+    QVERIFY(!f.c().chkOnTop->isChecked());
+    QVERIFY(f.reporter.Silent());
+}
+
+void WindowCommandsTest::enterWithNonNumericValueConvertsNothing() {
+    f.TypeValue(QStringLiteral("abc"));
+    QVERIFY(!f.c().cmdCompute->isEnabled());
+    QTest::keyClick(f.c().txtIn, Qt::Key_Return);
+    QCOMPARE(f.window->Runs().computeCommand, 0);
+    QCOMPARE(f.reporter.beeps, 1);
+    QCOMPARE(f.Shown(), QStringLiteral("0"));
+    QCOMPARE(f.Factor(), QStringLiteral("12"));
+
+    // Nor does a run from code convert a text that is not a number.
+    f.window->cmdCompute_Click();
+    QCOMPARE(f.Factor(), QStringLiteral("12"));
+    QCOMPARE(f.reporter.beeps, 2);
+}
+
+void WindowCommandsTest::enterInAnOpenListOnlyPicks() {
+    QComboBox *source = f.c().cboSource;
+    source->showPopup();
+    QAbstractItemView *popup = source->view();
+    QTRY_VERIFY(popup->isVisible());
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    QTRY_VERIFY(!popup->isVisible());
+    QCOMPARE(source->currentIndex(), 1);
+    QCOMPARE(f.window->Runs().computeCommand, 0);
+}
+
+void WindowCommandsTest::typedDesiredUnit_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("listIndex");
+    QTest::newRow("an-item") << "2- Pounds" << 2;
+    QTest::newRow("last-item") << "5- MegaGrams" << 5;
+    QTest::newRow("other-text") << "abc" << -1;
+    QTest::newRow("other-case") << "2- pounds" << -1;
+    QTest::newRow("empty") << "" << -1;
+}
+
+void WindowCommandsTest::typedDesiredUnit() {
+    QFETCH(QString, typed);
+    QFETCH(int, listIndex);
+    QComboBox *dest = f.c().cboDest;
+    dest->setFocus();
+    dest->lineEdit()->selectAll();
+    dest->lineEdit()->del();
+    QTest::keyClicks(dest->lineEdit(), typed);
+    QCOMPARE(ListIndex(*dest), listIndex);
+    if (listIndex >= 0) {
+        QCOMPARE(dest->currentIndex(), listIndex);
+    }
+    // Enter converts (or says that a unit must be chosen) and never adds the typed text to the list.
+    QTest::keyClick(dest, Qt::Key_Return);
+    QCOMPARE(dest->count(), 6);
+    QCOMPARE(f.reporter.notices.size(), listIndex < 0 ? 1 : 0);
+    QCOMPARE(f.window->Runs().computeCommand, 1);
+    QCOMPARE(f.Factor() == QStringLiteral("12"), listIndex < 0);
+}
+
+void WindowCommandsTest::copyPutsTheShownText_data() {
+    QTest::addColumn<int>("source");
+    QTest::addColumn<int>("desired");
+    QTest::addColumn<int>("places");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("after-start-up") << -1 << -1 << -1 << "0";
+    QTest::newRow("after-a-run") << 0 << 1 << -1 << "0.03527";
+    QTest::newRow("after-fewer-places") << 0 << 1 << 2 << "0.04";
+}
+
+void WindowCommandsTest::copyPutsTheShownText() {
+    QFETCH(int, source);
+    QFETCH(int, desired);
+    QFETCH(int, places);
+    QFETCH(QString, copied);
+    QGuiApplication::clipboard()->setText(QStringLiteral("something else"));
+    if (source >= 0) {
+        f.Convert(0, source, desired, QStringLiteral("1"));
+    }
+    if (places >= 0) {
+        f.c().vsDecPlaces->setValue(places);
+    }
+    QTest::mouseClick(f.c().cmdCopyClip, Qt::LeftButton);
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data);
+    QCOMPARE(data->text(), copied);
+    QCOMPARE(data->formats(), QStringList{QStringLiteral("text/plain")});
+}
+
+void WindowCommandsTest::onTopKeepsGeometry() {
+    const QRect before = f.window->geometry();
+    QTest::mouseClick(f.c().chkOnTop, Qt::LeftButton);
+    QVERIFY(f.c().chkOnTop->isChecked());
+    QVERIFY(IsStayOnTop(*f.window));
+    QVERIFY(f.window->isVisible());
+    QCOMPARE(f.window->geometry(), before);
+
+    QTest::mouseClick(f.c().chkOnTop, Qt::LeftButton);
+    QVERIFY(!IsStayOnTop(*f.window));
+    QVERIFY(f.window->isVisible());
+    QCOMPARE(f.window->geometry(), before);
+}
+
+void WindowCommandsTest::hoverColours_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("cmdCompute") << "cmdCompute";
+    QTest::newRow("cmdCopyClip") << "cmdCopyClip";
+    QTest::newRow("cmdExit") << "cmdExit";
+}
+
+void WindowCommandsTest::hoverColours() {
+    QFETCH(QString, button);
+    auto *cool = f.window->findChild<CoolButton *>(button);
+    QVERIFY(cool);
+    const QPointF centre = QRectF(cool->rect()).center();
+    QEnterEvent enter(centre, cool->mapToGlobal(centre), cool->mapToGlobal(centre));
+    QApplication::sendEvent(cool, &enter);
+    QCOMPARE(cool->BackColor(), OleColor{0xC0FFFF});
+    QCOMPARE(cool->ColorDarkShadow(), OleColor{0x0080FF});
+    QCOMPARE(cool->ColorLightShadow(), OleColor{0x0080FF});
+    QCOMPARE(cool->ColorHighlight(), OleColor{0x0080FF});
+    QImage look = cool->grab().toImage();
+    QCOMPARE(QColor(look.pixel(4, look.height() / 2)), QColor(255, 255, 192));
+    QCOMPARE(QColor(look.pixel(0, 0)), QColor(255, 128, 0));
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(cool, &leave);
+    QCOMPARE(cool->BackColor(), OleColor{0xFFC0C0});
+    QCOMPARE(cool->ColorDarkShadow(), OleColor{0});
+    QCOMPARE(cool->ColorLightShadow(), OleColor{0});
+    QCOMPARE(cool->ColorHighlight(), OleColor{0});
+    look = cool->grab().toImage();
+    QCOMPARE(QColor(look.pixel(4, look.height() / 2)), QColor(192, 192, 255));
+    QCOMPARE(QColor(look.pixel(look.width() - 1, look.height() - 1)), QColor(0, 0, 0));
+}
+
+void WindowCommandsTest::exitClosesTheWindow() {
+    QTest::mouseClick(f.c().cmdExit, Qt::LeftButton);
+    QVERIFY(!f.window->isVisible());
+}
+
+QTEST_MAIN(WindowCommandsTest)
+#include "WindowCommandsTest.moc"

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "RecordingReporter.h"
+#include "platform/CoolButton.h"
+#include "support/ModalDialogGuard.h"
+#include "ui/ProgramLook.h"
+#include "ui/frmMain.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <memory>
+
+namespace quorlex::test {
+
+// A shown, active main window with a recording reporter, made afresh for each test, and the guard against
+// dialogs. The program's look is applied once, as the program applies it.
+struct WindowFixture {
+    WindowFixture() {
+        static const bool lookApplied = [] {
+            ApplyProgramLook();
+            return true;
+        }();
+        (void)lookApplied;
+    }
+
+    // Makes a new window, shows it and waits until it is active.
+    bool Open() {
+        window = std::make_unique<frmMain>(&reporter);
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    void Close() {
+        window.reset();
+        reporter = RecordingReporter();
+    }
+
+    const frmMainControls &c() const { return window->Controls(); }
+
+    // The user's actions.
+    void ChooseCategory(int index) { c().optType[static_cast<std::size_t>(index)]->click(); }
+    void ChooseUnits(int source, int desired) {
+        c().cboSource->setCurrentIndex(source);
+        c().cboDest->setCurrentIndex(desired);
+    }
+    void TypeValue(const QString &text) {
+        c().txtIn->selectAll();
+        c().txtIn->del();
+        QTest::keyClicks(c().txtIn, text);
+    }
+    void Convert(int category, int source, int desired, const QString &value) {
+        ChooseCategory(category);
+        ChooseUnits(source, desired);
+        TypeValue(value);
+        window->cmdCompute_Click();
+    }
+
+    QString Shown() const { return c().LblOut->text(); }
+    QString Factor() const { return c().lblFactor->text(); }
+    bool LeftJustified() const { return c().LblOut->alignment().testFlag(Qt::AlignLeft); }
+
+    RecordingReporter reporter;
+    std::unique_ptr<frmMain> window;
+    ModalDialogGuard guard;
+};
+
+} // namespace quorlex::test
