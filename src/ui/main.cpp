@@ -8,6 +8,8 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorlex"));
+    // Lets the desktop match the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quorlex.Quorlex"));
     quorlex::ApplyProgramLook();
 
     quorlex::MessageBoxReporter reporter;
