@@ -50,7 +50,7 @@ std::string Printable(std::string_view text) {
 std::string Describe(double value) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return {buffer, result.ptr};
 }
 
 } // namespace quorlex::fuzz
