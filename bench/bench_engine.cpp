@@ -1,4 +1,5 @@
-// Speed of the conversion engine: what one Compute command costs before the window shows anything.
+// Speed of the conversion engine and the number texts: what one Compute command costs before the window
+// shows anything, and its parts.
 #include "engine/Convert.h"
 #include "engine/LoadMatrix.h"
 #include "platform/GeneralText.h"
@@ -7,6 +8,9 @@
 #include "platform/ValueOfText.h"
 
 #include <benchmark/benchmark.h>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -35,41 +39,110 @@ void BM_FullConversion(benchmark::State &state) {
 }
 BENCHMARK(BM_FullConversion);
 
-void BM_LoadMatrixArea(benchmark::State &state) {
+// The factor text of every converter class, joined once: the loader's input without the joining.
+struct FactorTable {
+    std::string name;
+    std::int16_t units;
+    std::string text;
+};
+
+template <class Converter>
+FactorTable TableOf(const char *name) {
+    return {name, Converter::kUnits, Converter::FactorText()};
+}
+
+const std::vector<FactorTable> &FactorTables() {
+    static const std::vector<FactorTable> tables{
+        TableOf<Weight>("Weight"),
+        TableOf<Length>("Length"),
+        TableOf<Area>("Area"),
+        TableOf<BulkDensity>("BulkDensity"),
+        TableOf<AreaIntensity>("AreaIntensity"),
+        TableOf<HeatContent>("HeatContent"),
+        TableOf<Speed>("Speed"),
+        TableOf<FireLineIntensity>("FireLineIntensity"),
+        TableOf<Energy>("Energy"),
+        TableOf<FuelLoad>("FuelLoad"),
+        TableOf<BasalArea>("BasalArea"),
+        TableOf<Temperature>("Temperature"),
+        TableOf<Pressure>("Pressure"),
+        TableOf<Angle>("Angle"),
+        TableOf<HeatUnitArea>("HeatUnitArea"),
+        TableOf<Slope>("Slope"),
+        TableOf<SurfaceToVolume>("SurfaceToVolume"),
+    };
+    return tables;
+}
+
+// BM_LoadMatrix/<class>: one table parsed into its matrix.
+const bool kLoadMatrixRegistered = [] {
+    for (const FactorTable &table : FactorTables()) {
+        benchmark::RegisterBenchmark(("BM_LoadMatrix/" + table.name).c_str(),
+                                     [&table](benchmark::State &state) {
+                                         ConversionMatrix matrix;
+                                         for (auto _ : state) {
+                                             LoadMatrix(matrix, table.units, table.text);
+                                             benchmark::DoNotOptimize(matrix.At(0, 0));
+                                         }
+                                     });
+    }
+    return true;
+}();
+
+// All 17 tables, as a new registry parses them.
+void BM_LoadMatrixAll17(benchmark::State &state) {
+    const auto &tables = FactorTables();
     ConversionMatrix matrix;
     for (auto _ : state) {
-        Area area;
-        benchmark::DoNotOptimize(area.Matrix().At(8, 8));
+        for (const FactorTable &table : tables) {
+            LoadMatrix(matrix, table.units, table.text);
+            benchmark::DoNotOptimize(matrix.At(0, 0));
+        }
     }
 }
-BENCHMARK(BM_LoadMatrixArea);
+BENCHMARK(BM_LoadMatrixAll17);
 
-void BM_ValueOfText(benchmark::State &state) {
+// The number texts, each with a typical text and with one that takes its slower path.
+void BM_ValueOfText(benchmark::State &state, std::string_view text) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ValueOfText(" 1.102E-06 "));
+        benchmark::DoNotOptimize(ValueOfText(text));
     }
 }
-BENCHMARK(BM_ValueOfText);
+BENCHMARK_CAPTURE(BM_ValueOfText, factor_piece, " 1.102E-06 ");
+BENCHMARK_CAPTURE(BM_ValueOfText, d_exponent_and_blanks, "+1 234.5 D-3");
+BENCHMARK_CAPTURE(BM_ValueOfText, hex, "&HFFFF");
 
-void BM_GeneralText(benchmark::State &state) {
+void BM_IsNumericText(benchmark::State &state, std::string_view text) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(GeneralText(0.333333333333333).size());
+        benchmark::DoNotOptimize(IsNumericText(text));
     }
 }
-BENCHMARK(BM_GeneralText);
+BENCHMARK_CAPTURE(BM_IsNumericText, grouped, "12,345,678.5");
+BENCHMARK_CAPTURE(BM_IsNumericText, refused, "12a");
 
-void BM_RenderWithMask(benchmark::State &state) {
+void BM_ReadNumericText(benchmark::State &state, std::string_view text) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(RenderWithMask(-17.7777777777778, "########0.0000000000000").size());
+        benchmark::DoNotOptimize(ReadNumericText(text));
     }
 }
-BENCHMARK(BM_RenderWithMask);
+BENCHMARK_CAPTURE(BM_ReadNumericText, plain, "453.6");
+BENCHMARK_CAPTURE(BM_ReadNumericText, grouped, "12,345,678.5");
 
-void BM_ReadNumericText(benchmark::State &state) {
+void BM_GeneralText(benchmark::State &state, double value) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ReadNumericText("12,345,678.5"));
+        benchmark::DoNotOptimize(GeneralText(value).size());
     }
 }
-BENCHMARK(BM_ReadNumericText);
+BENCHMARK_CAPTURE(BM_GeneralText, fixed, 0.333333333333333);
+BENCHMARK_CAPTURE(BM_GeneralText, scientific, 3.86113e-11);
+
+void BM_RenderWithMask(benchmark::State &state, double value, std::string_view mask) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(RenderWithMask(value, mask).size());
+    }
+}
+BENCHMARK_CAPTURE(BM_RenderWithMask, places_13, -17.7777777777778, "########0.0000000000000");
+BENCHMARK_CAPTURE(BM_RenderWithMask, places_25, 0.03527, "########0.0000000000000000000000000");
+BENCHMARK_CAPTURE(BM_RenderWithMask, no_places_1e20, 1e20, "########0");
 
 } // namespace

@@ -9,6 +9,15 @@ QUORLEX_BUILD_PACKAGES=(
     fonts-liberation
 )
 
+# What the reliability checks need beyond a build: clang 14 with its sanitizer and libFuzzer runtimes (the
+# fuzz targets), llvm-symbolizer (readable sanitizer stacks), clang-tidy, clang-format and cppcheck. Only
+# the check scripts install these; ./test and ./run do not need them.
+QUORLEX_CHECK_PACKAGES=(
+    clang-14 libclang-rt-14-dev llvm-14
+    clang-tidy-14 clang-format-14
+    cppcheck
+)
+
 quorlex_as_root() {
     if [ "$(id -u)" -eq 0 ]; then
         "$@"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <vector>
 
@@ -33,7 +34,10 @@ public:
     }
 
 private:
+    // Callers check Contains() first; debug and sanitizer builds prove that no access strays outside the
+    // n x n cells (the inline storage is larger, so an address checker alone would not notice).
     std::size_t Index(int row, int column) const {
+        assert(Contains(row, column));
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(size_) +
                static_cast<std::size_t>(column);
     }

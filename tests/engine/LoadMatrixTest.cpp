@@ -4,6 +4,7 @@
 #include "support/NamedParam.h"
 
 #include <gtest/gtest.h>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -66,10 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                      return text;
                  }(),
                  [] {
-                     std::vector<double> cells;
-                     for (int i = 0; i < 81; ++i) {
-                         cells.push_back(i);
-                     }
+                     std::vector<double> cells(81);
+                     std::iota(cells.begin(), cells.end(), 0.0);
                      return cells;
                  }()}),
     [](const auto &info) { return std::string(info.param.name); });
