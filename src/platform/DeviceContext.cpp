@@ -17,8 +17,8 @@ bool DrawsSomething(std::int32_t style, std::int32_t color) {
 
 QColor ColorOf(std::int32_t color) {
     const auto value = static_cast<std::uint32_t>(color);
-    return QColor(static_cast<int>(value & 0xFFu), static_cast<int>((value >> 8) & 0xFFu),
-                  static_cast<int>((value >> 16) & 0xFFu));
+    return {static_cast<int>(value & 0xFFu), static_cast<int>((value >> 8) & 0xFFu),
+            static_cast<int>((value >> 16) & 0xFFu)};
 }
 
 } // namespace

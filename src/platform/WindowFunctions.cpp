@@ -19,7 +19,7 @@ RECT RectOf(const QRect &rect) {
     return RECT{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
-QWidget *FirstChildWidget(QWidget &parent, QWidget *after) {
+QWidget *FirstChildWidget(QWidget &parent, const QWidget *after) {
     bool afterSeen = after == nullptr;
     for (QObject *child : parent.children()) {
         if (!child->isWidgetType()) {

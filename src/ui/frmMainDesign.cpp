@@ -174,7 +174,8 @@ frmMainControls BuildControls(QWidget &form) {
     for (int index = 0; index < kCategoryCount; ++index) {
         const auto &design = kOptionDesign[static_cast<std::size_t>(index)];
         const auto &category = Categories()[static_cast<std::size_t>(index)];
-        const QString caption = QString::fromUtf8(category.caption.data(), category.caption.size());
+        const QString caption =
+            QString::fromUtf8(category.caption.data(), static_cast<qsizetype>(category.caption.size()));
         auto *option = new QRadioButton(caption, c.Frame1);
         Put(*option, "optType", {design.left, design.top, kOptionWidth, kOptionHeight});
         option->setProperty("Index", index);

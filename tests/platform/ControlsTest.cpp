@@ -39,7 +39,7 @@ void ControlsTest::typeNames_data() {
     QTest::addColumn<QString>("typeName");
     QTest::addColumn<bool>("hasWindow");
 
-    auto row = [](const char *name, WidgetFactory make, const char *typeName, bool hasWindow = true) {
+    auto row = [](const char *name, const WidgetFactory &make, const char *typeName, bool hasWindow = true) {
         QTest::newRow(name) << make << QString(typeName) << hasWindow;
     };
     row(

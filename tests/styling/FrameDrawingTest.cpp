@@ -71,9 +71,9 @@ QColor FrameDrawingTest::ColorOf(Ink ink) const {
     case Ink::Black:
         return Qt::black;
     case Ink::Orange:
-        return QColor(255, 128, 0);
+        return {255, 128, 0};
     case Ink::Blue:
-        return QColor(0, 0, 255);
+        return {0, 0, 255};
     }
     return {};
 }

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <cmath>
 
 using namespace quorlex;
 using quorlex::test::WindowFixture;
@@ -191,7 +192,7 @@ void frmMainStartUpTest::controlsAtDesignedPlaces() {
     QWidget *control = Named(name, index);
     QVERIFY(control);
     // 15 twips to the pixel, rounded to the nearest pixel.
-    const auto px = [](int t) { return static_cast<int>(t / 15.0 + 0.5); };
+    const auto px = [](int t) { return static_cast<int>(std::lround(t / 15.0)); };
     QCOMPARE(control->geometry(),
              QRect(px(twips.left()), px(twips.top()), px(twips.width()), px(twips.height()))
                  .adjusted(inset, inset, -inset, -inset));
