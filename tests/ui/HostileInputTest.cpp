@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
