@@ -3,6 +3,8 @@
 // general text, the result read back, its decimal places, and the rendering with them. Run-time errors are
 // caught as the window catches them. Nothing shown may read "inf" or "nan", a matrix converter's result is
 // the value times its matrix element, and the shown value reads back as the result's 15-digit rounding.
+// The window's own run of the command (RunConversion) must come to the same texts, value and places, or
+// refuse for the same reason.
 //
 // Input: byte 0 the category ('A' to 'Q' are 0 to 16; other bytes also give 17 and 18, which have no
 // converter), bytes 1 and 2 the source and desired unit ('0' to '9' are 0 to 9, '-' is -1, 0xfe and 0xff
@@ -15,6 +17,8 @@
 #include "platform/NumericText.h"
 #include "platform/RenderWithMask.h"
 #include "platform/ValueOfText.h"
+#include "ui/ConversionRun.h"
+#include "ui/DecimalPlaces.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,8 +34,6 @@ namespace {
 
 using namespace quorlex;
 using namespace quorlex::fuzz;
-
-constexpr int kMaxPlaces = 25;
 
 int Category(std::uint8_t byte) {
     if (byte >= 'A' && byte <= 'Q') {
@@ -56,46 +58,38 @@ std::int32_t Unit(std::uint8_t byte) {
     }
 }
 
-// The decimal places a result gets: the digits after the period of its 15 significant digits written in
-// fixed notation, trailing zeros dropped, at most 25.
-int PlacesOf(const std::string &shown) {
-    const auto exponentAt = shown.find('E');
-    const std::string mantissa = shown.substr(0, exponentAt);
-    const auto period = mantissa.find('.');
-    int places = period == std::string::npos ? 0 : static_cast<int>(mantissa.size() - period - 1);
-    if (exponentAt != std::string::npos) {
-        places -= std::stoi(shown.substr(exponentAt + 1));
-    }
-    return std::clamp(places, 0, kMaxPlaces);
-}
-
 void RequireShowable(const std::string &text, const std::string &detail) {
     Require(!ShowsNonFinite(text), "nothing shown reads inf or nan", detail + ": " + text);
 }
 
-} // namespace
+// What the engine's part of one run comes to, worked out step by step.
+struct StepByStep {
+    ConversionRefusal refusal = ConversionRefusal::None;
+    bool subscriptError = false; // a matrix converter was given a unit outside its table
+    std::string shown;
+    std::string factorText;
+    double resultValue = 0.0;
+    int places = 0;
+};
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-    if (size < 3) {
-        return 0;
-    }
-    const int category = Category(data[0]);
-    const std::int32_t source = Unit(data[1]);
-    const std::int32_t desired = Unit(data[2]);
-    const std::string_view typed(reinterpret_cast<const char *>(data) + 3, size - 3);
-    const std::string detail = "category " + std::to_string(category) + ", units " + std::to_string(source) +
-                               " -> " + std::to_string(desired) + ", value " + Printable(typed);
+StepByStep Refused(ConversionRefusal refusal) {
+    StepByStep steps;
+    steps.refusal = refusal;
+    return steps;
+}
 
+StepByStep Derive(int category, std::int32_t source, std::int32_t desired, std::string_view typed,
+                  const std::string &detail) {
     // The window converts only what the numeric test accepts, and reports a value beyond the range.
     std::optional<double> value;
     try {
         value = ReadNumericText(typed);
     } catch (const RuntimeError &error) {
         Require(error.Number() == kErrOverflow, "the value reading raises only overflow", detail);
-        return 0;
+        return Refused(ConversionRefusal::OutOfRange);
     }
     if (!value) {
-        return 0;
+        return Refused(ConversionRefusal::NotNumeric);
     }
     Require(std::isfinite(*value), "the value read is finite", detail);
 
@@ -103,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::shared_ptr<UnitConverter> converter = registry.ConverterOfCategory(category);
     if (category > 16) {
         Require(converter == nullptr, "no converter outside the 17 categories", detail);
-        return 0;
+        return Refused(ConversionRefusal::NoCategory);
     }
     Require(converter != nullptr, "every category has its converter", detail);
     converter->SetSourceUnits(source);
@@ -123,11 +117,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (error.Number() == kErrSubscriptOutOfRange) {
             Require(withMatrix != nullptr && !inRange, "only a matrix converter's unit index is out of range",
                     detail);
-            return 0;
+            StepByStep steps;
+            steps.subscriptError = true;
+            return steps;
         }
         Require(error.Number() == kErrOverflow, "Compute raises only subscript and overflow errors", detail);
         Require(!withMatrix || inRange, "an overflow comes from a product", detail);
-        return 0;
+        return Refused(ConversionRefusal::OutOfRange);
     }
     Require(converter->SourceUnits() == source && converter->DesiredUnits() == desired,
             "Compute leaves the units as they were", detail);
@@ -158,14 +154,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // Only a result within a hair of the largest double rounds beyond it in 15 digits.
         Require(error.Number() == kErrOverflow && std::abs(std::get<double>(result)) > 1.79769313486231e308,
                 "the shown result reads back", detail + ": " + shown);
-        return 0;
+        return Refused(ConversionRefusal::OutOfRange);
     }
     if (std::holds_alternative<double>(result)) {
         Require(shown == ReferenceGeneralText(std::get<double>(result)),
                 "the result is shown as general text", detail + ": " + shown);
     }
 
-    const int places = PlacesOf(shown);
+    const int places = DecimalPlacesOfResult(shown);
     const std::string rendered = RenderFixed(resultValue, places);
     RequireShowable(rendered, detail);
     Require(rendered.find_first_not_of("-0123456789.") == std::string::npos,
@@ -173,10 +169,69 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto period = rendered.find('.');
     Require(places == 0 ? period == std::string::npos : rendered.size() - period - 1 == std::size_t(places),
             "the shown value has its decimal places", detail + ": " + rendered);
-    if (places < kMaxPlaces) {
+    if (places < kMaxDecimalPlaces) {
         Require(SameDouble(ValueOfText(rendered), resultValue == 0.0 ? 0.0 : resultValue),
                 "the shown value is the result, every digit kept",
                 detail + ": " + shown + " shown " + rendered);
+    }
+    StepByStep steps;
+    steps.shown = shown;
+    steps.factorText = factorText;
+    steps.resultValue = resultValue;
+    steps.places = places;
+    return steps;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    if (size < 3) {
+        return 0;
+    }
+    const int category = Category(data[0]);
+    const std::int32_t source = Unit(data[1]);
+    const std::int32_t desired = Unit(data[2]);
+    const std::string_view typed(reinterpret_cast<const char *>(data) + 3, size - 3);
+    const std::string detail = "category " + std::to_string(category) + ", units " + std::to_string(source) +
+                               " -> " + std::to_string(desired) + ", value " + Printable(typed);
+
+    const StepByStep steps = Derive(category, source, desired, typed, detail);
+
+    // The window asks for a category and both units before it reads the value; a unit outside the table
+    // of a matrix converter is raised, not refused.
+    ConversionRefusal refusal = steps.refusal;
+    bool raises = steps.subscriptError;
+    if (category > 16 || source < 0 || desired < 0) {
+        refusal = category > 16 ? ConversionRefusal::NoCategory
+                  : source < 0  ? ConversionRefusal::NoSourceUnit
+                                : ConversionRefusal::NoDesiredUnit;
+        raises = false;
+    }
+
+    ConversionRequest request;
+    request.category = category;
+    request.sourceUnits = source;
+    request.desiredUnits = desired;
+    request.valueText = typed;
+    ConversionOutcome run;
+    try {
+        run = RunConversion(request);
+    } catch (const RuntimeError &error) {
+        Require(raises && error.Number() == kErrSubscriptOutOfRange,
+                "the window's run raises only a unit outside the table", detail);
+        return 0;
+    }
+    Require(!raises, "the window's run raises a unit outside the table", detail);
+    Require(run.refusal == refusal, "the window's run refuses for the same reason", detail);
+    if (run.Converted()) {
+        Require(run.resultText == steps.shown && run.factorText == steps.factorText,
+                "the window's run shows the same texts", detail + ": " + run.resultText);
+        Require(SameDouble(run.resultValue, steps.resultValue), "the window's run keeps the same value",
+                detail + ": " + run.resultText);
+        Require(run.decimalPlaces == steps.places, "the window's run shows the same places",
+                detail + ": " + run.resultText);
+        Require(run.formulaUsed == (ValueOfText(steps.factorText) == 0.0),
+                "the window's run says Formula Used exactly for a factor of 0", detail);
     }
     return 0;
 }
