@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "WindowTest.h"
 #include "engine/Convert.h"
 #include "engine/ConverterBase.h"
 #include "ui/CategoryTable.h"
@@ -6,19 +6,11 @@
 #include <numeric>
 
 using namespace quorlex;
-using quorlex::test::WindowFixture;
 
-class CategoryListsTest : public QObject {
+class CategoryListsTest : public quorlex::test::WindowTest {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(f.Open()); }
-    void cleanup() {
-        f.Close();
-        const QStringList dialogs = f.guard.TakeUnexpected();
-        QVERIFY2(dialogs.isEmpty(), qPrintable(dialogs.join(QStringLiteral(", "))));
-    }
-
     void tableMatchesTheConverters();
     void listsForEveryCategory_data();
     void listsForEveryCategory();
@@ -34,7 +26,6 @@ private:
         }
         return items;
     }
-    WindowFixture f;
 };
 
 void CategoryListsTest::tableMatchesTheConverters() {

@@ -1,22 +1,14 @@
-#include "WindowFixture.h"
+#include "WindowTest.h"
 
 #include <QLocale>
 #include <clocale>
 
 using namespace quorlex;
-using quorlex::test::WindowFixture;
 
-class ComputeTest : public QObject {
+class ComputeTest : public quorlex::test::WindowTest {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(f.Open()); }
-    void cleanup() {
-        f.Close();
-        const QStringList dialogs = f.guard.TakeUnexpected();
-        QVERIFY2(dialogs.isEmpty(), qPrintable(dialogs.join(QStringLiteral(", "))));
-    }
-
     void showsTheConversion_data();
     void showsTheConversion();
     void decimalPlacesReRenderTheSameValue_data();
@@ -45,7 +37,6 @@ private:
                 c.vsDecPlaces->value(), f.window->ResultValue(), f.window->FormatMask(),
                 c.LblOut->alignment()};
     }
-    WindowFixture f;
 };
 
 void ComputeTest::showsTheConversion_data() {

@@ -4,7 +4,7 @@
 // result the engine gives for the number it shows, or converts nothing: every label stays as it was and
 // the user is told (a beep for a text that is not a number, a notice for a value out of range). Nothing
 // shown ever reads "inf" or "nan", and the value box's colour and the button follow the numeric test.
-#include "WindowFixture.h"
+#include "WindowTest.h"
 #include "engine/Convert.h"
 #include "errors/RuntimeError.h"
 #include "platform/GeneralText.h"
@@ -24,7 +24,6 @@
 
 using namespace quorlex;
 using quorlex::test::HostileValue;
-using quorlex::test::WindowFixture;
 
 namespace {
 
@@ -110,17 +109,10 @@ bool ShowsNonFinite(const QString &text) {
 
 } // namespace
 
-class HostileInputTest : public QObject {
+class HostileInputTest : public quorlex::test::WindowTest {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(f.Open()); }
-    void cleanup() {
-        f.Close();
-        const QStringList dialogs = f.guard.TakeUnexpected();
-        QVERIFY2(dialogs.isEmpty(), qPrintable(dialogs.join(QStringLiteral(", "))));
-    }
-
     void convertsCorrectlyOrNotAtAll_data();
     void convertsCorrectlyOrNotAtAll();
 
@@ -148,8 +140,6 @@ private:
     void PressEnter();
     void CheckConverted(const Expected &expected, double value, const char *pair);
     void CheckNothingShowsNonFinite();
-
-    WindowFixture f;
 };
 
 void HostileInputTest::PutText(const QString &text, bool byKeys) {

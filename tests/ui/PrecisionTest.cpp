@@ -1,23 +1,15 @@
-#include "WindowFixture.h"
+#include "WindowTest.h"
 #include "ui/DecimalPlaces.h"
 
 #include <QStyle>
 #include <QStyleOptionSlider>
 
 using namespace quorlex;
-using quorlex::test::WindowFixture;
 
-class PrecisionTest : public QObject {
+class PrecisionTest : public quorlex::test::WindowTest {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(f.Open()); }
-    void cleanup() {
-        f.Close();
-        const QStringList dialogs = f.guard.TakeUnexpected();
-        QVERIFY2(dialogs.isEmpty(), qPrintable(dialogs.join(QStringLiteral(", "))));
-    }
-
     void decimalPlacesOfResult_data();
     void decimalPlacesOfResult();
     void formatMask_data();
@@ -28,7 +20,6 @@ private slots:
     void scrollBarDirections();
 
 private:
-    WindowFixture f;
 };
 
 void PrecisionTest::decimalPlacesOfResult_data() {

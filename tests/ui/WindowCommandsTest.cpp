@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "WindowTest.h"
 #include "platform/ComboListIndex.h"
 #include "platform/StayOnTop.h"
 
@@ -9,19 +9,11 @@
 #include <QMimeData>
 
 using namespace quorlex;
-using quorlex::test::WindowFixture;
 
-class WindowCommandsTest : public QObject {
+class WindowCommandsTest : public quorlex::test::WindowTest {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(f.Open()); }
-    void cleanup() {
-        f.Close();
-        const QStringList dialogs = f.guard.TakeUnexpected();
-        QVERIFY2(dialogs.isEmpty(), qPrintable(dialogs.join(QStringLiteral(", "))));
-    }
-
     void enterRunsComputeOnce_data();
     void enterRunsComputeOnce();
     void enterWithNonNumericValueConvertsNothing();
@@ -37,7 +29,6 @@ private slots:
 
 private:
     QWidget *Control(const QString &name) const;
-    WindowFixture f;
 };
 
 QWidget *WindowCommandsTest::Control(const QString &name) const {

@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "WindowTest.h"
 #include "platform/CoolButton.h"
 #include "styling/FlattenControls.h"
 #include "ui/CategoryTable.h"
@@ -12,19 +12,11 @@
 #include <cmath>
 
 using namespace quorlex;
-using quorlex::test::WindowFixture;
 
-class frmMainStartUpTest : public QObject {
+class frmMainStartUpTest : public quorlex::test::WindowTest {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(f.Open()); }
-    void cleanup() {
-        f.Close();
-        const QStringList dialogs = f.guard.TakeUnexpected();
-        QVERIFY2(dialogs.isEmpty(), qPrintable(dialogs.join(QStringLiteral(", "))));
-    }
-
     void titleCarriesTheBuildVersion();
     void captionWithVersion_data();
     void captionWithVersion();
@@ -44,7 +36,6 @@ private slots:
 
 private:
     QWidget *Named(const QString &name, int index = -1) const;
-    WindowFixture f;
 };
 
 QWidget *frmMainStartUpTest::Named(const QString &name, int index) const {
