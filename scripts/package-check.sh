@@ -72,24 +72,14 @@ remove_package() {
     fi
 }
 
-display_number=95
-while [ -e "/tmp/.X11-unix/X$display_number" ] || [ -e "/tmp/.X$display_number-lock" ]; do
-    display_number=$((display_number + 1))
-done
-export DISPLAY=":$display_number"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
 app_pid=
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    kill "$xvfb_pid" 2>/dev/null || true
+    [ -n "${QUORLEX_XVFB_PID:-}" ] && kill "$QUORLEX_XVFB_PID" 2>/dev/null || true
     remove_package
 }
 trap cleanup EXIT
-for _ in $(seq 50); do
-    xdotool getmouselocation >/dev/null 2>&1 && break
-    sleep 0.1
-done
+quorlex_start_xvfb 1024x768
 
 QT_QPA_PLATFORM=xcb /usr/bin/quorlex &
 app_pid=$!

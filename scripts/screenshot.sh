@@ -29,25 +29,13 @@ done
 quorlex_ensure_packages "${QUORLEX_BUILD_PACKAGES[@]}" xvfb xdotool imagemagick
 quorlex_configure_and_build Release
 
-# A display number nobody uses.
-display_number=90
-while [ -e "/tmp/.X11-unix/X$display_number" ] || [ -e "/tmp/.X$display_number-lock" ]; do
-    display_number=$((display_number + 1))
-done
-export DISPLAY=":$display_number"
-
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
 app_pid=
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    kill "$xvfb_pid" 2>/dev/null || true
+    [ -n "${QUORLEX_XVFB_PID:-}" ] && kill "$QUORLEX_XVFB_PID" 2>/dev/null || true
 }
 trap cleanup EXIT
-for _ in $(seq 50); do
-    xdotool getmouselocation >/dev/null 2>&1 && break
-    sleep 0.1
-done
+quorlex_start_xvfb 1280x1024
 
 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" build/quorlex &
 app_pid=$!

@@ -63,5 +63,25 @@ quorlex_configure_and_build() {
     cmake --build build -j"$(nproc)"
 }
 
+# Starts a virtual X server of the given size (e.g. 1024x768) on a display number nobody uses, exports
+# DISPLAY, sets QUORLEX_XVFB_PID, and waits until the server answers. The caller stops it (kill the pid).
+quorlex_start_xvfb() {
+    local size="$1"
+    local display_number=90
+    while [ -e "/tmp/.X11-unix/X$display_number" ] || [ -e "/tmp/.X$display_number-lock" ]; do
+        display_number=$((display_number + 1))
+    done
+    export DISPLAY=":$display_number"
+    Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    QUORLEX_XVFB_PID=$!
+    local _
+    for _ in $(seq 50); do
+        xdotool getmouselocation >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "quorlex: the virtual X server on $DISPLAY did not start" >&2
+    return 1
+}
+
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/quorlex-runtime-$(id -u)}"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"

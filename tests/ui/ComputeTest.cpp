@@ -18,25 +18,6 @@ private slots:
     void valueBeyondRangeConvertsNothing_data();
     void valueBeyondRangeConvertsNothing();
     void decimalCommaLocaleChangesNothing();
-
-private:
-    // Everything a run may change, to prove that a refused run changed none of it.
-    struct Shown {
-        QString result;
-        QString factor;
-        QString places;
-        int scroll;
-        double value;
-        std::string mask;
-        Qt::Alignment alignment;
-        bool operator==(const Shown &) const = default;
-    };
-    Shown Snapshot() const {
-        const auto &c = f.c();
-        return {c.LblOut->text(),       c.lblFactor->text(),     c.lblDecPlaces->text(),
-                c.vsDecPlaces->value(), f.window->ResultValue(), f.window->FormatMask(),
-                c.LblOut->alignment()};
-    }
 };
 
 void ComputeTest::showsTheConversion_data() {
@@ -169,7 +150,7 @@ void ComputeTest::typedDesiredUnitConvertsNothing_data() {
 void ComputeTest::typedDesiredUnitConvertsNothing() {
     QFETCH(QString, typed);
     f.Convert(0, 0, 1, QStringLiteral("1"));
-    const Shown before = Snapshot();
+    const auto before = f.Snapshot();
 
     QComboBox *dest = f.c().cboDest;
     dest->lineEdit()->selectAll();
@@ -178,7 +159,7 @@ void ComputeTest::typedDesiredUnitConvertsNothing() {
     f.TypeValue(QStringLiteral("7"));
     f.window->cmdCompute_Click();
 
-    QVERIFY(Snapshot() == before);
+    QVERIFY(f.Snapshot() == before);
     QCOMPARE(f.reporter.notices.size(), 1);
     QVERIFY2(f.reporter.notices.front().contains(QStringLiteral("desired unit must be chosen from the list")),
              qPrintable(f.reporter.notices.front()));
@@ -204,11 +185,11 @@ void ComputeTest::valueBeyondRangeConvertsNothing() {
     QFETCH(int, desired);
     QFETCH(QString, input);
     f.Convert(0, 0, 1, QStringLiteral("1"));
-    const Shown before = Snapshot();
+    const auto before = f.Snapshot();
 
     f.Convert(category, source, desired, input);
     QVERIFY(f.c().cmdCompute->isEnabled());
-    QVERIFY(Snapshot() == before);
+    QVERIFY(f.Snapshot() == before);
     QCOMPARE(f.reporter.notices.size(), 1);
     QVERIFY(f.reporter.notices.front().contains(QStringLiteral("Nothing was converted")));
     QVERIFY(f.reporter.errors.empty());

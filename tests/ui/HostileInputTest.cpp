@@ -117,25 +117,6 @@ private slots:
     void convertsCorrectlyOrNotAtAll();
 
 private:
-    // Everything a run may change.
-    struct Shown {
-        QString result;
-        QString tip;
-        QString factor;
-        QString places;
-        int scroll;
-        double value;
-        std::string mask;
-        Qt::Alignment alignment;
-        bool operator==(const Shown &) const = default;
-    };
-    Shown Snapshot() const {
-        const auto &c = f.c();
-        return {c.LblOut->text(),       c.LblOut->toolTip(),    c.lblFactor->text(),
-                c.lblDecPlaces->text(), c.vsDecPlaces->value(), f.window->ResultValue(),
-                f.window->FormatMask(), c.LblOut->alignment()};
-    }
-
     void PutText(const QString &text, bool byKeys);
     void PressEnter();
     void CheckConverted(const Expected &expected, double value, const char *pair);
@@ -222,7 +203,7 @@ void HostileInputTest::convertsCorrectlyOrNotAtAll() {
         f.TypeValue(kBaselineValue);
         f.window->cmdCompute_Click();
         QVERIFY2(f.reporter.Silent(), pair.name);
-        const Shown before = Snapshot();
+        const auto before = f.Snapshot();
         const int runsBefore = f.window->Runs().computeCommand;
 
         PutText(typed, byKeys);
@@ -243,7 +224,7 @@ void HostileInputTest::convertsCorrectlyOrNotAtAll() {
         CheckNothingShowsNonFinite();
         if (refused) {
             // A text that is not a number: a beep, nothing run, nothing changed.
-            QVERIFY2(Snapshot() == before, pair.name);
+            QVERIFY2(f.Snapshot() == before, pair.name);
             QCOMPARE(f.reporter.beeps, 1);
             QCOMPARE(f.window->Runs().computeCommand, runsBefore);
             // The disabled button does not click; the command run from code refuses the text as well.
@@ -252,14 +233,14 @@ void HostileInputTest::convertsCorrectlyOrNotAtAll() {
             f.window->cmdCompute_Click();
             QCOMPARE(f.reporter.beeps, 2);
             QVERIFY(f.reporter.notices.isEmpty());
-            QVERIFY2(Snapshot() == before, pair.name);
+            QVERIFY2(f.Snapshot() == before, pair.name);
         } else if (!result) {
             // A value, or its result, beyond the range: a notice each time, nothing changed.
-            QVERIFY2(Snapshot() == before, pair.name);
+            QVERIFY2(f.Snapshot() == before, pair.name);
             QCOMPARE(f.reporter.notices.size(), 1);
             QTest::mouseClick(f.c().cmdCompute, Qt::LeftButton);
             QCOMPARE(f.window->Runs().computeCommand, runsBefore + 2);
-            QVERIFY2(Snapshot() == before, pair.name);
+            QVERIFY2(f.Snapshot() == before, pair.name);
             QCOMPARE(f.reporter.notices.size(), 2);
             for (const QString &notice : f.reporter.notices) {
                 QVERIFY2(notice.contains(QStringLiteral("Nothing was converted")), qPrintable(notice));

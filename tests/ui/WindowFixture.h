@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <memory>
+#include <string>
 
 namespace quorlex::test {
 
@@ -61,6 +62,24 @@ struct WindowFixture {
     }
 
     QString Shown() const { return c().LblOut->text(); }
+
+    // Everything a Compute run may change, to prove that a refused run changed none of it.
+    struct State {
+        QString result;
+        QString tip;
+        QString factor;
+        QString places;
+        int scroll;
+        double value;
+        std::string mask;
+        Qt::Alignment alignment;
+        bool operator==(const State &) const = default;
+    };
+    State Snapshot() const {
+        return {c().LblOut->text(),       c().LblOut->toolTip(),    c().lblFactor->text(),
+                c().lblDecPlaces->text(), c().vsDecPlaces->value(), window->ResultValue(),
+                window->FormatMask(),     c().LblOut->alignment()};
+    }
     QString Factor() const { return c().lblFactor->text(); }
     bool LeftJustified() const { return c().LblOut->alignment().testFlag(Qt::AlignLeft); }
 
