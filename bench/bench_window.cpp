@@ -48,8 +48,9 @@ void Prepare(const Request &request) {
     c.txtIn->setText(QString::fromLatin1(request.value));
 }
 
-// The command alone, as cmdCompute's click runs it; the inputs change between runs outside the timing.
-void BM_ComputeCommand(benchmark::State &state) {
+// Runs the Compute command as cmdCompute's click runs it; the inputs change between runs outside the
+// timing. With `paint`, the event loop then runs until idle, painting what the command changed.
+void RunComputeCommands(benchmark::State &state, bool paint) {
     std::size_t next = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -58,22 +59,21 @@ void BM_ComputeCommand(benchmark::State &state) {
         QApplication::processEvents();
         state.ResumeTiming();
         window->cmdCompute_Click();
+        if (paint) {
+            QApplication::processEvents();
+        }
     }
+}
+
+// The command alone.
+void BM_ComputeCommand(benchmark::State &state) {
+    RunComputeCommands(state, false);
 }
 BENCHMARK(BM_ComputeCommand)->Unit(benchmark::kMicrosecond);
 
 // The command and the painting of what it changed, until the window is idle again.
 void BM_ComputeCommandAndPaint(benchmark::State &state) {
-    std::size_t next = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        Prepare(kRequests[next]);
-        next = 1 - next;
-        QApplication::processEvents();
-        state.ResumeTiming();
-        window->cmdCompute_Click();
-        QApplication::processEvents();
-    }
+    RunComputeCommands(state, true);
 }
 BENCHMARK(BM_ComputeCommandAndPaint)->Unit(benchmark::kMicrosecond);
 

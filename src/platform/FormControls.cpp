@@ -14,15 +14,8 @@ bool IsContainer(const QWidget &widget) {
            qobject_cast<const QGroupBox *>(&widget) != nullptr;
 }
 
-void CollectControls(QWidget &parent, std::vector<QWidget *> &controls) {
-    for (QObject *child : parent.children()) {
-        if (!child->isWidgetType()) {
-            continue;
-        }
-        auto *widget = static_cast<QWidget *>(child);
-        if (widget->isWindow()) {
-            continue;
-        }
+void CollectControls(const QWidget &parent, std::vector<QWidget *> &controls) {
+    for (QWidget *widget : ChildControls(parent)) {
         controls.push_back(widget);
         if (IsContainer(*widget)) {
             CollectControls(*widget, controls);
@@ -32,7 +25,17 @@ void CollectControls(QWidget &parent, std::vector<QWidget *> &controls) {
 
 } // namespace
 
-std::vector<QWidget *> Controls(QWidget &form) {
+std::vector<QWidget *> ChildControls(const QWidget &parent) {
+    std::vector<QWidget *> children;
+    for (QObject *child : parent.children()) {
+        if (child->isWidgetType() && !static_cast<QWidget *>(child)->isWindow()) {
+            children.push_back(static_cast<QWidget *>(child));
+        }
+    }
+    return children;
+}
+
+std::vector<QWidget *> Controls(const QWidget &form) {
     std::vector<QWidget *> controls;
     CollectControls(form, controls);
     return controls;

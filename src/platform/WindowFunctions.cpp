@@ -1,6 +1,7 @@
 #include "platform/WindowFunctions.h"
 
 #include "platform/ControlTypeName.h"
+#include "platform/FormControls.h"
 #include "platform/MessageTranslation.h"
 #include "platform/WindowMessages.h"
 
@@ -19,16 +20,9 @@ RECT RectOf(const QRect &rect) {
     return RECT{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
-QWidget *FirstChildWidget(QWidget &parent, const QWidget *after) {
+QWidget *FirstChildWidget(const QWidget &parent, const QWidget *after) {
     bool afterSeen = after == nullptr;
-    for (QObject *child : parent.children()) {
-        if (!child->isWidgetType()) {
-            continue;
-        }
-        auto *widget = static_cast<QWidget *>(child);
-        if (widget->isWindow()) {
-            continue;
-        }
+    for (QWidget *widget : ChildControls(parent)) {
         if (afterSeen) {
             return widget;
         }

@@ -45,6 +45,18 @@ void DrawButtonState(DeviceContext &dc, RECT r, std::int32_t style, OleColor fla
     }
 }
 
+// The two rings every look starts with: the outer ring in the state's colours on r, and inside it the second
+// ring, in the button face colour while enabled and in disabledRing otherwise. Returns the second ring's
+// rectangle.
+RECT DrawOuterRings(DeviceContext &dc, RECT r, bool enabled, OleColor topLeft, OleColor bottomRight,
+                    OleColor disabledRing) {
+    DrawFrame(dc, r, topLeft, bottomRight);
+    InflateRect(r, -1, -1);
+    const OleColor second = enabled ? kFace : disabledRing;
+    DrawFrame(dc, r, second, second);
+    return r;
+}
+
 } // namespace
 
 std::int32_t ResolveColor(OleColor color) {
@@ -72,15 +84,9 @@ void DrawFrame(DeviceContext &dc, RECT r, OleColor topLeft, OleColor bottomRight
 
 void PaintEditFrame(DeviceContext &dc, RECT control, bool enabled, std::int32_t style, OleColor topLeft,
                     OleColor bottomRight) {
-    RECT r = control;
-    InflateRect(r, 2, 2);
-    DrawFrame(dc, r, topLeft, bottomRight);
-    InflateRect(r, -1, -1);
-    if (enabled) {
-        DrawFrame(dc, r, kFace, kFace);
-    } else {
-        DrawFrame(dc, r, kHighlight, kHighlight);
-    }
+    RECT outer = control;
+    InflateRect(outer, 2, 2);
+    RECT r = DrawOuterRings(dc, outer, enabled, topLeft, bottomRight, kHighlight);
     if (enabled && (style == kFrameRaised || style == kFramePressed)) {
         for (int ring = 0; ring < 3; ++ring) {
             InflateRect(r, -1, -1);
@@ -91,14 +97,7 @@ void PaintEditFrame(DeviceContext &dc, RECT control, bool enabled, std::int32_t 
 
 void PaintCombo(DeviceContext &dc, RECT client, bool enabled, std::int32_t dropButtonWidth,
                 std::int32_t style, OleColor topLeft, OleColor bottomRight) {
-    RECT r = client;
-    DrawFrame(dc, r, topLeft, bottomRight);
-    InflateRect(r, -1, -1);
-    if (enabled) {
-        DrawFrame(dc, r, kFace, kFace);
-    } else {
-        DrawFrame(dc, r, kHighlight, kHighlight);
-    }
+    RECT r = DrawOuterRings(dc, client, enabled, topLeft, bottomRight, kHighlight);
     InflateRect(r, -1, -1);
     r.left = r.right - dropButtonWidth;
     DrawFrame(dc, r, kFace, kFace);
@@ -111,14 +110,7 @@ void PaintCombo(DeviceContext &dc, RECT client, bool enabled, std::int32_t dropB
 
 void PaintButton(DeviceContext &dc, RECT client, bool enabled, std::int32_t style, OleColor topLeft,
                  OleColor bottomRight) {
-    RECT r = client;
-    DrawFrame(dc, r, topLeft, bottomRight);
-    InflateRect(r, -1, -1);
-    if (enabled) {
-        DrawFrame(dc, r, kFace, kFace);
-    } else {
-        DrawFrame(dc, r, kBlue, kBlue);
-    }
+    const RECT r = DrawOuterRings(dc, client, enabled, topLeft, bottomRight, kBlue);
     if (enabled) {
         DrawButtonState(dc, r, style, kOrange, kBlack, kBlack);
     }
