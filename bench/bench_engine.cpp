@@ -2,10 +2,10 @@
 // shows anything, and its parts.
 #include "engine/Convert.h"
 #include "engine/LoadMatrix.h"
-#include "platform/GeneralText.h"
-#include "platform/NumericText.h"
-#include "platform/RenderWithMask.h"
-#include "platform/ValueOfText.h"
+#include "numbers/GeneralText.h"
+#include "numbers/NumericText.h"
+#include "numbers/RenderWithMask.h"
+#include "numbers/ValueOfText.h"
 
 #include <benchmark/benchmark.h>
 #include <string>

@@ -13,12 +13,12 @@
 #include "ReferenceNumbers.h"
 #include "engine/Convert.h"
 #include "errors/RuntimeError.h"
-#include "platform/GeneralText.h"
-#include "platform/NumericText.h"
-#include "platform/RenderWithMask.h"
-#include "platform/ValueOfText.h"
-#include "ui/ConversionRun.h"
-#include "ui/DecimalPlaces.h"
+#include "numbers/GeneralText.h"
+#include "numbers/NumericText.h"
+#include "numbers/RenderWithMask.h"
+#include "numbers/ValueOfText.h"
+#include "engine/ConversionRun.h"
+#include "numbers/DecimalPlaces.h"
 
 #include <algorithm>
 #include <cmath>

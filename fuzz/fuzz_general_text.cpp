@@ -6,9 +6,9 @@
 #include "FuzzCheck.h"
 #include "ReferenceNumbers.h"
 #include "errors/RuntimeError.h"
-#include "platform/GeneralText.h"
-#include "platform/NumericText.h"
-#include "platform/ValueOfText.h"
+#include "numbers/GeneralText.h"
+#include "numbers/NumericText.h"
+#include "numbers/ValueOfText.h"
 
 #include <charconv>
 #include <cmath>

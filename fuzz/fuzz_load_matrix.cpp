@@ -9,7 +9,7 @@
 #include "FuzzCheck.h"
 #include "engine/LoadMatrix.h"
 #include "errors/RuntimeError.h"
-#include "platform/ValueOfText.h"
+#include "numbers/ValueOfText.h"
 
 #include <cstddef>
 #include <cstdint>

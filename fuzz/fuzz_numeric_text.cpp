@@ -4,7 +4,7 @@
 #include "FuzzCheck.h"
 #include "ReferenceNumbers.h"
 #include "errors/RuntimeError.h"
-#include "platform/NumericText.h"
+#include "numbers/NumericText.h"
 
 #include <cmath>
 #include <cstddef>

@@ -7,9 +7,9 @@
 #include "FuzzCheck.h"
 #include "ReferenceNumbers.h"
 #include "errors/RuntimeError.h"
-#include "platform/NumericText.h"
-#include "platform/RenderWithMask.h"
-#include "platform/ValueOfText.h"
+#include "numbers/NumericText.h"
+#include "numbers/RenderWithMask.h"
+#include "numbers/ValueOfText.h"
 
 #include <cmath>
 #include <cstddef>

@@ -3,7 +3,7 @@
 #include "FuzzCheck.h"
 #include "ReferenceNumbers.h"
 #include "errors/RuntimeError.h"
-#include "platform/ValueOfText.h"
+#include "numbers/ValueOfText.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "engine/LoadMatrix.h"
 
 #include "errors/RuntimeError.h"
-#include "platform/ValueOfText.h"
+#include "numbers/ValueOfText.h"
 
 #include <limits>
 

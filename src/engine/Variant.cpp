@@ -1,8 +1,8 @@
 #include "engine/Variant.h"
 
 #include "errors/RuntimeError.h"
-#include "platform/GeneralText.h"
-#include "platform/ValueOfText.h"
+#include "numbers/GeneralText.h"
+#include "numbers/ValueOfText.h"
 
 namespace quorlex {
 

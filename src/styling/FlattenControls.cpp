@@ -1,9 +1,9 @@
 #include "styling/FlattenControls.h"
 
 #include "errors/RuntimeError.h"
-#include "platform/ControlProperties.h"
-#include "platform/ControlTypeName.h"
-#include "platform/FormControls.h"
+#include "styling/messages/ControlProperties.h"
+#include "styling/messages/ControlTypeName.h"
+#include "styling/messages/FormControls.h"
 
 #include <QWidget>
 #include <limits>

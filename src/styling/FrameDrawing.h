@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/DeviceContext.h"
-#include "platform/OleColor.h"
-#include "platform/WindowGeometry.h"
+#include "styling/messages/DeviceContext.h"
+#include "widgets/OleColor.h"
+#include "styling/messages/WindowGeometry.h"
 
 #include <cstdint>
 

@@ -1,11 +1,11 @@
 #include "styling/cFlatControl.h"
 
 #include "errors/RuntimeError.h"
-#include "platform/ControlTypeName.h"
-#include "platform/SubclassComponent.h"
-#include "platform/WindowFunctions.h"
-#include "platform/WindowMessages.h"
-#include "platform/WindowTimers.h"
+#include "styling/messages/ControlTypeName.h"
+#include "styling/messages/SubclassComponent.h"
+#include "styling/messages/WindowFunctions.h"
+#include "styling/messages/WindowMessages.h"
+#include "styling/messages/WindowTimers.h"
 #include "styling/FrameDrawing.h"
 
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/DeviceContext.h"
-#include "platform/ISubclass.h"
-#include "platform/OleColor.h"
-#include "platform/PaintOverlay.h"
-#include "platform/WindowGeometry.h"
-#include "platform/WindowHandle.h"
+#include "styling/messages/DeviceContext.h"
+#include "styling/messages/ISubclass.h"
+#include "widgets/OleColor.h"
+#include "styling/messages/PaintOverlay.h"
+#include "styling/messages/WindowGeometry.h"
+#include "styling/messages/WindowHandle.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ConversionRun.h"
+#include "engine/ConversionRun.h"
 #include "ui/frmMainDesign.h"
 
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "ui/frmMainDesign.h"
 
-#include "platform/ComboListIndex.h"
-#include "platform/ControlColors.h"
-#include "platform/CoolButton.h"
+#include "widgets/ComboListIndex.h"
+#include "widgets/ControlColors.h"
+#include "widgets/CoolButton.h"
 #include "ui/ProgramLook.h"
 
 #include <QCheckBox>

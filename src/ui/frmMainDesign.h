@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/CategoryTable.h"
+#include "engine/CategoryTable.h"
 
 #include <array>
 

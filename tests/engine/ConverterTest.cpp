@@ -1,7 +1,7 @@
 // Matrix converters: value times one factor, with the factor recorded and unit indexes checked.
 #include "engine/Convert.h"
 #include "errors/RuntimeError.h"
-#include "platform/GeneralText.h"
+#include "numbers/GeneralText.h"
 #include "support/NamedParam.h"
 
 #include <gtest/gtest.h>

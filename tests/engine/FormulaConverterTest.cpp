@@ -2,7 +2,7 @@
 #include "engine/Slope.h"
 #include "engine/Temperature.h"
 #include "errors/RuntimeError.h"
-#include "platform/GeneralText.h"
+#include "numbers/GeneralText.h"
 #include "support/NamedParam.h"
 
 #include <cmath>

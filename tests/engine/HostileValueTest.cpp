@@ -3,10 +3,10 @@
 // number it shows and converted to a result that can be shown.
 #include "engine/Convert.h"
 #include "errors/RuntimeError.h"
-#include "platform/GeneralText.h"
-#include "platform/NumericText.h"
-#include "platform/RenderWithMask.h"
-#include "platform/ValueOfText.h"
+#include "numbers/GeneralText.h"
+#include "numbers/NumericText.h"
+#include "numbers/RenderWithMask.h"
+#include "numbers/ValueOfText.h"
 #include "support/HostileValues.h"
 
 #include <charconv>

@@ -1,7 +1,7 @@
 #include "TestPalette.h"
-#include "platform/SubclassComponent.h"
-#include "platform/WindowFunctions.h"
-#include "platform/WindowMessages.h"
+#include "styling/messages/SubclassComponent.h"
+#include "styling/messages/WindowFunctions.h"
+#include "styling/messages/WindowMessages.h"
 #include "styling/cFlatControl.h"
 #include "support/MessageProbe.h"
 

@@ -2,8 +2,8 @@
 
 #include "TestPalette.h"
 #include "errors/RuntimeError.h"
-#include "platform/SubclassComponent.h"
-#include "platform/WindowMessages.h"
+#include "styling/messages/SubclassComponent.h"
+#include "styling/messages/WindowMessages.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ISubclass.h"
+#include "styling/messages/ISubclass.h"
 
 #include <cstdint>
 #include <functional>

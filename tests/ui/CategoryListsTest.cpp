@@ -1,7 +1,7 @@
 #include "WindowTest.h"
 #include "engine/Convert.h"
 #include "engine/ConverterBase.h"
-#include "ui/CategoryTable.h"
+#include "engine/CategoryTable.h"
 
 #include <numeric>
 

@@ -7,12 +7,12 @@
 #include "WindowTest.h"
 #include "engine/Convert.h"
 #include "errors/RuntimeError.h"
-#include "platform/GeneralText.h"
-#include "platform/NumericText.h"
-#include "platform/RenderWithMask.h"
-#include "platform/ValueOfText.h"
+#include "numbers/GeneralText.h"
+#include "numbers/NumericText.h"
+#include "numbers/RenderWithMask.h"
+#include "numbers/ValueOfText.h"
 #include "support/HostileValues.h"
-#include "ui/DecimalPlaces.h"
+#include "numbers/DecimalPlaces.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>

@@ -1,5 +1,5 @@
 #include "WindowTest.h"
-#include "ui/DecimalPlaces.h"
+#include "numbers/DecimalPlaces.h"
 
 #include <QStyle>
 #include <QStyleOptionSlider>

@@ -3,7 +3,7 @@
 #include "WindowFixture.h"
 #include "errors/RuntimeError.h"
 #include "errors/modErrorHandling.h"
-#include "ui/ConversionRun.h"
+#include "engine/ConversionRun.h"
 
 #include <stdexcept>
 

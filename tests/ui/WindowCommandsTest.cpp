@@ -1,6 +1,6 @@
 #include "WindowTest.h"
-#include "platform/ComboListIndex.h"
-#include "platform/StayOnTop.h"
+#include "widgets/ComboListIndex.h"
+#include "widgets/StayOnTop.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

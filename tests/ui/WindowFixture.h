@@ -1,7 +1,7 @@
 #pragma once
 
 #include "RecordingReporter.h"
-#include "platform/CoolButton.h"
+#include "widgets/CoolButton.h"
 #include "support/ModalDialogGuard.h"
 #include "ui/ProgramLook.h"
 #include "ui/frmMain.h"

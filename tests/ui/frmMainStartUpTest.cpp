@@ -1,7 +1,7 @@
 #include "WindowTest.h"
-#include "platform/CoolButton.h"
+#include "widgets/CoolButton.h"
 #include "styling/FlattenControls.h"
-#include "ui/CategoryTable.h"
+#include "engine/CategoryTable.h"
 #include "ui/Version.h"
 #include "ui/VersionCaption.h"
 

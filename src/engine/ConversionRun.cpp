@@ -1,0 +1,62 @@
+#include "engine/ConversionRun.h"
+
+#include "engine/Convert.h"
+#include "errors/RuntimeError.h"
+#include "numbers/GeneralText.h"
+#include "numbers/NumericText.h"
+#include "numbers/ValueOfText.h"
+#include "engine/CategoryTable.h"
+#include "numbers/DecimalPlaces.h"
+
+namespace quorlex {
+
+namespace {
+
+ConversionOutcome Refused(ConversionRefusal refusal) {
+    ConversionOutcome outcome;
+    outcome.refusal = refusal;
+    return outcome;
+}
+
+} // namespace
+
+ConversionOutcome RunConversion(const ConversionRequest &request) {
+    if (request.category < 0 || request.category >= kCategoryCount) {
+        return Refused(ConversionRefusal::NoCategory);
+    }
+    if (request.sourceUnits < 0) {
+        return Refused(ConversionRefusal::NoSourceUnit);
+    }
+    if (request.desiredUnits < 0) {
+        return Refused(ConversionRefusal::NoDesiredUnit);
+    }
+
+    const Convert registry;
+    const auto converter = registry.ConverterOfCategory(request.category);
+
+    ConversionOutcome outcome;
+    try {
+        const auto value = ReadNumericText(request.valueText);
+        if (!value) {
+            return Refused(ConversionRefusal::NotNumeric);
+        }
+        converter->SetSourceUnits(request.sourceUnits);
+        converter->SetDesiredUnits(request.desiredUnits);
+        converter->LetSourceValue(*value);
+        outcome.resultText = DisplayText(converter->Compute(), converter->ClassName());
+        outcome.factorText = GeneralText(converter->ConversionFactor());
+        // The shown number is the one its text states: a result rounded up past the largest double by its
+        // 15 digits cannot be shown either.
+        outcome.resultValue = ValueOfText(outcome.resultText);
+    } catch (const RuntimeError &error) {
+        if (error.Number() == kErrOverflow) {
+            return Refused(ConversionRefusal::OutOfRange);
+        }
+        throw;
+    }
+    outcome.decimalPlaces = DecimalPlacesOfResult(outcome.resultText);
+    outcome.formulaUsed = ValueOfText(outcome.factorText) == 0.0;
+    return outcome;
+}
+
+} // namespace quorlex
