@@ -11,14 +11,14 @@
 // the extreme 32-bit values, other bytes -2 to 10); the rest is the typed value.
 #include "FuzzCheck.h"
 #include "ReferenceNumbers.h"
+#include "engine/ConversionRun.h"
 #include "engine/Convert.h"
 #include "errors/RuntimeError.h"
+#include "numbers/DecimalPlaces.h"
 #include "numbers/GeneralText.h"
 #include "numbers/NumericText.h"
 #include "numbers/RenderWithMask.h"
 #include "numbers/ValueOfText.h"
-#include "engine/ConversionRun.h"
-#include "numbers/DecimalPlaces.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,12 @@
 #include "engine/ConversionRun.h"
 
+#include "engine/CategoryTable.h"
 #include "engine/Convert.h"
 #include "errors/RuntimeError.h"
+#include "numbers/DecimalPlaces.h"
 #include "numbers/GeneralText.h"
 #include "numbers/NumericText.h"
 #include "numbers/ValueOfText.h"
-#include "engine/CategoryTable.h"
-#include "numbers/DecimalPlaces.h"
 
 namespace quorlex {
 

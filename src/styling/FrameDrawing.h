@@ -1,8 +1,8 @@
 #pragma once
 
 #include "styling/messages/DeviceContext.h"
-#include "widgets/OleColor.h"
 #include "styling/messages/WindowGeometry.h"
+#include "widgets/OleColor.h"
 
 #include <cstdint>
 

@@ -1,12 +1,12 @@
 #include "styling/cFlatControl.h"
 
 #include "errors/RuntimeError.h"
+#include "styling/FrameDrawing.h"
 #include "styling/messages/ControlTypeName.h"
 #include "styling/messages/SubclassComponent.h"
 #include "styling/messages/WindowFunctions.h"
 #include "styling/messages/WindowMessages.h"
 #include "styling/messages/WindowTimers.h"
-#include "styling/FrameDrawing.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -2,10 +2,10 @@
 
 #include "styling/messages/DeviceContext.h"
 #include "styling/messages/ISubclass.h"
-#include "widgets/OleColor.h"
 #include "styling/messages/PaintOverlay.h"
 #include "styling/messages/WindowGeometry.h"
 #include "styling/messages/WindowHandle.h"
+#include "widgets/OleColor.h"
 
 #include <cstdint>
 #include <optional>

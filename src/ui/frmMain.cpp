@@ -1,20 +1,20 @@
 #include "ui/frmMain.h"
 
-#include "widgets/ClipboardText.h"
-#include "widgets/ComboListIndex.h"
-#include "widgets/ControlColors.h"
-#include "widgets/CoolButton.h"
+#include "engine/CategoryTable.h"
+#include "numbers/DecimalPlaces.h"
 #include "numbers/GeneralText.h"
 #include "numbers/NumericText.h"
 #include "numbers/RenderWithMask.h"
-#include "widgets/StayOnTop.h"
 #include "styling/FlattenControls.h"
-#include "engine/CategoryTable.h"
-#include "numbers/DecimalPlaces.h"
 #include "ui/MessageReporter.h"
 #include "ui/TopLevel.h"
 #include "ui/Version.h"
 #include "ui/VersionCaption.h"
+#include "widgets/ClipboardText.h"
+#include "widgets/ComboListIndex.h"
+#include "widgets/ControlColors.h"
+#include "widgets/CoolButton.h"
+#include "widgets/StayOnTop.h"
 
 #include <QApplication>
 #include <QCheckBox>

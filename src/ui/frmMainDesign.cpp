@@ -1,9 +1,9 @@
 #include "ui/frmMainDesign.h"
 
+#include "ui/ProgramLook.h"
 #include "widgets/ComboListIndex.h"
 #include "widgets/ControlColors.h"
 #include "widgets/CoolButton.h"
-#include "ui/ProgramLook.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "TestPalette.h"
+#include "styling/cFlatControl.h"
 #include "styling/messages/SubclassComponent.h"
 #include "styling/messages/WindowFunctions.h"
 #include "styling/messages/WindowMessages.h"
-#include "styling/cFlatControl.h"
 #include "support/MessageProbe.h"
 
 #include <QCheckBox>

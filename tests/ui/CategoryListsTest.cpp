@@ -1,7 +1,7 @@
 #include "WindowTest.h"
+#include "engine/CategoryTable.h"
 #include "engine/Convert.h"
 #include "engine/ConverterBase.h"
-#include "engine/CategoryTable.h"
 
 #include <numeric>
 

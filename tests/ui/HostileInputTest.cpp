@@ -7,12 +7,12 @@
 #include "WindowTest.h"
 #include "engine/Convert.h"
 #include "errors/RuntimeError.h"
+#include "numbers/DecimalPlaces.h"
 #include "numbers/GeneralText.h"
 #include "numbers/NumericText.h"
 #include "numbers/RenderWithMask.h"
 #include "numbers/ValueOfText.h"
 #include "support/HostileValues.h"
-#include "numbers/DecimalPlaces.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>

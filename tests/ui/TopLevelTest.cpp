@@ -1,9 +1,9 @@
 #include "ui/TopLevel.h"
 
 #include "WindowFixture.h"
+#include "engine/ConversionRun.h"
 #include "errors/RuntimeError.h"
 #include "errors/modErrorHandling.h"
-#include "engine/ConversionRun.h"
 
 #include <stdexcept>
 

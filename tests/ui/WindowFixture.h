@@ -1,10 +1,10 @@
 #pragma once
 
 #include "RecordingReporter.h"
-#include "widgets/CoolButton.h"
 #include "support/ModalDialogGuard.h"
 #include "ui/ProgramLook.h"
 #include "ui/frmMain.h"
+#include "widgets/CoolButton.h"
 
 #include <QComboBox>
 #include <QLabel>

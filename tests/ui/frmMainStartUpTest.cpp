@@ -1,9 +1,9 @@
 #include "WindowTest.h"
-#include "widgets/CoolButton.h"
-#include "styling/FlattenControls.h"
 #include "engine/CategoryTable.h"
+#include "styling/FlattenControls.h"
 #include "ui/Version.h"
 #include "ui/VersionCaption.h"
+#include "widgets/CoolButton.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

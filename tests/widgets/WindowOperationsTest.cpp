@@ -1,8 +1,8 @@
+#include "support/ModalDialogGuard.h"
 #include "widgets/ClipboardText.h"
 #include "widgets/ComboListIndex.h"
 #include "widgets/ControlColors.h"
 #include "widgets/StayOnTop.h"
-#include "support/ModalDialogGuard.h"
 
 #include <QApplication>
 #include <QClipboard>
