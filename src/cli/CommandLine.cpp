@@ -1,0 +1,197 @@
+#include "cli/CommandLine.h"
+
+#include "cli/Failure.h"
+#include "cli/HelpText.h"
+#include "cli/Messages.h"
+#include "cli/Version.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+
+namespace quorlex::cli {
+
+namespace {
+
+// CLI11's help with our usage forms and examples first, before the options.
+class HelpFormatter : public CLI::Formatter {
+public:
+    std::string make_usage(const CLI::App * /*app*/, std::string /*name*/) const override {
+        return std::string(UsageAndExamples());
+    }
+};
+
+char DelimiterOf(const std::string &text) {
+    if (text == "tab") {
+        return '\t';
+    }
+    if (text.size() != 1) {
+        throw UsageError("--delimiter takes one character, or the word tab: " + text);
+    }
+    const char delimiter = text[0];
+    if (delimiter == '"' || delimiter == '\r' || delimiter == '\n' || (static_cast<unsigned char>(delimiter) & 0x80) != 0) {
+        throw UsageError("--delimiter cannot be a quote, a line ending or a byte outside ASCII");
+    }
+    return delimiter;
+}
+
+// Splits the positional arguments among units and values by the task.
+void AssignPositionals(Options &options, const std::vector<Positional> &positionals) {
+    const auto count = positionals.size();
+    switch (options.task) {
+    case Options::Task::List:
+        if (count > 1) {
+            throw UsageError("--list takes at most one category, not " + std::to_string(count) + " arguments");
+        }
+        if (count == 1) {
+            options.listCategory = positionals[0].text;
+        }
+        return;
+    case Options::Task::Factor:
+    case Options::Task::Csv:
+        if (count != 2) {
+            throw UsageError(std::string(options.task == Options::Task::Csv ? "--csv" : "--factor") +
+                             " takes the two units FROM and TO, not " + std::to_string(count) + " arguments");
+        }
+        options.from = positionals[0];
+        options.to = positionals[1];
+        return;
+    case Options::Task::Values:
+        break;
+    }
+    if (count == 0) {
+        throw UsageError("FROM and TO units are needed (see --help)");
+    }
+    if (IsValueArgument(positionals[0].text)) {
+        if (count != 3) {
+            throw UsageError("VALUE FROM TO takes exactly three arguments; for many values write FROM TO VALUE...");
+        }
+        options.values.push_back(positionals[0]);
+        options.from = positionals[1];
+        options.to = positionals[2];
+        return;
+    }
+    if (count < 2) {
+        throw UsageError("a TO unit is needed after " + positionals[0].text);
+    }
+    options.from = positionals[0];
+    options.to = positionals[1];
+    options.values.assign(positionals.begin() + 2, positionals.end());
+}
+
+} // namespace
+
+bool IsColumnPosition(const std::string &column) {
+    return !column.empty() && std::all_of(column.begin(), column.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::optional<Options> ParseCommandLine(const std::vector<std::string> &arguments, std::string &help) {
+    Options options;
+    int places = -1;
+    bool general = false;
+    bool decimalComma = false;
+    bool list = false;
+    bool factor = false;
+    std::string delimiter;
+
+    CLI::App app{std::string(kDescription), std::string(kProgramName)};
+    app.formatter(std::make_shared<HelpFormatter>());
+    app.get_formatter()->column_width(24);
+    app.footer(std::string(kExitStatusText));
+    app.set_version_flag("--version", std::string(kProgramName) + " " + std::string(kVersionText),
+                         "Print the version and exit");
+    app.option_defaults()->group("Conversion");
+    app.add_option("-p,--places", places, "Write results with N decimal places (0 to 25)")
+        ->type_name("N")
+        ->check(CLI::Range(0, 25));
+    app.add_flag("-g,--general", general, "Write results as general text, up to 15 significant digits");
+    app.add_flag("--decimal-comma", decimalComma,
+                 "Read and write a comma as the decimal point (a period is refused)");
+    app.add_option("-c,--category", options.category, "The category, where a unit name fits several")
+        ->type_name("NAME");
+    app.add_flag("--keep-going", options.keepGoing,
+                 "Write an empty result for a refused value, report it and go on (exit status 2)");
+    app.add_option("-o,--output", options.output,
+                   "Write to FILE, replaced only when the run succeeds")
+        ->type_name("FILE");
+    app.add_option("--csv", options.csv, "Convert a column of a delimited file (- for standard input)")
+        ->type_name("FILE")
+        ->group("Files");
+    app.add_option("--column", options.column, "The column: a 1-based position, or a header name")
+        ->type_name("C")
+        ->group("Files");
+    app.add_flag("--no-header", options.noHeader, "The file has no header line (--column is a position)")
+        ->group("Files");
+    app.add_option("--delimiter", delimiter, "The field delimiter: one character, or tab (default ,)")
+        ->type_name("C")
+        ->group("Files");
+    app.add_flag("--replace", options.replace, "Put the result in place of the column instead of after it")
+        ->group("Files");
+    app.add_flag("--list", list, "List the categories, or the units of one category")->group("Information");
+    app.add_flag("--tsv", options.tsv, "List as tab-separated values")->group("Information");
+    app.add_flag("--factor", factor, "Print the multiplication factor from FROM to TO")->group("Information");
+    app.get_help_ptr()->group("Information");
+    app.get_version_ptr()->group("Information");
+
+    const ScannedArguments scanned = ScanArguments(arguments, [&app](const std::string &name) {
+        const CLI::Option *option = app.get_option_no_throw(name);
+        if (option == nullptr) {
+            return OptionKind::Unknown;
+        }
+        return option->get_items_expected_min() > 0 ? OptionKind::TakesValue : OptionKind::Flag;
+    });
+    std::vector<std::string> reversed(scanned.options.rbegin(), scanned.options.rend() - 1);
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp &) {
+        help = app.help();
+        return std::nullopt;
+    } catch (const CLI::CallForVersion &version) {
+        help = std::string(version.what()) + "\n";
+        return std::nullopt;
+    } catch (const CLI::ParseError &error) {
+        throw UsageError(std::string(error.what()) + " (see --help)");
+    }
+
+    if (list + factor + !options.csv.empty() > 1) {
+        throw UsageError("--list, --factor and --csv do not go together");
+    }
+    options.task = list     ? Options::Task::List
+                   : factor ? Options::Task::Factor
+                   : !options.csv.empty() ? Options::Task::Csv
+                                          : Options::Task::Values;
+    if (places >= 0 && general) {
+        throw UsageError("-p (--places) and -g (--general) do not go together");
+    }
+    if (places >= 0) {
+        options.style = ResultStyle::Places;
+        options.places = places;
+    } else if (general) {
+        options.style = ResultStyle::General;
+    }
+    options.mark = decimalComma ? DecimalMark::Comma : DecimalMark::Period;
+    if (options.tsv && options.task != Options::Task::List) {
+        throw UsageError("--tsv goes with --list");
+    }
+    if (options.task != Options::Task::Csv &&
+        (!options.column.empty() || options.noHeader || !delimiter.empty() || options.replace)) {
+        throw UsageError("--column, --no-header, --delimiter and --replace go with --csv");
+    }
+    if (options.task == Options::Task::Csv) {
+        if (options.column.empty()) {
+            throw UsageError("--csv needs --column: a 1-based position or a header name");
+        }
+        if (IsColumnPosition(options.column) && options.column.find_first_not_of('0') == std::string::npos) {
+            throw UsageError("--column positions start at 1");
+        }
+        if (options.noHeader && !IsColumnPosition(options.column)) {
+            throw UsageError("with --no-header, --column is a position (1 for the first column)");
+        }
+        if (!delimiter.empty()) {
+            options.delimiter = DelimiterOf(delimiter);
+        }
+    }
+    AssignPositionals(options, scanned.positionals);
+    return options;
+}
+
+} // namespace quorlex::cli

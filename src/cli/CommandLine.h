@@ -1,0 +1,51 @@
+#pragma once
+
+#include "cli/ArgumentScan.h"
+#include "cli/ValueText.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorlex::cli {
+
+// How results are written.
+enum class ResultStyle {
+    Automatic, // the places the window shows after Compute
+    Places,    // a fixed number of places, as after Decimal Places is set
+    General,   // the general text, 15 significant digits
+};
+
+// What one run is asked to do, from the command line.
+struct Options {
+    enum class Task { Values, Csv, List, Factor };
+    Task task = Task::Values;
+    Positional from;                 // the units of the values
+    Positional to;                   // the units of the results
+    std::vector<Positional> values;  // values on the command line; none: standard input
+    std::string listCategory;        // --list CATEGORY: empty lists the categories
+
+    std::string category; // -c: the category that decides between units of several categories
+    ResultStyle style = ResultStyle::Automatic;
+    int places = 0;
+    DecimalMark mark = DecimalMark::Period;
+    bool keepGoing = false;
+    std::string output; // -o: empty for standard output
+
+    std::string csv;    // --csv: a path, or "-" for standard input
+    std::string column; // --column: a 1-based position (digits only) or a header name
+    bool noHeader = false;
+    char delimiter = ',';
+    bool replace = false;
+
+    bool tsv = false; // --list: tab-separated
+};
+
+// The options of a command line, or nullopt when it asked for help or the version, which have been written
+// to help. Throws UsageError for a command line that cannot run.
+std::optional<Options> ParseCommandLine(const std::vector<std::string> &arguments, std::string &help);
+
+// Whether an option text states a 1-based column position (digits only).
+bool IsColumnPosition(const std::string &column);
+
+} // namespace quorlex::cli

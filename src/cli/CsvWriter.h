@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cli/CsvSplitter.h"
+#include "cli/OutputSink.h"
+
+#include <cstddef>
+#include <string_view>
+
+namespace quorlex::cli {
+
+// Appends a field we write: as it is, or in quotes (doubling the quotes inside) when it holds the
+// delimiter, a quote, a CR or a LF.
+void AppendCsvField(OutputSink &out, std::string_view text, char delimiter);
+
+// Writes a record back with one field of ours: inserted right after field `column`, or in its place.
+// Every other byte (the fields, their quoting, the delimiters, the line ending) is written as read.
+void WriteCsvRecord(OutputSink &out, const CsvRecord &record, std::size_t column, std::string_view text,
+                    bool replace, char delimiter);
+
+} // namespace quorlex::cli

@@ -1,0 +1,38 @@
+#include "cli/HelpText.h"
+
+namespace quorlex::cli {
+
+const std::string_view kDescription =
+    "Converts values between units of wildland-fire and fuels work, with the factors and the answers of the\n"
+    "Quorlex window: one value, a list of values, standard input, or a column of a delimited file.";
+
+std::string_view UsageAndExamples() {
+    return "\n"
+           "Usage:\n"
+           "  quorlex-convert [OPTIONS] VALUE FROM TO\n"
+           "  quorlex-convert [OPTIONS] FROM TO [VALUE...]      values one per line on standard input when none\n"
+           "  quorlex-convert [OPTIONS] --csv FILE --column C FROM TO\n"
+           "  quorlex-convert --list [CATEGORY]\n"
+           "  quorlex-convert --factor [-c CATEGORY] FROM TO\n"
+           "\n"
+           "Examples:\n"
+           "  quorlex-convert 12.5 ton/ac kg/m2          12.5 tons per acre in kilograms per square meter\n"
+           "  quorlex-convert -40 degC degF              -40 (a value may start with -)\n"
+           "  quorlex-convert mph km/h 5 12.5 20         three wind speeds, one result per line\n"
+           "  cut -d, -f3 plots.csv | quorlex-convert ton/ac Mg/ha\n"
+           "  quorlex-convert --csv plots.csv --column fuel_load -o plots-metric.csv ton/ac Mg/ha\n"
+           "                                             adds the column \"fuel_load [Mg/ha]\" after fuel_load\n"
+           "  quorlex-convert --list FuelLoad            the units of a category and the names they go by\n"
+           "  quorlex-convert --factor 'tons per acre' 'megagrams per hectare'\n"
+           "\n"
+           "FROM and TO: a unit's symbol or another of its names as --list shows them (letter case counts:\n"
+           "Mg is not mg), its list text (\"tons per acre\", any letter case), or CATEGORY:INDEX (FuelLoad:2).\n"
+           "Values: 1000, -3.5, 1,000.5, 2.5E3, &HFF; empty lines and fields give empty results.\n"
+           "\n";
+}
+
+const std::string_view kExitStatusText =
+    "Exit status: 0 all converted, 1 usage (options, units, column), 2 a value or row refused,\n"
+    "3 a file could not be read or written.";
+
+} // namespace quorlex::cli

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "cli/OutputSink.h"
+#include "cli/System.h"
+
+#include <filesystem>
+#include <string>
+
+namespace quorlex::cli {
+
+// Where a run writes: standard output, or a file (-o) that is written as a temporary file beside it and
+// renamed over it only by Commit. A target destroyed without Commit removes its temporary file, so a
+// failed run leaves the old file as it was and nothing beside it.
+class OutputTarget {
+public:
+    // Standard output for an empty path.
+    explicit OutputTarget(const std::string &path);
+    OutputTarget(const OutputTarget &) = delete;
+    OutputTarget &operator=(const OutputTarget &) = delete;
+    ~OutputTarget();
+
+    OutputSink &Sink() { return sink_; }
+
+    // Writes out everything; for a file, puts it in place of the old one.
+    void Commit();
+
+    // Writes out what is collected for standard output (a failed run keeps what it wrote there); for a
+    // file, drops it.
+    void Abandon() noexcept;
+
+private:
+    std::filesystem::path path_;
+    sys::TemporaryFile temporary_;
+    OutputSink sink_;
+};
+
+} // namespace quorlex::cli
