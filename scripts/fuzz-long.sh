@@ -21,7 +21,7 @@ seconds="$1"
 shift
 targets=("$@")
 if [ "${#targets[@]}" -eq 0 ]; then
-    targets=(fuzz_value_of_text fuzz_numeric_text fuzz_general_text fuzz_render fuzz_load_matrix fuzz_compute)
+    targets=(fuzz_value_of_text fuzz_numeric_text fuzz_general_text fuzz_render fuzz_load_matrix fuzz_compute fuzz_csv)
 fi
 
 quorlex_ensure_packages cmake make "${QUORLEX_CHECK_PACKAGES[@]}"
@@ -43,9 +43,12 @@ for target in "${targets[@]}"; do
     seeds="fuzz/corpus/$target"
     log="$build_dir/logs/$target.log"
     mkdir -p "$work"
+    # A target's own dictionary when it has one (fuzz/csv.dict for fuzz_csv), else the number pieces.
+    dict=fuzz/numbers.dict
+    [ -f "fuzz/${target#fuzz_}.dict" ] && dict="fuzz/${target#fuzz_}.dict"
     result=ok
     if ! "$build_dir/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -dict=fuzz/numbers.dict -print_final_stats=1 \
+        -dict="$dict" -print_final_stats=1 \
         -artifact_prefix="$build_dir/artifacts/$target-" "$work" "$seeds" >"$log" 2>&1; then
         result="FAILED (see $log)"
         status=1

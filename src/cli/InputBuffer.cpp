@@ -8,7 +8,7 @@
 namespace quorlex::cli {
 
 InputBuffer::InputBuffer(int fd, std::string name)
-    : fd_(fd), name_(std::move(name)), buffer_(std::make_unique<char[]>(capacity_)) {}
+    : fd_(fd), name_(std::move(name)), buffer_(std::make_unique_for_overwrite<char[]>(kCapacity)) {}
 
 bool InputBuffer::ReadMore() {
     if (ended_) {
@@ -19,14 +19,14 @@ bool InputBuffer::ReadMore() {
         end_ -= begin_;
         begin_ = 0;
     }
-    if (end_ == capacity_) {
+    if (end_ == kCapacity) {
         // The caller refuses a pending line or record longer than kMaxPending before asking for more.
         return false;
     }
     if (waitingHook_) {
         waitingHook_();
     }
-    const std::size_t count = sys::ReadSome(fd_, buffer_.get() + end_, capacity_ - end_, name_);
+    const std::size_t count = sys::ReadSome(fd_, buffer_.get() + end_, kCapacity - end_, name_);
     if (count == 0) {
         ended_ = true;
         return false;

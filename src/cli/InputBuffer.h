@@ -42,7 +42,7 @@ private:
     int fd_;
     std::string name_;
     std::unique_ptr<char[]> buffer_;
-    std::size_t capacity_ = kMaxPending + kBlock + 1;
+    static constexpr std::size_t kCapacity = kMaxPending + kBlock + 1;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     std::uint64_t readTotal_ = 0;

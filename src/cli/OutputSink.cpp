@@ -7,8 +7,9 @@
 
 namespace quorlex::cli {
 
-OutputSink::OutputSink(int fd, std::string name)
-    : fd_(fd), name_(std::move(name)), buffer_(std::make_unique<char[]>(kCapacity)) {}
+OutputSink::OutputSink(int fd, std::string name, std::size_t capacity)
+    : fd_(fd), name_(std::move(name)), capacity_(capacity),
+      buffer_(std::make_unique_for_overwrite<char[]>(capacity)) {}
 
 void OutputSink::Flush() {
     if (used_ == 0) {

@@ -11,7 +11,10 @@ namespace quorlex::cli {
 // A reader that has gone away (a closed pipe) throws OutputClosed; any other failure InputOutputError.
 class OutputSink {
 public:
-    OutputSink(int fd, std::string name);
+    static constexpr std::size_t kDefaultCapacity = std::size_t{1} << 18;
+
+    // name: what messages call the output ("standard output", "\"out.csv\"").
+    OutputSink(int fd, std::string name, std::size_t capacity = kDefaultCapacity);
     OutputSink(const OutputSink &) = delete;
     OutputSink &operator=(const OutputSink &) = delete;
     ~OutputSink() = default;
@@ -43,12 +46,10 @@ public:
 private:
     void AppendSlow(std::string_view bytes);
 
-    static constexpr std::size_t kCapacity = std::size_t{1} << 18;
-
     int fd_;
     std::string name_;
+    std::size_t capacity_;
     std::unique_ptr<char[]> buffer_;
-    std::size_t capacity_ = kCapacity;
     std::size_t used_ = 0;
 };
 
