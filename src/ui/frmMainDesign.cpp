@@ -173,7 +173,7 @@ frmMainControls BuildControls(QWidget &form) {
     Describe(*c.Frame1, QStringLiteral("Convert"), QStringLiteral("The kind of quantity to convert"));
     for (int index = 0; index < kCategoryCount; ++index) {
         const auto &design = kOptionDesign[static_cast<std::size_t>(index)];
-        const auto &category = Categories()[static_cast<std::size_t>(index)];
+        const auto &category = Catalogue()[static_cast<std::size_t>(index)];
         const QString caption =
             QString::fromUtf8(category.caption.data(), static_cast<qsizetype>(category.caption.size()));
         auto *option = new QRadioButton(caption, c.Frame1);
