@@ -97,12 +97,11 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
     app.formatter(std::make_shared<HelpFormatter>());
     app.get_formatter()->column_width(24);
     app.footer(std::string(kExitStatusText));
-    app.set_version_flag("--version", std::string(kProgramName) + " " + std::string(kVersionText),
-                         "Print the version and exit");
+    app.set_help_flag();
     app.option_defaults()->group("Conversion");
     app.add_option("-p,--places", places, "Write results with N decimal places (0 to 25)")
         ->type_name("N")
-        ->check(CLI::Range(0, 25));
+        ->check(CLI::Range(0, 25).description(""));
     app.add_flag("-g,--general", general, "Write results as general text, up to 15 significant digits");
     app.add_flag("--decimal-comma", decimalComma,
                  "Read and write a comma as the decimal point (a period is refused)");
@@ -129,8 +128,11 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
     app.add_flag("--list", list, "List the categories, or the units of one category")->group("Information");
     app.add_flag("--tsv", options.tsv, "List as tab-separated values")->group("Information");
     app.add_flag("--factor", factor, "Print the multiplication factor from FROM to TO")->group("Information");
-    app.get_help_ptr()->group("Information");
-    app.get_version_ptr()->group("Information");
+    // Help and version last, after the options that do the work.
+    app.set_help_flag("-h,--help", "Print this help and exit")->group("Information");
+    app.set_version_flag("--version", std::string(kProgramName) + " " + std::string(kVersionText),
+                         "Print the version and exit")
+        ->group("Information");
 
     const ScannedArguments scanned = ScanArguments(arguments, [&app](const std::string &name) {
         const CLI::Option *option = app.get_option_no_throw(name);

@@ -27,8 +27,7 @@ std::string_view UsageAndExamples() {
            "\n"
            "FROM and TO: a unit's symbol or another of its names as --list shows them (letter case counts:\n"
            "Mg is not mg), its list text (\"tons per acre\", any letter case), or CATEGORY:INDEX (FuelLoad:2).\n"
-           "Values: 1000, -3.5, 1,000.5, 2.5E3, &HFF; empty lines and fields give empty results.\n"
-           "\n";
+           "Values: 1000, -3.5, 1,000.5, 2.5E3, &HFF; empty lines and fields give empty results.\n";
 }
 
 const std::string_view kExitStatusText =

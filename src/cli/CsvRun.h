@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+namespace quorlex::cli {
+
+class InputBuffer;
+class OutputSink;
+class Progress;
+class Refusals;
+class ValueConverter;
+
+// How a delimited file is converted.
+struct CsvLayout {
+    std::string column; // a 1-based position (digits only) or a header name
+    bool header = true;
+    char delimiter = ',';
+    bool replace = false;    // the result takes the source column's place instead of following it
+    std::string toSymbol;    // the header of the result: "NAME [TO-symbol]"
+};
+
+// Converts one column of a delimited input: every record is written back as read, with the result field
+// after the source field (or in its place) and the header naming it. A UTF-8 byte order mark and blank
+// lines go through unchanged; an empty field gives an empty result. Throws UsageError for a column the
+// header lacks or names twice, DataError for input that is not delimited text.
+void ConvertCsv(InputBuffer &input, const CsvLayout &layout, ValueConverter &converter, OutputSink &out,
+                Refusals &refusals, Progress &progress);
+
+} // namespace quorlex::cli

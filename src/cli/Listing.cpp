@@ -1,0 +1,93 @@
+#include "cli/Listing.h"
+
+#include "cli/OutputSink.h"
+#include "engine/Catalogue.h"
+#include "engine/TextFolding.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace quorlex::cli {
+
+namespace {
+
+using Table = std::vector<std::vector<std::string>>;
+
+// Characters on a terminal: the bytes that start a UTF-8 character ("°F" is two).
+std::size_t Width(const std::string &text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// Rows as tab-separated values, or in columns two blanks apart under the heading.
+void WriteTable(OutputSink &out, const std::vector<std::string> &heading, const Table &rows, bool tsv) {
+    if (tsv) {
+        for (const auto &row : rows) {
+            for (std::size_t i = 0; i < row.size(); ++i) {
+                out.Append(i == 0 ? "" : "\t");
+                out.Append(row[i]);
+            }
+            out.Append('\n');
+        }
+        return;
+    }
+    std::vector<std::size_t> widths(heading.size());
+    for (std::size_t i = 0; i < heading.size(); ++i) {
+        widths[i] = Width(heading[i]);
+        for (const auto &row : rows) {
+            widths[i] = std::max(widths[i], Width(row[i]));
+        }
+    }
+    const auto writeRow = [&](const std::vector<std::string> &row) {
+        std::string line;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            line += row[i];
+            if (i + 1 < row.size()) {
+                line.append(widths[i] - Width(row[i]) + 2, ' ');
+            }
+        }
+        while (!line.empty() && line.back() == ' ') {
+            line.pop_back();
+        }
+        out.Append(line);
+        out.Append('\n');
+    };
+    writeRow(heading);
+    for (const auto &row : rows) {
+        writeRow(row);
+    }
+}
+
+} // namespace
+
+void ListCategories(OutputSink &out, bool tsv) {
+    Table rows;
+    for (const auto &category : Catalogue()) {
+        rows.push_back({std::to_string(category.index), std::string(category.caption), std::string(category.className)});
+    }
+    WriteTable(out, {"index", "category", "class name"}, rows, tsv);
+}
+
+void ListUnits(int category, OutputSink &out, bool tsv) {
+    const CategoryEntry &entry = Catalogue()[static_cast<std::size_t>(category)];
+    Table rows;
+    for (std::size_t unit = 0; unit < entry.units.size(); ++unit) {
+        const UnitEntry &units = entry.units[unit];
+        std::string aliases;
+        for (const auto alias : units.aliases) {
+            if (!alias.empty()) {
+                aliases += aliases.empty() ? "" : (tsv ? "," : ", ");
+                aliases += alias;
+            }
+        }
+        std::string_view listText = Trimmed(units.listText);
+        if (listText.starts_with('-')) {
+            listText = Trimmed(listText.substr(1));
+        }
+        rows.push_back({std::to_string(unit), std::string(units.symbol), aliases, std::string(listText)});
+    }
+    WriteTable(out, {"index", "symbol", "aliases", "list text"}, rows, tsv);
+}
+
+} // namespace quorlex::cli

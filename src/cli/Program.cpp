@@ -1,0 +1,161 @@
+#include "cli/Program.h"
+
+#include "cli/CommandLine.h"
+#include "cli/CsvRun.h"
+#include "cli/Failure.h"
+#include "cli/InputBuffer.h"
+#include "cli/Listing.h"
+#include "cli/Messages.h"
+#include "cli/OutputTarget.h"
+#include "cli/Progress.h"
+#include "cli/Refusals.h"
+#include "cli/System.h"
+#include "cli/UnitChoice.h"
+#include "cli/ValueConverter.h"
+#include "cli/ValueRuns.h"
+
+#include <clocale>
+#include <new>
+
+namespace quorlex::cli {
+
+namespace {
+
+// The input of a run: a file opened by its path, or standard input.
+class Input {
+public:
+    explicit Input(const std::string &path)
+        : fd_(path.empty() || path == "-" ? sys::kStandardInput : sys::OpenForReading(path)),
+          name_(fd_ == sys::kStandardInput ? std::string("standard input") : Quoted(path)) {}
+    Input(const Input &) = delete;
+    Input &operator=(const Input &) = delete;
+    ~Input() {
+        if (fd_ != sys::kStandardInput) {
+            sys::Close(fd_);
+        }
+    }
+    int Descriptor() const { return fd_; }
+    const std::string &Name() const { return name_; }
+
+private:
+    int fd_;
+    std::string name_;
+};
+
+// Refuses an output file that is the input file itself (by identity, not by name): the input would be
+// gone before it is read.
+void RefuseWritingOverInput(const std::string &inputPath, const std::string &output) {
+    if (output.empty()) {
+        return;
+    }
+    const bool standardInput = inputPath.empty() || inputPath == "-";
+    if (standardInput ? sys::DescriptorIsFile(sys::kStandardInput, output) : sys::SameFile(inputPath, output)) {
+        throw UsageError("-o " + Quoted(output) + " is the input file itself; write to another file");
+    }
+}
+
+ExitCode ListCatalogue(const Options &options) {
+    OutputTarget target(options.output);
+    const std::string &category = options.listCategory.empty() ? options.category : options.listCategory;
+    if (category.empty()) {
+        ListCategories(target.Sink(), options.tsv);
+    } else {
+        ListUnits(ChooseCategory(category), target.Sink(), options.tsv);
+    }
+    target.Commit();
+    return ExitCode::Converted;
+}
+
+ExitCode PrintFactor(const Options &options) {
+    const UnitChoice units = ChooseUnits(options.from.text, options.to.text, options.category);
+    ValueConverter converter(units, options.style, options.places, options.mark);
+    std::string label = converter.FactorLabel();
+    if (label != "Formula Used") {
+        ApplyDecimalMark(label, options.mark);
+    }
+    OutputTarget target(options.output);
+    target.Sink().Append(label);
+    target.Sink().Append('\n');
+    target.Commit();
+    return ExitCode::Converted;
+}
+
+ExitCode Convert(const Options &options) {
+    const UnitChoice units = ChooseUnits(options.from.text, options.to.text, options.category);
+    const bool csv = options.task == Options::Task::Csv;
+    const bool readsInput = csv || options.values.empty();
+    if (readsInput) {
+        RefuseWritingOverInput(options.csv, options.output);
+    }
+    const Input input(readsInput ? options.csv : std::string("-"));
+    OutputTarget target(options.output);
+    OutputSink &out = target.Sink();
+    ValueConverter converter(units, options.style, options.places, options.mark);
+    Refusals refusals(options.keepGoing, out);
+
+    if (!readsInput) {
+        ConvertArguments(options.values, converter, out, refusals);
+    } else {
+        Progress progress(sys::RegularFileSize(input.Descriptor()), sys::IsTerminal(sys::kStandardError));
+        refusals.SetProgress(&progress);
+        InputBuffer buffer(input.Descriptor(), input.Name());
+        buffer.SetWaitingHook([&out]() { out.Flush(); });
+        if (csv) {
+            const CsvLayout layout{options.column, !options.noHeader, options.delimiter, options.replace,
+                                   std::string(SymbolOf(units.category, units.to))};
+            ConvertCsv(buffer, layout, converter, out, refusals, progress);
+        } else {
+            ConvertLines(buffer, converter, out, refusals, progress);
+        }
+        progress.Clear();
+        refusals.SetProgress(nullptr);
+    }
+    target.Commit();
+    return refusals.Any() ? ExitCode::Data : ExitCode::Converted;
+}
+
+ExitCode Run(const Options &options) {
+    switch (options.task) {
+    case Options::Task::List:
+        return ListCatalogue(options);
+    case Options::Task::Factor:
+        return PrintFactor(options);
+    case Options::Task::Values:
+    case Options::Task::Csv:
+        break;
+    }
+    return Convert(options);
+}
+
+} // namespace
+
+int RunProgram(int argc, char **argv) {
+    // A real program takes the user's locale; nothing the program reads or writes depends on it.
+    std::setlocale(LC_ALL, "");
+    sys::PrepareProcess();
+    try {
+        std::string help;
+        const auto options = ParseCommandLine(sys::Arguments(argc, argv), help);
+        if (!options) {
+            OutputSink out(sys::kStandardOutput, "standard output");
+            out.Append(help);
+            out.Flush();
+            return static_cast<int>(ExitCode::Converted);
+        }
+        return static_cast<int>(Run(*options));
+    } catch (const OutputClosed &) {
+        // The reader has all it wanted (`| head`): no message, and success, as for a finished run.
+        return static_cast<int>(ExitCode::Converted);
+    } catch (const Failure &failure) {
+        PrintMessage(failure.what());
+        return static_cast<int>(failure.Code());
+    } catch (const std::bad_alloc &) {
+        PrintMessage("out of memory");
+        return static_cast<int>(ExitCode::InputOutput);
+    } catch (const std::exception &error) {
+        PrintMessage(std::string("internal error: ") + error.what());
+        return static_cast<int>(ExitCode::InputOutput);
+    }
+}
+
+} // namespace quorlex::cli

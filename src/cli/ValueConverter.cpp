@@ -1,0 +1,114 @@
+#include "cli/ValueConverter.h"
+
+#include "cli/Messages.h"
+#include "engine/Catalogue.h"
+#include "engine/ConversionRun.h"
+#include "engine/UnitConverter.h"
+#include "errors/RuntimeError.h"
+#include "numbers/DecimalPlaces.h"
+#include "numbers/RenderWithMask.h"
+
+#include <algorithm>
+
+namespace quorlex::cli {
+
+namespace {
+
+constexpr std::string_view kBeyondRange = "beyond the largest number (about 1.8E+308)";
+
+// Whether a shown text has no digit but zeros.
+bool ShowsZero(std::string_view text) {
+    return std::none_of(text.begin(), text.end(), [](char c) { return c >= '1' && c <= '9'; });
+}
+
+} // namespace
+
+ValueConverter::ValueConverter(const UnitChoice &units, ResultStyle style, int places, DecimalMark mark)
+    : units_(units), style_(style), places_(places), mark_(mark),
+      converter_(Catalogue()[static_cast<std::size_t>(units.category)].makeConverter()) {}
+
+ValueConverter::~ValueConverter() = default;
+
+ValueConverter::Refusal ValueConverter::Convert(std::string_view text, std::string &result) {
+    result.clear();
+    if (IsBlankText(text)) {
+        return Refusal::None;
+    }
+    std::optional<double> value;
+    try {
+        value = ReadValueText(text, mark_);
+    } catch (const RuntimeError &error) {
+        if (error.Number() != kErrOverflow) {
+            throw;
+        }
+        return Refusal::ValueBeyondRange;
+    }
+    if (!value) {
+        return Refusal::NotNumber;
+    }
+    ConversionOutcome outcome = ConvertWith(*converter_, units_.from, units_.to, *value);
+    if (!outcome.Converted()) {
+        return Refusal::ResultBeyondRange;
+    }
+    switch (style_) {
+    case ResultStyle::General:
+        result = std::move(outcome.resultText);
+        break;
+    case ResultStyle::Places:
+        result = RenderFixed(outcome.resultValue, places_);
+        break;
+    case ResultStyle::Automatic:
+        result = RenderFixed(outcome.resultValue, outcome.decimalPlaces);
+        if (outcome.resultValue != 0.0 && ShowsZero(result)) {
+            lastGeneralText_ = std::move(outcome.resultText);
+            result.clear();
+            return Refusal::ResultTooSmall;
+        }
+        break;
+    }
+    ApplyDecimalMark(result, mark_);
+    return Refusal::None;
+}
+
+std::string ValueConverter::Describe(Refusal refusal, std::string_view text) const {
+    std::string message = Quoted(text);
+    switch (refusal) {
+    case Refusal::NotNumber:
+        message += " is not a number";
+        if (mark_ == DecimalMark::Comma && text.find('.') != std::string_view::npos) {
+            message += " (with --decimal-comma a comma is the decimal point, and a period is refused)";
+        } else if (mark_ == DecimalMark::Period && IsValueText(text, DecimalMark::Comma)) {
+            message += " (for a decimal comma, use --decimal-comma)";
+        }
+        break;
+    case Refusal::ValueBeyondRange:
+        message += " is ";
+        message += kBeyondRange;
+        break;
+    case Refusal::ResultBeyondRange:
+        message += " ";
+        message += SymbolOf(units_.category, units_.from);
+        message += " gives a result ";
+        message += kBeyondRange;
+        break;
+    case Refusal::ResultTooSmall: {
+        std::string general = lastGeneralText_;
+        ApplyDecimalMark(general, mark_);
+        message += " ";
+        message += SymbolOf(units_.category, units_.from);
+        message += " gives " + general + " " + std::string(SymbolOf(units_.category, units_.to)) +
+                   ", which shows as 0 with the most decimal places (" + std::to_string(kMaxDecimalPlaces) +
+                   "); -g (--general) writes it";
+        break;
+    }
+    case Refusal::None:
+        break;
+    }
+    return message;
+}
+
+std::string ValueConverter::FactorLabel() {
+    return FactorLabelText(ConvertWith(*converter_, units_.from, units_.to, 1.0));
+}
+
+} // namespace quorlex::cli

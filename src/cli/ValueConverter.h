@@ -1,0 +1,55 @@
+#pragma once
+
+#include "cli/CommandLine.h"
+#include "cli/UnitChoice.h"
+#include "cli/ValueText.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace quorlex {
+class UnitConverter;
+}
+
+namespace quorlex::cli {
+
+// Converts value texts between the two units of a run and writes each result as the window shows it: one
+// converter for the whole run (its results are those of the window's fresh registry per Compute), the
+// window's reading of the value, and the window's texts of the result.
+class ValueConverter {
+public:
+    // Why a value gives no result.
+    enum class Refusal {
+        None,
+        NotNumber,         // the text fails the numeric test
+        ValueBeyondRange,  // the value lies beyond the range of a double
+        ResultBeyondRange, // the result does
+        ResultTooSmall,    // not zero, but all zeros with the automatic places
+    };
+
+    ValueConverter(const UnitChoice &units, ResultStyle style, int places, DecimalMark mark);
+    ValueConverter(const ValueConverter &) = delete;
+    ValueConverter &operator=(const ValueConverter &) = delete;
+    ~ValueConverter();
+
+    // The result text of a value text; an empty text for a blank one (missing data). On a refusal the
+    // result is empty.
+    Refusal Convert(std::string_view text, std::string &result);
+
+    // What a refusal says about a text: "\"12,5\" is not a number".
+    std::string Describe(Refusal refusal, std::string_view text) const;
+
+    // The window's factor label for the two units: the factor's general text, or "Formula Used".
+    std::string FactorLabel();
+
+private:
+    UnitChoice units_;
+    ResultStyle style_;
+    int places_;
+    DecimalMark mark_;
+    std::shared_ptr<UnitConverter> converter_;
+    std::string lastGeneralText_; // the general text of the last result, for messages
+};
+
+} // namespace quorlex::cli
