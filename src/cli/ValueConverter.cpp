@@ -6,15 +6,23 @@
 #include "engine/UnitConverter.h"
 #include "errors/RuntimeError.h"
 #include "numbers/DecimalPlaces.h"
+#include "numbers/GeneralText.h"
 #include "numbers/RenderWithMask.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quorlex::cli {
 
 namespace {
 
 constexpr std::string_view kBeyondRange = "beyond the largest number (about 1.8E+308)";
+
+// The results whose 15-digit text reads back as a double with the same 15 digits, with room to spare: far
+// from the subnormal numbers (which have fewer digits) and from the largest double (whose 15-digit text is
+// beyond it).
+constexpr double kLeastDirect = 1E-300;
+constexpr double kMostDirect = 1E300;
 
 // Whether a shown text has no digit but zeros.
 bool ShowsZero(std::string_view text) {
@@ -46,7 +54,35 @@ ValueConverter::Refusal ValueConverter::Convert(std::string_view text, std::stri
     if (!value) {
         return Refusal::NotNumber;
     }
-    ConversionOutcome outcome = ConvertWith(*converter_, units_.from, units_.to, *value);
+    Variant computed;
+    try {
+        computed = ComputeResult(*converter_, units_.from, units_.to, *value);
+    } catch (const RuntimeError &error) {
+        if (error.Number() != kErrOverflow) {
+            throw;
+        }
+        return Refusal::ResultBeyondRange;
+    }
+    // The window shows the number its 15-digit general text states, read back. For a double of ordinary
+    // size that number has the same 15 digits, so one rounding gives every text. Results near the ends of
+    // the double range (where the text may read back as another number, or as none) take the window's
+    // own path.
+    const double *number = std::get_if<double>(&computed);
+    if (number == nullptr) {
+        return ConvertThroughOutcome(*value, result);
+    }
+    const double magnitude = std::fabs(*number);
+    if (magnitude == 0.0) {
+        return Show(ToDecimal15(0.0), true, result);
+    }
+    if (!(magnitude >= kLeastDirect && magnitude < kMostDirect)) {
+        return ConvertThroughOutcome(*value, result);
+    }
+    return Show(ToDecimal15(*number), false, result);
+}
+
+ValueConverter::Refusal ValueConverter::ConvertThroughOutcome(double value, std::string &result) {
+    ConversionOutcome outcome = ConvertWith(*converter_, units_.from, units_.to, value);
     if (!outcome.Converted()) {
         return Refusal::ResultBeyondRange;
     }
@@ -61,6 +97,32 @@ ValueConverter::Refusal ValueConverter::Convert(std::string_view text, std::stri
         result = RenderFixed(outcome.resultValue, outcome.decimalPlaces);
         if (outcome.resultValue != 0.0 && ShowsZero(result)) {
             lastGeneralText_ = std::move(outcome.resultText);
+            result.clear();
+            return Refusal::ResultTooSmall;
+        }
+        break;
+    }
+    ApplyDecimalMark(result, mark_);
+    return Refusal::None;
+}
+
+ValueConverter::Refusal ValueConverter::Show(const Decimal15 &decimal, bool zero, std::string &result) {
+    switch (style_) {
+    case ResultStyle::General:
+        if (zero) {
+            result += '0';
+        } else {
+            AppendGeneralText(decimal, result);
+        }
+        break;
+    case ResultStyle::Places:
+        AppendFixed(decimal, places_, result);
+        break;
+    case ResultStyle::Automatic:
+        AppendFixed(decimal, DecimalPlacesOf(decimal), result);
+        if (!zero && ShowsZero(result)) {
+            lastGeneralText_.clear();
+            AppendGeneralText(decimal, lastGeneralText_);
             result.clear();
             return Refusal::ResultTooSmall;
         }

@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/UnitChoice.h"
 #include "cli/ValueText.h"
+#include "numbers/DecimalDigits.h"
 
 #include <memory>
 #include <string>
@@ -44,6 +45,11 @@ public:
     std::string FactorLabel();
 
 private:
+    // The result texts from the window's own path: a fresh outcome of ConvertWith, rendered.
+    Refusal ConvertThroughOutcome(double value, std::string &result);
+    // The same texts from one rounding of the result to 15 digits.
+    Refusal Show(const Decimal15 &decimal, bool zero, std::string &result);
+
     UnitChoice units_;
     ResultStyle style_;
     int places_;

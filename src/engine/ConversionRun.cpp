@@ -49,14 +49,20 @@ ConversionOutcome RunConversion(const ConversionRequest &request) {
     return ConvertWith(*converter, request.sourceUnits, request.desiredUnits, *value);
 }
 
+Variant ComputeResult(UnitConverter &converter, std::int32_t sourceUnits, std::int32_t desiredUnits,
+                      double value) {
+    converter.SetSourceUnits(sourceUnits);
+    converter.SetDesiredUnits(desiredUnits);
+    converter.LetSourceValue(value);
+    return converter.Compute();
+}
+
 ConversionOutcome ConvertWith(UnitConverter &converter, std::int32_t sourceUnits, std::int32_t desiredUnits,
                               double value) {
     ConversionOutcome outcome;
     try {
-        converter.SetSourceUnits(sourceUnits);
-        converter.SetDesiredUnits(desiredUnits);
-        converter.LetSourceValue(value);
-        outcome.resultText = DisplayText(converter.Compute(), converter.ClassName());
+        outcome.resultText =
+            DisplayText(ComputeResult(converter, sourceUnits, desiredUnits, value), converter.ClassName());
         outcome.factorText = GeneralText(converter.ConversionFactor());
         // The shown number is the one its text states: a result rounded up past the largest double by its
         // 15 digits cannot be shown either.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Variant.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -45,6 +47,11 @@ struct ConversionOutcome {
 ConversionOutcome RunConversion(const ConversionRequest &request);
 
 class UnitConverter;
+
+// The first step of ConvertWith: the converter's result for one number, before any text is made of it.
+// Raises what the converter raises (the overflow error for a result beyond the range of a double).
+Variant ComputeResult(UnitConverter &converter, std::int32_t sourceUnits, std::int32_t desiredUnits,
+                      double value);
 
 // The conversion of one number with a converter the caller keeps (the command line keeps one for a whole
 // run; its results are those of a fresh registry's converter): the result and factor as general texts and

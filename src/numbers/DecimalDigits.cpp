@@ -1,10 +1,19 @@
 #include "numbers/DecimalDigits.h"
 
+#include <bit>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <optional>
 
 namespace quorlex {
 
-Decimal15 ToDecimal15(double x) {
+namespace {
+
+__extension__ typedef unsigned __int128 Uint128;
+
+// The rounding by the C++ library: exact for every double (halves to even on the exact binary value).
+Decimal15 LibraryDecimal15(double x) {
     // "-d.ddddddddddddddde-308" fits easily.
     char buffer[40];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
@@ -26,6 +35,91 @@ Decimal15 ToDecimal15(double x) {
     std::from_chars(p, result.ptr, exponent);
     decimal.exponent = negativeExponent ? -exponent : exponent;
     return decimal;
+}
+
+constexpr std::uint64_t kLeast15Digits = 100'000'000'000'000;  // 10^14
+constexpr std::uint64_t kBeyond15Digits = 1'000'000'000'000'000; // 10^15
+
+constexpr Uint128 PowerOfTen(int n) {
+    Uint128 power = 1;
+    for (int i = 0; i < n; ++i) {
+        power *= 10;
+    }
+    return power;
+}
+
+// The same rounding in integer arithmetic, for the values most conversions give: 1E-8 <= |x| < 1E+15.
+// There |x| = m * 2^e with m < 2^53, and |x| * 10^s, for the s that leaves 15 digits before the point, is
+// m * 10^s / 2^-e with m * 10^s below 2^127: the quotient is the digits, the remainder decides the
+// rounding, halves to even as the library does.
+std::optional<Decimal15> IntegerDecimal15(double x) {
+    const double magnitude = std::fabs(x);
+    if (!(magnitude >= 1E-8 && magnitude < 1E+15)) {
+        return std::nullopt;
+    }
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int e = biased - 1075; // |x| = m * 2^e, and 2^(e+52) <= |x| < 2^(e+53)
+
+    // floor(log10 |x|) is floor((e + 52) log10 2) or one more; 78913 / 2^18 gives that floor for any
+    // exponent a double has.
+    const int estimate = ((e + 52) * 78913) >> 18;
+    // The digits of |x| * 10^(14 - k), cut off, and what was cut off (remainder over divisor).
+    const auto scaled = [m, e](int k, Uint128 &remainder, Uint128 &divisor) {
+        const Uint128 product = Uint128{m} * PowerOfTen(14 - k);
+        if (e >= 0) {
+            remainder = 0;
+            divisor = 1;
+            return product << e;
+        }
+        divisor = Uint128{1} << -e;
+        remainder = product & (divisor - 1);
+        return product >> -e;
+    };
+    int k = estimate + 1 > 14 ? 14 : estimate + 1;
+    Uint128 remainder = 0;
+    Uint128 divisor = 1;
+    Uint128 digits = scaled(k, remainder, divisor);
+    if (digits < kLeast15Digits) {
+        k = estimate;
+        digits = scaled(k, remainder, divisor);
+    }
+    const Uint128 half = divisor / 2;
+    if (remainder > half || (remainder == half && remainder != 0 && (digits & 1) != 0)) {
+        ++digits;
+    }
+    if (digits == kBeyond15Digits) {
+        digits = kLeast15Digits;
+        ++k;
+    }
+
+    Decimal15 decimal;
+    decimal.negative = x < 0;
+    decimal.exponent = k;
+    auto value = static_cast<std::uint64_t>(digits);
+    for (std::size_t i = decimal.digits.size(); i-- > 0;) {
+        decimal.digits[i] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
+    return decimal;
+}
+
+} // namespace
+
+Decimal15 ToDecimal15(double x) {
+    if (const auto decimal = IntegerDecimal15(x)) {
+        return *decimal;
+    }
+    return LibraryDecimal15(x);
+}
+
+int SignificantDigits(const Decimal15 &decimal) {
+    int significant = static_cast<int>(decimal.digits.size());
+    while (significant > 1 && decimal.digits[static_cast<std::size_t>(significant - 1)] == '0') {
+        --significant;
+    }
+    return significant;
 }
 
 } // namespace quorlex

@@ -13,7 +13,11 @@ struct Decimal15 {
     int exponent = 0;
 };
 
-// Rounds x (finite, not zero) to 15 significant digits, independent of the process locale.
+// Rounds a finite x to 15 significant digits, independent of the process locale. Zero (either sign) gives
+// fifteen '0' digits and the exponent 0.
 Decimal15 ToDecimal15(double x);
+
+// The number of significant digits left when trailing zeros are dropped (at least 1).
+int SignificantDigits(const Decimal15 &decimal);
 
 } // namespace quorlex

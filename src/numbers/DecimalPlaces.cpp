@@ -42,6 +42,10 @@ int DecimalPlacesOfResult(std::string_view generalText) {
     return static_cast<int>(std::clamp<long long>(places, 0, kMaxDecimalPlaces));
 }
 
+int DecimalPlacesOf(const Decimal15 &decimal) {
+    return std::clamp(SignificantDigits(decimal) - 1 - decimal.exponent, 0, kMaxDecimalPlaces);
+}
+
 std::string FormatMaskFor(int places) {
     std::string mask = "########0";
     for (int i = 1; i <= places; ++i) {

@@ -1,7 +1,6 @@
 #include "numbers/GeneralText.h"
 
 #include "errors/RuntimeError.h"
-#include "numbers/DecimalDigits.h"
 
 #include <charconv>
 #include <cmath>
@@ -15,48 +14,40 @@ std::string GeneralText(double x) {
     if (x == 0.0) {
         return "0";
     }
-    const Decimal15 decimal = ToDecimal15(x);
-    int significant = static_cast<int>(decimal.digits.size());
-    while (significant > 1 && decimal.digits[static_cast<std::size_t>(significant - 1)] == '0') {
-        --significant;
-    }
-    const auto digit = [&](int i) {
-        return i < significant ? decimal.digits[static_cast<std::size_t>(i)] : '0';
-    };
-    const int e = decimal.exponent;
-
     std::string text;
-    text.reserve(32);
+    AppendGeneralText(ToDecimal15(x), text);
+    return text;
+}
+
+void AppendGeneralText(const Decimal15 &decimal, std::string &text) {
+    const int significant = SignificantDigits(decimal);
+    const char *digits = decimal.digits.data();
+    const int e = decimal.exponent;
     if (decimal.negative) {
         text += '-';
     }
     if (e >= -4 && e < 15) {
         if (e >= 0) {
-            for (int i = 0; i <= e; ++i) {
-                text += digit(i);
-            }
+            // The integer digits, then the rest of the significant ones after a period.
             if (significant > e + 1) {
+                text.append(digits, static_cast<std::size_t>(e + 1));
                 text += '.';
-                for (int i = e + 1; i < significant; ++i) {
-                    text += digit(i);
-                }
+                text.append(digits + e + 1, static_cast<std::size_t>(significant - e - 1));
+            } else {
+                text.append(digits, static_cast<std::size_t>(significant));
+                text.append(static_cast<std::size_t>(e + 1 - significant), '0');
             }
         } else {
             text += "0.";
             text.append(static_cast<std::size_t>(-e - 1), '0');
-            for (int i = 0; i < significant; ++i) {
-                text += digit(i);
-            }
+            text.append(digits, static_cast<std::size_t>(significant));
         }
-        return text;
+        return;
     }
-
-    text += digit(0);
+    text += digits[0];
     if (significant > 1) {
         text += '.';
-        for (int i = 1; i < significant; ++i) {
-            text += digit(i);
-        }
+        text.append(digits + 1, static_cast<std::size_t>(significant - 1));
     }
     text += 'E';
     text += e < 0 ? '-' : '+';
@@ -67,7 +58,6 @@ std::string GeneralText(double x) {
     char exponentDigits[8];
     const auto written = std::to_chars(exponentDigits, exponentDigits + sizeof exponentDigits, magnitude);
     text.append(exponentDigits, written.ptr);
-    return text;
 }
 
 } // namespace quorlex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "numbers/DecimalDigits.h"
+
 #include <string>
 
 namespace quorlex {
@@ -11,5 +13,9 @@ namespace quorlex {
 //
 // Raises the overflow error (6) for an infinity or NaN: such a value is never shown to anyone.
 std::string GeneralText(double x);
+
+// Appends the general text of a non-zero value already rounded to 15 digits (GeneralText without the
+// rounding, for a caller that renders the same digits more than one way).
+void AppendGeneralText(const Decimal15 &decimal, std::string &text);
 
 } // namespace quorlex

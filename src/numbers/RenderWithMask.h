@@ -1,5 +1,7 @@
 #pragma once
 
+#include "numbers/DecimalDigits.h"
+
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,10 @@ namespace quorlex {
 //
 // Raises the overflow error (6) for an infinity or NaN.
 std::string RenderFixed(double v, int places);
+
+// Appends RenderFixed of a finite value already rounded to 15 digits (RenderFixed without the rounding, for a
+// caller that renders the same digits more than one way).
+void AppendFixed(const Decimal15 &decimal, int places, std::string &text);
 
 // The number of decimal places a display pattern asks for: the characters after its period.
 int MaskPlaces(std::string_view mask);
