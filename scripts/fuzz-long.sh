@@ -21,7 +21,8 @@ seconds="$1"
 shift
 targets=("$@")
 if [ "${#targets[@]}" -eq 0 ]; then
-    targets=(fuzz_value_of_text fuzz_numeric_text fuzz_general_text fuzz_render fuzz_load_matrix fuzz_compute fuzz_csv)
+    targets=(fuzz_value_of_text fuzz_numeric_text fuzz_general_text fuzz_render fuzz_load_matrix fuzz_compute fuzz_csv
+        fuzz_unit_names)
 fi
 
 quorlex_ensure_packages cmake make "${QUORLEX_CHECK_PACKAGES[@]}"

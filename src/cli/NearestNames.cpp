@@ -47,6 +47,11 @@ int NameDistance(std::string_view a, std::string_view b) {
 
 std::vector<std::size_t> NearestNames(std::string_view text, const std::vector<std::string> &names,
                                       std::size_t most) {
+    // A text this long is no mistyped name, and would cost long to compare with every name.
+    constexpr std::size_t kLongestCompared = 64;
+    if (text.size() > kLongestCompared) {
+        return {};
+    }
     // About one mistake in three characters, at least one mistake.
     const int farthest = 2 * std::max<int>(1, static_cast<int>(text.size()) / 3);
     std::vector<int> distances(names.size());

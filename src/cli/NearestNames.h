@@ -13,7 +13,8 @@ namespace quorlex::cli {
 int NameDistance(std::string_view a, std::string_view b);
 
 // The positions in names of the (at most `most`) names nearest to text, nearest first, ties in the
-// order of names; names farther than a text of this length could be mistyped into are left out.
+// order of names; names farther than a text of this length could be mistyped into are left out, and a
+// text longer than any name (over 64 bytes) has none.
 std::vector<std::size_t> NearestNames(std::string_view text, const std::vector<std::string> &names,
                                       std::size_t most);
 
