@@ -42,7 +42,7 @@ void Check(double x) {
     Require(IsNumericText(text), "the general text passes the numeric test", text);
 
     // The double rounded to 15 significant digits; beyond the largest double it cannot be read back.
-    const std::string decimal = Decimal15(x);
+    const std::string decimal = fuzz::Decimal15(x);
     double rounded = 0.0;
     const auto parsed = std::from_chars(decimal.data(), decimal.data() + decimal.size(), rounded);
     if (parsed.ec == std::errc::result_out_of_range && std::abs(x) > 1.0) {
