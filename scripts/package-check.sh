@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Checks Quorlex's desktop integration and its Debian package: validates the desktop entry and the AppStream
-# metadata, builds the .deb with CPack, checks its file list and control fields, installs it, starts the
-# installed program on a virtual X server, checks that its window appears, and removes the package again.
+# Checks Quorlex's desktop integration and its Debian package: validates the desktop entry, the AppStream
+# metadata and the manual pages, builds the .deb with CPack, checks its file list and control fields,
+# installs it, starts the installed program on a virtual X server, checks that its window appears, runs the
+# installed quorlex-convert and its bash completion, and removes the package again.
 #
 #   scripts/package-check.sh          (needs root or sudo for the install step)
 set -euo pipefail
@@ -16,6 +17,15 @@ echo "== desktop entry"
 desktop-file-validate "packaging/$app_id.desktop"
 echo "== AppStream metadata"
 appstreamcli validate --no-net "build/packaging/$app_id.metainfo.xml"
+echo "== manual pages"
+for page in packaging/quorlex.1 packaging/quorlex-convert.1; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null || true)
+    if [ -n "$warnings" ]; then
+        echo "$page: $warnings" >&2
+        exit 1
+    fi
+done
+bash -n packaging/quorlex-convert.bash-completion
 
 echo "== Debian package"
 rm -f build/quorlex_*.deb
@@ -31,6 +41,9 @@ expected=(
     "./usr/share/icons/hicolor/scalable/apps/$app_id.svg"
     ./usr/share/man/man1/quorlex.1.gz
     ./usr/share/doc/quorlex/copyright
+    ./usr/bin/quorlex-convert
+    ./usr/share/man/man1/quorlex-convert.1.gz
+    ./usr/share/bash-completion/completions/quorlex-convert
 )
 for size in 16 32 48 64 128 256; do
     expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
@@ -42,9 +55,9 @@ for path in "${expected[@]}"; do
         status=1
     fi
 done
-if grep -qE '\.(a|h|cpp)$|/test_|bench_|render-icon' <<<"$contents"; then
+if grep -qE '\.(a|h|cpp)$|/test_|bench_|render-icon|case_driver' <<<"$contents"; then
     echo "the package holds build files:" >&2
-    grep -E '\.(a|h|cpp)$|/test_|bench_|render-icon' <<<"$contents" >&2
+    grep -E '\.(a|h|cpp)$|/test_|bench_|render-icon|case_driver' <<<"$contents" >&2
     status=1
 fi
 echo "files: $(grep -c -v '/$' <<<"$contents")"
@@ -91,6 +104,21 @@ echo "the installed program's window appeared: $(xdotool getwindowname "$window"
 kill "$app_pid"
 wait "$app_pid" 2>/dev/null || true
 app_pid=
+
+echo "== the installed command line"
+converted=$(printf 'plot,fuel_load\n1,12.5\n' | /usr/bin/quorlex-convert --csv - --column fuel_load ton/ac Mg/ha)
+[ "$converted" = $'plot,fuel_load,fuel_load [Mg/ha]\n1,12.5,28.02125' ] ||
+    { echo "quorlex-convert wrote: $converted" >&2; exit 1; }
+[ "$(/usr/bin/quorlex-convert --version)" = "quorlex-convert $version" ] ||
+    { echo "quorlex-convert --version: $(/usr/bin/quorlex-convert --version)" >&2; exit 1; }
+man -w quorlex-convert >/dev/null
+completions=$(bash -c 'source /usr/share/bash-completion/completions/quorlex-convert
+    COMP_WORDS=(quorlex-convert --list Fu); COMP_CWORD=2; _quorlex_convert; printf "%s " "${COMPREPLY[@]}"
+    COMP_WORDS=(quorlex-convert 1 ton/a); COMP_CWORD=2; _quorlex_convert; printf "%s " "${COMPREPLY[@]}"
+    COMP_WORDS=(quorlex-convert --dec); COMP_CWORD=1; _quorlex_convert; printf "%s " "${COMPREPLY[@]}"')
+[ "$completions" = "FuelLoad ton/ac-ft ton/ac-in ton/ac --decimal-comma " ] ||
+    { echo "the bash completion offered: $completions" >&2; exit 1; }
+echo "quorlex-convert converts, and completes: $completions"
 remove_package
 if dpkg-query -W -f='${Status}' quorlex 2>/dev/null | grep -q 'install ok installed'; then
     echo "quorlex is still installed" >&2

@@ -5,6 +5,7 @@ QUORLEX_BUILD_PACKAGES=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-svg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    libcli11-dev
     locales
     fonts-liberation
 )

@@ -19,7 +19,7 @@ std::string_view UsageAndExamples() {
            "  quorlex-convert 12.5 ton/ac kg/m2          12.5 tons per acre in kilograms per square meter\n"
            "  quorlex-convert -40 degC degF              -40 (a value may start with -)\n"
            "  quorlex-convert mph km/h 5 12.5 20         three wind speeds, one result per line\n"
-           "  cut -d, -f3 plots.csv | quorlex-convert ton/ac Mg/ha\n"
+           "  tail -n +2 plots.csv | cut -d, -f3 | quorlex-convert ton/ac Mg/ha\n"
            "  quorlex-convert --csv plots.csv --column fuel_load -o plots-metric.csv ton/ac Mg/ha\n"
            "                                             adds the column \"fuel_load [Mg/ha]\" after fuel_load\n"
            "  quorlex-convert --list FuelLoad            the units of a category and the names they go by\n"
