@@ -1,5 +1,6 @@
 #include "numbers/DecimalDigits.h"
 
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -40,12 +41,23 @@ Decimal15 LibraryDecimal15(double x) {
 constexpr std::uint64_t kLeast15Digits = 100'000'000'000'000;  // 10^14
 constexpr std::uint64_t kBeyond15Digits = 1'000'000'000'000'000; // 10^15
 
-constexpr Uint128 PowerOfTen(int n) {
+// 10^0 to 10^23, the scales the integer rounding uses.
+constexpr auto kPowersOfTen = [] {
+    std::array<Uint128, 24> powers{};
     Uint128 power = 1;
-    for (int i = 0; i < n; ++i) {
+    for (auto &entry : powers) {
+        entry = power;
         power *= 10;
     }
-    return power;
+    return powers;
+}();
+
+// Writes the `count` decimal digits of value (below 10^count) into text, leading zeros included.
+void WriteDigits(std::uint32_t value, char *text, int count) {
+    for (int i = count - 1; i >= 0; --i) {
+        text[i] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
 }
 
 // The same rounding in integer arithmetic, for the values most conversions give: 1E-8 <= |x| < 1E+15.
@@ -67,7 +79,7 @@ std::optional<Decimal15> IntegerDecimal15(double x) {
     const int estimate = ((e + 52) * 78913) >> 18;
     // The digits of |x| * 10^(14 - k), cut off, and what was cut off (remainder over divisor).
     const auto scaled = [m, e](int k, Uint128 &remainder, Uint128 &divisor) {
-        const Uint128 product = Uint128{m} * PowerOfTen(14 - k);
+        const Uint128 product = Uint128{m} * kPowersOfTen[static_cast<std::size_t>(14 - k)];
         if (e >= 0) {
             remainder = 0;
             divisor = 1;
@@ -97,11 +109,11 @@ std::optional<Decimal15> IntegerDecimal15(double x) {
     Decimal15 decimal;
     decimal.negative = x < 0;
     decimal.exponent = k;
-    auto value = static_cast<std::uint64_t>(digits);
-    for (std::size_t i = decimal.digits.size(); i-- > 0;) {
-        decimal.digits[i] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    }
+    // Seven digits, then eight, each group in 32-bit arithmetic.
+    const auto value = static_cast<std::uint64_t>(digits);
+    constexpr std::uint64_t kLowGroup = 100'000'000;
+    WriteDigits(static_cast<std::uint32_t>(value / kLowGroup), decimal.digits.data(), 7);
+    WriteDigits(static_cast<std::uint32_t>(value % kLowGroup), decimal.digits.data() + 7, 8);
     return decimal;
 }
 

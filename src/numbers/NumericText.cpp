@@ -125,6 +125,9 @@ std::optional<double> ReadNumericText(std::string_view text) {
         return std::nullopt;
     }
     const std::string_view core = Trim(text);
+    if (core.find(',') == std::string_view::npos) {
+        return ValueOfText(core);
+    }
     std::string plain;
     plain.reserve(core.size());
     for (const char c : core) {
