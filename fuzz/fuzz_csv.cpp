@@ -114,16 +114,15 @@ public:
     }
     WrittenBack(const WrittenBack &) = delete;
     WrittenBack &operator=(const WrittenBack &) = delete;
-    ~WrittenBack() {
-        ::close(ends_[0]);
-    }
+    ~WrittenBack() { ::close(ends_[0]); }
 
     // The first field written back in its own place, as the program writes a replaced column, when it
     // needs no quotes: the record should come out as read.
     void Add(const CsvRecord &record, char delimiter, std::string &scratch) {
         const CsvField &first = record.fields.front();
         const std::string text(CsvFieldText(record, first, scratch));
-        if (first.quoted || text.find_first_of(std::string{'"', '\r', '\n', delimiter}) != std::string::npos) {
+        if (first.quoted ||
+            text.find_first_of(std::string{'"', '\r', '\n', delimiter}) != std::string::npos) {
             return;
         }
         WriteCsvRecord(*sink_, record, 0, text, true, delimiter);
@@ -224,13 +223,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
     } else {
         Require(data.starts_with(whole.rejoined), "the records before a fault are the input's start", detail);
     }
-    Require(whole.fault == plain.fault && whole.faultLine == plain.faultLine, "the fault of the plain reading",
-            detail);
+    Require(whole.fault == plain.fault && whole.faultLine == plain.faultLine,
+            "the fault of the plain reading", detail);
     Require(whole.fields == plain.fields, "the field texts of the plain reading", detail);
     Require(whole.endings == plain.endings, "the line endings of the plain reading", detail);
     Require(whole.lines == plain.lines, "the line numbers of the plain reading", detail);
-    Require(pieces.fault == whole.fault && pieces.faultLine == whole.faultLine && pieces.fields == whole.fields &&
-                pieces.endings == whole.endings && pieces.lines == whole.lines,
+    Require(pieces.fault == whole.fault && pieces.faultLine == whole.faultLine &&
+                pieces.fields == whole.fields && pieces.endings == whole.endings &&
+                pieces.lines == whole.lines,
             "an input in pieces splits as a whole one", detail + " in pieces of " + std::to_string(piece));
     return 0;
 }

@@ -31,7 +31,8 @@ bool IsBlank(char c) {
 std::string_view Trim(std::string_view text) {
     const auto first = std::find_if_not(text.begin(), text.end(), IsBlank);
     const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlank).base();
-    return first < last ? std::string_view(&*first, static_cast<std::size_t>(last - first)) : std::string_view();
+    return first < last ? std::string_view(&*first, static_cast<std::size_t>(last - first))
+                        : std::string_view();
 }
 
 // Lower-case ASCII words joined by single blanks.
@@ -92,8 +93,9 @@ void CheckLookup(std::string_view text) {
             }
         }
         const auto in = LookupUnitIn(category.index, text);
-        const auto inFound = std::find_if(found.begin(), found.end(),
-                                          [&category](const UnitRef &ref) { return ref.category == category.index; });
+        const auto inFound = std::find_if(found.begin(), found.end(), [&category](const UnitRef &ref) {
+            return ref.category == category.index;
+        });
         Require(in.has_value() == (inFound != found.end()) && (!in || *in == inFound->unit),
                 "the lookup in one category agrees with the lookup in all", Printable(text));
     }
@@ -130,7 +132,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     try {
         const cli::UnitChoice choice = cli::ChooseUnits(from, to, category);
         const auto &entry = Catalogue()[static_cast<std::size_t>(choice.category)];
-        Require(choice.from >= 0 && choice.to >= 0 && static_cast<std::size_t>(choice.from) < entry.units.size() &&
+        Require(choice.from >= 0 && choice.to >= 0 &&
+                    static_cast<std::size_t>(choice.from) < entry.units.size() &&
                     static_cast<std::size_t>(choice.to) < entry.units.size(),
                 "chosen units lie in their category");
         const auto named = [&choice](std::string_view text, int unit) {

@@ -36,7 +36,8 @@ bool IsValueArgument(std::string_view argument) {
         return false;
     }
     const char second = argument[1];
-    const bool startsOption = second == '-' || (second >= 'a' && second <= 'z') || (second >= 'A' && second <= 'Z');
+    const bool startsOption =
+        second == '-' || (second >= 'a' && second <= 'z') || (second >= 'A' && second <= 'Z');
     return !startsOption;
 }
 

@@ -28,7 +28,8 @@ char DelimiterOf(const std::string &text) {
         throw UsageError("--delimiter takes one character, or the word tab: " + text);
     }
     const char delimiter = text[0];
-    if (delimiter == '"' || delimiter == '\r' || delimiter == '\n' || (static_cast<unsigned char>(delimiter) & 0x80) != 0) {
+    if (delimiter == '"' || delimiter == '\r' || delimiter == '\n' ||
+        (static_cast<unsigned char>(delimiter) & 0x80) != 0) {
         throw UsageError("--delimiter cannot be a quote, a line ending or a byte outside ASCII");
     }
     return delimiter;
@@ -40,7 +41,8 @@ void AssignPositionals(Options &options, const std::vector<Positional> &position
     switch (options.task) {
     case Options::Task::List:
         if (count > 1) {
-            throw UsageError("--list takes at most one category, not " + std::to_string(count) + " arguments");
+            throw UsageError("--list takes at most one category, not " + std::to_string(count) +
+                             " arguments");
         }
         if (count == 1) {
             options.listCategory = positionals[0].text;
@@ -63,7 +65,8 @@ void AssignPositionals(Options &options, const std::vector<Positional> &position
     }
     if (IsValueArgument(positionals[0].text)) {
         if (count != 3) {
-            throw UsageError("VALUE FROM TO takes exactly three arguments; for many values write FROM TO VALUE...");
+            throw UsageError(
+                "VALUE FROM TO takes exactly three arguments; for many values write FROM TO VALUE...");
         }
         options.values.push_back(positionals[0]);
         options.from = positionals[1];
@@ -81,7 +84,8 @@ void AssignPositionals(Options &options, const std::vector<Positional> &position
 } // namespace
 
 bool IsColumnPosition(const std::string &column) {
-    return !column.empty() && std::all_of(column.begin(), column.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !column.empty() &&
+           std::all_of(column.begin(), column.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::optional<Options> ParseCommandLine(const std::vector<std::string> &arguments, std::string &help) {
@@ -109,8 +113,7 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
         ->type_name("NAME");
     app.add_flag("--keep-going", options.keepGoing,
                  "Write an empty result for a refused value, report it and go on (exit status 2)");
-    app.add_option("-o,--output", options.output,
-                   "Write to FILE, replaced only when the run succeeds")
+    app.add_option("-o,--output", options.output, "Write to FILE, replaced only when the run succeeds")
         ->type_name("FILE");
     app.add_option("--csv", options.csv, "Convert a column of a delimited file (- for standard input)")
         ->type_name("FILE")
@@ -157,8 +160,8 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
     if (list + factor + !options.csv.empty() > 1) {
         throw UsageError("--list, --factor and --csv do not go together");
     }
-    options.task = list     ? Options::Task::List
-                   : factor ? Options::Task::Factor
+    options.task = list                   ? Options::Task::List
+                   : factor               ? Options::Task::Factor
                    : !options.csv.empty() ? Options::Task::Csv
                                           : Options::Task::Values;
     if (places >= 0 && general) {

@@ -20,10 +20,10 @@ enum class ResultStyle {
 struct Options {
     enum class Task { Values, Csv, List, Factor };
     Task task = Task::Values;
-    Positional from;                 // the units of the values
-    Positional to;                   // the units of the results
-    std::vector<Positional> values;  // values on the command line; none: standard input
-    std::string listCategory;        // --list CATEGORY: empty lists the categories
+    Positional from;                // the units of the values
+    Positional to;                  // the units of the results
+    std::vector<Positional> values; // values on the command line; none: standard input
+    std::string listCategory;       // --list CATEGORY: empty lists the categories
 
     std::string category; // -c: the category that decides between units of several categories
     ResultStyle style = ResultStyle::Automatic;

@@ -49,7 +49,8 @@ bool CsvReader::Next(CsvRecord &record) {
             input_.ReadMore();
             break;
         case CsvSplitter::Result::Malformed:
-            throw DataError("line " + std::to_string(splitter_.FaultLine()) + ": " + FaultText(splitter_.Fault()));
+            throw DataError("line " + std::to_string(splitter_.FaultLine()) + ": " +
+                            FaultText(splitter_.Fault()));
         }
     }
 }

@@ -33,7 +33,8 @@ std::size_t FindColumn(const CsvRecord &header, const CsvLayout &layout, std::st
     if (IsColumnPosition(layout.column)) {
         const std::size_t index = IndexOfPosition(layout.column);
         if (index >= header.fields.size()) {
-            throw UsageError("--column " + layout.column + ": the header has " + std::to_string(header.fields.size()) +
+            throw UsageError("--column " + layout.column + ": the header has " +
+                             std::to_string(header.fields.size()) +
                              (header.fields.size() == 1 ? " column" : " columns"));
         }
         name = CsvFieldText(header, header.fields[index], scratch);
@@ -56,7 +57,8 @@ std::size_t FindColumn(const CsvRecord &header, const CsvLayout &layout, std::st
         found = i;
     }
     if (found == std::numeric_limits<std::size_t>::max()) {
-        throw UsageError("--column " + Quoted(layout.column) + ": no such column in the header; it has" + names);
+        throw UsageError("--column " + Quoted(layout.column) + ": no such column in the header; it has" +
+                         names);
     }
     name = layout.column;
     return found;
@@ -81,7 +83,8 @@ void ConvertCsv(InputBuffer &input, const CsvLayout &layout, ValueConverter &con
         column = FindColumn(record, layout, name);
         where = "column " + Quoted(name);
         out.Append(byteOrderMark);
-        WriteCsvRecord(out, record, column, name + " [" + layout.toSymbol + "]", layout.replace, layout.delimiter);
+        WriteCsvRecord(out, record, column, name + " [" + layout.toSymbol + "]", layout.replace,
+                       layout.delimiter);
     } else {
         out.Append(byteOrderMark);
         column = IndexOfPosition(layout.column);
@@ -108,7 +111,8 @@ void ConvertCsv(InputBuffer &input, const CsvLayout &layout, ValueConverter &con
         const std::string_view text = CsvFieldText(record, record.fields[column], scratch);
         const auto refusal = converter.Convert(text, result);
         if (refusal != ValueConverter::Refusal::None) {
-            refusals.Refuse("line " + std::to_string(record.line) + ", " + where, converter.Describe(refusal, text));
+            refusals.Refuse("line " + std::to_string(record.line) + ", " + where,
+                            converter.Describe(refusal, text));
         }
         WriteCsvRecord(out, record, column, result, layout.replace, layout.delimiter);
         progress.Update(input.ConsumedTotal(), rows);

@@ -15,8 +15,8 @@ struct CsvLayout {
     std::string column; // a 1-based position (digits only) or a header name
     bool header = true;
     char delimiter = ',';
-    bool replace = false;    // the result takes the source column's place instead of following it
-    std::string toSymbol;    // the header of the result: "NAME [TO-symbol]"
+    bool replace = false; // the result takes the source column's place instead of following it
+    std::string toSymbol; // the header of the result: "NAME [TO-symbol]"
 };
 
 // Converts one column of a delimited input: every record is written back as read, with the result field

@@ -71,15 +71,15 @@ CsvSplitter::Result CsvSplitter::Split(std::string_view data, bool final, CsvRec
             if (pos > kMaxRecordBytes) {
                 return Refuse(CsvFault::TooLong);
             }
-            record.fields.push_back({static_cast<std::uint32_t>(fieldBegin), static_cast<std::uint32_t>(pos),
-                                     quoted});
+            record.fields.push_back(
+                {static_cast<std::uint32_t>(fieldBegin), static_cast<std::uint32_t>(pos), quoted});
             record.bytes = data.substr(0, pos);
             record.ending = {};
             break;
         }
         if (data[pos] == delimiter) {
-            record.fields.push_back({static_cast<std::uint32_t>(fieldBegin), static_cast<std::uint32_t>(pos),
-                                     quoted});
+            record.fields.push_back(
+                {static_cast<std::uint32_t>(fieldBegin), static_cast<std::uint32_t>(pos), quoted});
             ++pos;
             continue;
         }
@@ -88,8 +88,8 @@ CsvSplitter::Result CsvSplitter::Split(std::string_view data, bool final, CsvRec
         if (bytesEnd > kMaxRecordBytes) {
             return Refuse(CsvFault::TooLong);
         }
-        record.fields.push_back({static_cast<std::uint32_t>(fieldBegin), static_cast<std::uint32_t>(bytesEnd),
-                                 quoted});
+        record.fields.push_back(
+            {static_cast<std::uint32_t>(fieldBegin), static_cast<std::uint32_t>(bytesEnd), quoted});
         record.bytes = data.substr(0, bytesEnd);
         record.ending = data.substr(bytesEnd, pos + 1 - bytesEnd);
         ++lineFeeds;

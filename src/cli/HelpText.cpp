@@ -10,7 +10,8 @@ std::string_view UsageAndExamples() {
     return "\n"
            "Usage:\n"
            "  quorlex-convert [OPTIONS] VALUE FROM TO\n"
-           "  quorlex-convert [OPTIONS] FROM TO [VALUE...]      values one per line on standard input when none\n"
+           "  quorlex-convert [OPTIONS] FROM TO [VALUE...]      values one per line on standard input when "
+           "none\n"
            "  quorlex-convert [OPTIONS] --csv FILE --column C FROM TO\n"
            "  quorlex-convert --list [CATEGORY]\n"
            "  quorlex-convert --factor [-c CATEGORY] FROM TO\n"
@@ -21,12 +22,14 @@ std::string_view UsageAndExamples() {
            "  quorlex-convert mph km/h 5 12.5 20         three wind speeds, one result per line\n"
            "  tail -n +2 plots.csv | cut -d, -f3 | quorlex-convert ton/ac Mg/ha\n"
            "  quorlex-convert --csv plots.csv --column fuel_load -o plots-metric.csv ton/ac Mg/ha\n"
-           "                                             adds the column \"fuel_load [Mg/ha]\" after fuel_load\n"
+           "                                             adds the column \"fuel_load [Mg/ha]\" after "
+           "fuel_load\n"
            "  quorlex-convert --list FuelLoad            the units of a category and the names they go by\n"
            "  quorlex-convert --factor 'tons per acre' 'megagrams per hectare'\n"
            "\n"
            "FROM and TO: a unit's symbol or another of its names as --list shows them (letter case counts:\n"
-           "Mg is not mg), its list text (\"tons per acre\", any letter case), or CATEGORY:INDEX (FuelLoad:2).\n"
+           "Mg is not mg), its list text (\"tons per acre\", any letter case), or CATEGORY:INDEX "
+           "(FuelLoad:2).\n"
            "Values: 1000, -3.5, 1,000.5, 2.5E3, &HFF; empty lines and fields give empty results.\n";
 }
 

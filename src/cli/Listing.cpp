@@ -16,8 +16,8 @@ using Table = std::vector<std::vector<std::string>>;
 
 // Characters on a terminal: the bytes that start a UTF-8 character ("°F" is two).
 std::size_t Width(const std::string &text) {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 // Rows as tab-separated values, or in columns two blanks apart under the heading.
@@ -64,7 +64,8 @@ void WriteTable(OutputSink &out, const std::vector<std::string> &heading, const 
 void ListCategories(OutputSink &out, bool tsv) {
     Table rows;
     for (const auto &category : Catalogue()) {
-        rows.push_back({std::to_string(category.index), std::string(category.caption), std::string(category.className)});
+        rows.push_back(
+            {std::to_string(category.index), std::string(category.caption), std::string(category.className)});
     }
     WriteTable(out, {"index", "category", "class name"}, rows, tsv);
 }

@@ -32,8 +32,8 @@ int NameDistance(std::string_view a, std::string_view b) {
     for (std::size_t i = 1; i <= a.size(); ++i) {
         current[0] = static_cast<int>(2 * i);
         for (std::size_t j = 1; j < width; ++j) {
-            int cost = std::min({previous[j] + 2, current[j - 1] + 2,
-                                 previous[j - 1] + ReplaceCost(a[i - 1], b[j - 1])});
+            int cost = std::min(
+                {previous[j] + 2, current[j - 1] + 2, previous[j - 1] + ReplaceCost(a[i - 1], b[j - 1])});
             if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
                 cost = std::min(cost, before[j - 2] + 2);
             }

@@ -49,7 +49,8 @@ void RefuseWritingOverInput(const std::string &inputPath, const std::string &out
         return;
     }
     const bool standardInput = inputPath.empty() || inputPath == "-";
-    if (standardInput ? sys::DescriptorIsFile(sys::kStandardInput, output) : sys::SameFile(inputPath, output)) {
+    if (standardInput ? sys::DescriptorIsFile(sys::kStandardInput, output)
+                      : sys::SameFile(inputPath, output)) {
         throw UsageError("-o " + Quoted(output) + " is the input file itself; write to another file");
     }
 }

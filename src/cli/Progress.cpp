@@ -37,7 +37,8 @@ Progress::~Progress() {
 std::string Progress::LineText(std::uint64_t bytesDone, std::uint64_t totalBytes, double rowsPerSecond) {
     std::string text(kProgramName);
     text += ": ";
-    const std::uint64_t percent = totalBytes == 0 ? 100 : std::min<std::uint64_t>(bytesDone * 100 / totalBytes, 100);
+    const std::uint64_t percent =
+        totalBytes == 0 ? 100 : std::min<std::uint64_t>(bytesDone * 100 / totalBytes, 100);
     AppendNumber(text, percent);
     text += "% done, ";
     AppendNumber(text, static_cast<std::uint64_t>(std::max(rowsPerSecond, 0.0)));

@@ -73,7 +73,8 @@ std::string UnknownUnitMessage(std::string_view text, int category) {
             message += Quoted(names[nearest[i]]) + " (" + std::string(CaptionOf(unit.category)) + ")";
         }
     }
-    message += category >= 0 ? " (see --list " + std::string(EntryOf(category).className) + ")" : " (see --list)";
+    message +=
+        category >= 0 ? " (see --list " + std::string(EntryOf(category).className) + ")" : " (see --list)";
     return message;
 }
 

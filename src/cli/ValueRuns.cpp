@@ -21,7 +21,8 @@ void ConvertArguments(const std::vector<Positional> &values, ValueConverter &con
             refusal = ValueConverter::Refusal::NotNumber;
         }
         if (refusal != ValueConverter::Refusal::None) {
-            refusals.Refuse("argument " + std::to_string(value.argument), converter.Describe(refusal, value.text));
+            refusals.Refuse("argument " + std::to_string(value.argument),
+                            converter.Describe(refusal, value.text));
         }
         out.Append(result);
         out.Append('\n');
@@ -39,7 +40,8 @@ void ConvertLines(InputBuffer &input, ValueConverter &converter, OutputSink &out
         std::size_t consumed = 0;
         bool crlf = false;
         if (feed != nullptr) {
-            text = pending.substr(0, static_cast<std::size_t>(static_cast<const char *>(feed) - pending.data()));
+            text =
+                pending.substr(0, static_cast<std::size_t>(static_cast<const char *>(feed) - pending.data()));
             consumed = text.size() + 1;
             crlf = !text.empty() && text.back() == '\r';
             if (crlf) {

@@ -38,7 +38,7 @@ Decimal15 LibraryDecimal15(double x) {
     return decimal;
 }
 
-constexpr std::uint64_t kLeast15Digits = 100'000'000'000'000;  // 10^14
+constexpr std::uint64_t kLeast15Digits = 100'000'000'000'000;    // 10^14
 constexpr std::uint64_t kBeyond15Digits = 1'000'000'000'000'000; // 10^15
 
 // 10^0 to 10^23, the scales the integer rounding uses.

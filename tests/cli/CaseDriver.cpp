@@ -260,7 +260,8 @@ Outcome Run(const Case &c, const std::vector<std::string> &command, const fs::pa
             std::_Exit(120);
         }
         const int in = ::open(c.stdinFile.empty() ? inPath.c_str() : c.stdinFile.c_str(), O_RDONLY);
-        const int out = c.closeStdout ? closedPipe[1] : ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int out =
+            c.closeStdout ? closedPipe[1] : ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (c.closeStdout) {
             ::close(closedPipe[0]);
@@ -301,15 +302,16 @@ Outcome Run(const Case &c, const std::vector<std::string> &command, const fs::pa
 std::string Check(const Case &c, const Outcome &outcome, const fs::path &directory) {
     std::string problems;
     if (outcome.status != c.exitCode) {
-        problems += "  exit status " + std::to_string(outcome.status) + ", expected " + std::to_string(c.exitCode) + "\n";
+        problems += "  exit status " + std::to_string(outcome.status) + ", expected " +
+                    std::to_string(c.exitCode) + "\n";
     }
     if (c.stdoutPatternGiven ? !std::regex_search(outcome.out, std::regex(c.stdoutPattern))
                              : outcome.out != c.stdoutText) {
         problems += "  standard output: " + Shown(outcome.out) + "\n  expected:        " +
                     (c.stdoutPatternGiven ? "/" + c.stdoutPattern + "/" : Shown(c.stdoutText)) + "\n";
     }
-    const bool errMatches = c.stderrGiven ? std::regex_search(outcome.err, std::regex(c.stderrPattern))
-                                          : outcome.err.empty();
+    const bool errMatches =
+        c.stderrGiven ? std::regex_search(outcome.err, std::regex(c.stderrPattern)) : outcome.err.empty();
     if (!errMatches) {
         problems += "  standard error: " + Shown(outcome.err) + "\n  expected:       " +
                     (c.stderrGiven ? "/" + c.stderrPattern + "/" : std::string("nothing")) + "\n";
@@ -357,7 +359,8 @@ int main(int argc, char **argv) {
         }
     }
     if (program.empty() || caseFiles.empty()) {
-        std::cerr << "usage: cli_case_driver --program PATH [--launcher COMMAND] [--locale NAME] CASEFILE...\n";
+        std::cerr
+            << "usage: cli_case_driver --program PATH [--launcher COMMAND] [--locale NAME] CASEFILE...\n";
         return 2;
     }
     if (!locale.empty() && std::setlocale(LC_ALL, locale.c_str()) == nullptr) {

@@ -98,14 +98,22 @@ INSTANTIATE_TEST_SUITE_P(
     Records, CsvSplitterTest,
     ::testing::Values(
         SplitCase{"Plain", "id,load\n1,2.5\n", ',', {{{"id", "load"}, "\n", 1}, {{"1", "2.5"}, "\n", 2}}},
-        SplitCase{"CrLf", "id,load\r\n1,2.5\r\n", ',', {{{"id", "load"}, "\r\n", 1}, {{"1", "2.5"}, "\r\n", 2}}},
-        SplitCase{"MixedEndingsAndNoFinalOne", "a\r\nb\nc", ',', {{{"a"}, "\r\n", 1}, {{"b"}, "\n", 2}, {{"c"}, "", 3}}},
+        SplitCase{
+            "CrLf", "id,load\r\n1,2.5\r\n", ',', {{{"id", "load"}, "\r\n", 1}, {{"1", "2.5"}, "\r\n", 2}}},
+        SplitCase{"MixedEndingsAndNoFinalOne",
+                  "a\r\nb\nc",
+                  ',',
+                  {{{"a"}, "\r\n", 1}, {{"b"}, "\n", 2}, {{"c"}, "", 3}}},
         SplitCase{"QuotedDelimiterQuoteAndLineFeed",
                   "\"x,y\",\"say \"\"hi\"\"\",\"two\nlines\"\n3,4\n",
                   ',',
                   {{{"x,y", "say \"hi\"", "two\nlines"}, "\n", 1}, {{"3", "4"}, "\n", 3}}},
-        SplitCase{"CrLfInsideQuotes", "\"a\r\nb\"\r\nc\r\n", ',', {{{"a\r\nb"}, "\r\n", 1}, {{"c"}, "\r\n", 3}}},
-        SplitCase{"BlankLines", "a\n\n\r\nb\n", ',', {{{"a"}, "\n", 1}, {{""}, "\n", 2}, {{""}, "\r\n", 3}, {{"b"}, "\n", 4}}},
+        SplitCase{
+            "CrLfInsideQuotes", "\"a\r\nb\"\r\nc\r\n", ',', {{{"a\r\nb"}, "\r\n", 1}, {{"c"}, "\r\n", 3}}},
+        SplitCase{"BlankLines",
+                  "a\n\n\r\nb\n",
+                  ',',
+                  {{{"a"}, "\n", 1}, {{""}, "\n", 2}, {{""}, "\r\n", 3}, {{"b"}, "\n", 4}}},
         SplitCase{"EmptyFields", ",,\n\"\",x\n", ',', {{{"", "", ""}, "\n", 1}, {{"", "x"}, "\n", 2}}},
         SplitCase{"LoneCrIsData", "a\rb,c\r", ',', {{{"a\rb", "c\r"}, "", 1}}},
         SplitCase{"QuoteInsideUnquotedField", "ab\"c,d\n", ',', {{{"ab\"c", "d"}, "\n", 1}}},
@@ -142,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"NulInsideQuotes", "\"a\0\"\n"s, CsvFault::Nul, 1},
                       FaultCase{"OneByteTooLong", kLongest + "x\n", CsvFault::TooLong, 1},
                       FaultCase{"TooLongWithoutLineEnd", "a\n" + kLongest + "x", CsvFault::TooLong, 2},
-                      FaultCase{"UnclosedQuoteSwallowingTheFile", "\"" + kLongest + "\n1\n", CsvFault::TooLong, 1}),
+                      FaultCase{"UnclosedQuoteSwallowingTheFile", "\"" + kLongest + "\n1\n",
+                                CsvFault::TooLong, 1}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(CsvSplitterLimit, TakesARecordOfExactly1MiBWithItsCrLf) {

@@ -1,7 +1,7 @@
-#include "cli/CsvSplitter.h"
 #include "cli/CsvWriter.h"
-#include "cli/OutputSink.h"
 
+#include "cli/CsvSplitter.h"
+#include "cli/OutputSink.h"
 #include "support/NamedParam.h"
 
 #include <cstdio>

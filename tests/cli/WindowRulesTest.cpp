@@ -20,11 +20,31 @@ using cli::ValueConverter;
 using Refusal = ValueConverter::Refusal;
 
 std::vector<std::string> Values() {
-    std::vector<std::string> values{"1",      "0.03527", "12.5",   "453.6",       "-40",     "-17.7777777777778",
-                                    "1E-30",  "1.5E-05", "2.5E-22", "1E15",       "999999999999999",
-                                    "1E300",  "1E307",   "-1E308",  "1.7976931348623E308", "4.9E-324",
-                                    "2.2250738585072E-308",          "1E-8",        "9.99999999999999E-9",
-                                    "0",      "-0",      "0.5",     "2.5",         "1.005",   "99999999999999.95"};
+    std::vector<std::string> values{"1",
+                                    "0.03527",
+                                    "12.5",
+                                    "453.6",
+                                    "-40",
+                                    "-17.7777777777778",
+                                    "1E-30",
+                                    "1.5E-05",
+                                    "2.5E-22",
+                                    "1E15",
+                                    "999999999999999",
+                                    "1E300",
+                                    "1E307",
+                                    "-1E308",
+                                    "1.7976931348623E308",
+                                    "4.9E-324",
+                                    "2.2250738585072E-308",
+                                    "1E-8",
+                                    "9.99999999999999E-9",
+                                    "0",
+                                    "-0",
+                                    "0.5",
+                                    "2.5",
+                                    "1.005",
+                                    "99999999999999.95"};
     for (const auto &row : test::LoadHostileValues(QUORLEX_TEST_DATA_DIR "/hostile-values.tsv")) {
         values.push_back(row.text);
     }
@@ -41,7 +61,8 @@ struct Style {
 };
 
 // What the command line must make of a value in a style, from the window's outcome.
-std::pair<Refusal, std::string> Expected(const std::string &text, const ConversionOutcome &window, Style style) {
+std::pair<Refusal, std::string> Expected(const std::string &text, const ConversionOutcome &window,
+                                         Style style) {
     if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
         return {Refusal::None, ""}; // missing data: an empty result where the window would refuse
     }
@@ -68,8 +89,9 @@ std::pair<Refusal, std::string> Expected(const std::string &text, const Conversi
 
 TEST(WindowRules, EveryUnitPairAndValueIsWrittenAsTheWindowShowsIt) {
     const std::vector<std::string> values = Values();
-    const std::vector<Style> styles{{ResultStyle::Automatic, 0}, {ResultStyle::General, 0}, {ResultStyle::Places, 0},
-                                    {ResultStyle::Places, 2},    {ResultStyle::Places, 13}, {ResultStyle::Places, 25}};
+    const std::vector<Style> styles{{ResultStyle::Automatic, 0}, {ResultStyle::General, 0},
+                                    {ResultStyle::Places, 0},    {ResultStyle::Places, 2},
+                                    {ResultStyle::Places, 13},   {ResultStyle::Places, 25}};
     int compared = 0;
     int mismatches = 0;
     for (const auto &category : Catalogue()) {
@@ -93,8 +115,8 @@ TEST(WindowRules, EveryUnitPairAndValueIsWrittenAsTheWindowShowsIt) {
                         ++compared;
                         if ((actual != refusal || result != text) && ++mismatches <= 20) {
                             ADD_FAILURE() << category.className << " " << from << " to " << to << ", style "
-                                          << static_cast<int>(style.style) << "/" << style.places << ", value \""
-                                          << values[i] << "\": \"" << result << "\" (refusal "
+                                          << static_cast<int>(style.style) << "/" << style.places
+                                          << ", value \"" << values[i] << "\": \"" << result << "\" (refusal "
                                           << static_cast<int>(actual) << "), the window: \"" << text
                                           << "\" (refusal " << static_cast<int>(refusal) << ")";
                         }

@@ -41,13 +41,41 @@ std::string TextOf(const Decimal15 &decimal) {
 
 TEST(DecimalDigits, EdgesOfTheIntegerRoundingMatchTheLibrary) {
     const double below = std::nextafter(1E15, 0.0);
-    const std::vector<double> values{
-        562949953421312.5, 562949953421313.5, -562949953421312.5, // exact halves: to even
-        0.1, 0.2, 0.3, 1.0 / 3.0, 2.0 / 3.0, 1.005, 28.02125, 453.6, -17.77777777777778,
-        1E-8, std::nextafter(1E-8, 0.0), std::nextafter(1E-8, 1.0), 9.999999999999999E-9,
-        1E15, below, 999999999999999.9, 99999999999999.95, 9.9999999999999995, 0.99999999999999995,
-        1.0, 10.0, 100.0, 1E14, 1E-7, 123456789012345.6, 4503599627370495.5, 0.000123456789012345678,
-        std::numeric_limits<double>::max(), std::numeric_limits<double>::denorm_min(), 5E-324, 1E-300, 0.0};
+    const std::vector<double> values{562949953421312.5,
+                                     562949953421313.5,
+                                     -562949953421312.5, // exact halves: to even
+                                     0.1,
+                                     0.2,
+                                     0.3,
+                                     1.0 / 3.0,
+                                     2.0 / 3.0,
+                                     1.005,
+                                     28.02125,
+                                     453.6,
+                                     -17.77777777777778,
+                                     1E-8,
+                                     std::nextafter(1E-8, 0.0),
+                                     std::nextafter(1E-8, 1.0),
+                                     9.999999999999999E-9,
+                                     1E15,
+                                     below,
+                                     999999999999999.9,
+                                     99999999999999.95,
+                                     9.9999999999999995,
+                                     0.99999999999999995,
+                                     1.0,
+                                     10.0,
+                                     100.0,
+                                     1E14,
+                                     1E-7,
+                                     123456789012345.6,
+                                     4503599627370495.5,
+                                     0.000123456789012345678,
+                                     std::numeric_limits<double>::max(),
+                                     std::numeric_limits<double>::denorm_min(),
+                                     5E-324,
+                                     1E-300,
+                                     0.0};
     for (const double x : values) {
         EXPECT_EQ(TextOf(ToDecimal15(x)), LibraryText(x)) << x;
     }
@@ -72,8 +100,8 @@ TEST(DecimalDigits, RandomValuesMatchTheLibrary) {
             const std::string actual = TextOf(ToDecimal15(x));
             if (actual != expected) {
                 ++mismatches;
-                ADD_FAILURE() << "bits " << std::bit_cast<std::uint64_t>(x) << ": " << actual << " instead of "
-                              << expected;
+                ADD_FAILURE() << "bits " << std::bit_cast<std::uint64_t>(x) << ": " << actual
+                              << " instead of " << expected;
             }
         }
     }
