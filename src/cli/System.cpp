@@ -3,10 +3,10 @@
 #include "cli/Failure.h"
 
 #include <cerrno>
+#include <clocale>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
-#include <locale.h>
 #include <sys/stat.h>
 #include <unistd.h>
 

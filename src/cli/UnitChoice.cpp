@@ -87,6 +87,7 @@ std::vector<UnitRef> UnitsNamed(std::string_view text) {
 
 std::vector<int> CategoriesOf(const std::vector<UnitRef> &units) {
     std::vector<int> categories;
+    categories.reserve(units.size());
     for (const auto &unit : units) {
         categories.push_back(unit.category);
     }

@@ -11,7 +11,7 @@ namespace quorlex {
 
 namespace {
 
-__extension__ typedef unsigned __int128 Uint128;
+__extension__ using Uint128 = unsigned __int128;
 
 // The rounding by the C++ library: exact for every double (halves to even on the exact binary value).
 Decimal15 LibraryDecimal15(double x) {

@@ -30,7 +30,8 @@ void AppendGeneralText(const Decimal15 &decimal, std::string &text) {
         if (e >= 0) {
             // The integer digits, then the rest of the significant ones after a period.
             if (significant > e + 1) {
-                text.append(digits, static_cast<std::size_t>(e + 1));
+                const auto integerDigits = static_cast<std::size_t>(e) + 1;
+                text.append(digits, integerDigits);
                 text += '.';
                 text.append(digits + e + 1, static_cast<std::size_t>(significant - e - 1));
             } else {

@@ -155,7 +155,7 @@ std::vector<Case> ReadCases(const std::string &path) {
         }
         const auto colon = line.find(':');
         if (cases.empty() || colon == std::string::npos) {
-            throw std::runtime_error(where + ": not a case line: " + line);
+            throw std::runtime_error(where + ": not a case line");
         }
         const std::string key = line.substr(0, colon);
         std::string value = colon + 1 < line.size() && line[colon + 1] == ' ' ? line.substr(colon + 2) : "";
@@ -198,7 +198,10 @@ std::vector<Case> ReadCases(const std::string &path) {
                 c.filesAfter.insert(name);
             }
         } else {
-            throw std::runtime_error(where + ": unknown key " + key);
+            std::string message = where;
+            message += ": unknown key ";
+            message += key;
+            throw std::runtime_error(message);
         }
     }
     return cases;
@@ -275,6 +278,7 @@ Outcome Run(const Case &c, const std::vector<std::string> &command, const fs::pa
             ::putenv(const_cast<char *>(variable.c_str()));
         }
         std::vector<char *> argv;
+        argv.reserve(command.size() + c.args.size() + 1);
         for (const auto &word : command) {
             argv.push_back(const_cast<char *>(word.c_str()));
         }

@@ -99,6 +99,7 @@ TEST(WindowRules, EveryUnitPairAndValueIsWrittenAsTheWindowShowsIt) {
         for (int from = 0; from < units; ++from) {
             for (int to = 0; to < units; ++to) {
                 std::vector<ConversionOutcome> window;
+                window.reserve(values.size());
                 for (const auto &text : values) {
                     window.push_back(RunConversion({category.index, from, to, text}));
                 }
