@@ -1,5 +1,6 @@
 #include "ui/frmMainDesign.h"
 
+#include "numbers/DecimalPlaces.h"
 #include "ui/ProgramLook.h"
 #include "widgets/ComboListIndex.h"
 #include "widgets/ControlColors.h"
@@ -217,7 +218,7 @@ frmMainControls BuildControls(QWidget &form) {
 
     c.vsDecPlaces = new QScrollBar(Qt::Horizontal, &form);
     Put(*c.vsDecPlaces, "vsDecPlaces", {4950, 3570, 360, 240});
-    c.vsDecPlaces->setRange(0, 25);
+    c.vsDecPlaces->setRange(0, kMaxDecimalPlaces);
     c.vsDecPlaces->setSingleStep(1);
     c.vsDecPlaces->setPageStep(1);
     // The right arrow, the Right key and Up increase; the left arrow, Left and Down decrease.
