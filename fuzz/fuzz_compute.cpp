@@ -6,11 +6,12 @@
 // The window's own run of the command (RunConversion) must come to the same texts, value and places, or
 // refuse for the same reason.
 //
-// Input: byte 0 the category ('A' to 'Q' are 0 to 16; other bytes also give 17 and 18, which have no
-// converter), bytes 1 and 2 the source and desired unit ('0' to '9' are 0 to 9, '-' is -1, 0xfe and 0xff
-// the extreme 32-bit values, other bytes -2 to 10); the rest is the typed value.
+// Input: byte 0 the category ('A' onwards are 0, 1, ...; other bytes also give the two indexes after the
+// catalogue's last, which have no converter), bytes 1 and 2 the source and desired unit ('0' to '9' are 0 to
+// 9, '-' is -1, 0xfe and 0xff the extreme 32-bit values, other bytes -2 to 10); the rest is the typed value.
 #include "FuzzCheck.h"
 #include "ReferenceNumbers.h"
+#include "engine/Catalogue.h"
 #include "engine/ConversionRun.h"
 #include "engine/Convert.h"
 #include "errors/RuntimeError.h"
@@ -36,10 +37,10 @@ using namespace quorlex;
 using namespace quorlex::fuzz;
 
 int Category(std::uint8_t byte) {
-    if (byte >= 'A' && byte <= 'Q') {
+    if (byte >= 'A' && byte < 'A' + kCategoryCount) {
         return byte - 'A';
     }
-    return byte % 19;
+    return byte % (kCategoryCount + 2);
 }
 
 std::int32_t Unit(std::uint8_t byte) {
@@ -95,8 +96,8 @@ StepByStep Derive(int category, std::int32_t source, std::int32_t desired, std::
 
     const Convert registry;
     const std::shared_ptr<UnitConverter> converter = registry.ConverterOfCategory(category);
-    if (category > 16) {
-        Require(converter == nullptr, "no converter outside the 17 categories", detail);
+    if (category >= kCategoryCount) {
+        Require(converter == nullptr, "no converter outside the catalogue", detail);
         return Refused(ConversionRefusal::NoCategory);
     }
     Require(converter != nullptr, "every category has its converter", detail);
@@ -201,10 +202,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // of a matrix converter is raised, not refused.
     ConversionRefusal refusal = steps.refusal;
     bool raises = steps.subscriptError;
-    if (category > 16 || source < 0 || desired < 0) {
-        refusal = category > 16 ? ConversionRefusal::NoCategory
-                  : source < 0  ? ConversionRefusal::NoSourceUnit
-                                : ConversionRefusal::NoDesiredUnit;
+    if (category >= kCategoryCount || source < 0 || desired < 0) {
+        refusal = category >= kCategoryCount ? ConversionRefusal::NoCategory
+                  : source < 0               ? ConversionRefusal::NoSourceUnit
+                                             : ConversionRefusal::NoDesiredUnit;
         raises = false;
     }
 

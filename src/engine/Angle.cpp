@@ -1,15 +1,29 @@
 #include "engine/Angle.h"
 
-#include "engine/AngleFactors.h"
-
+#include <span>
 #include <string>
 
 namespace quorlex {
 
-std::string Angle::FactorText() {
-    return JoinPieces({kAngleFactors});
+namespace {
+
+// The units in list order: list text, symbol, aliases, and the row of factors (one of this unit expressed
+// in each unit of the list).
+constexpr UnitEntry kUnits[] = {
+    {"- Degrees", "deg", {"°"}, "1, 0.017453293"},
+    {"- Radians", "rad", {}, "57.29577951, 1"},
+};
+
+} // namespace
+
+std::span<const UnitEntry> Angle::Units() {
+    return kUnits;
 }
 
-Angle::Angle() : MatrixConverter(kUnits, FactorText()) {}
+std::string Angle::FactorText() {
+    return JoinRows(Units());
+}
+
+Angle::Angle() : MatrixConverter(Units()) {}
 
 } // namespace quorlex

@@ -2,21 +2,24 @@
 
 #include "engine/ConverterBase.h"
 
+#include <span>
 #include <string>
 
 namespace quorlex {
 
-// Area: square centimeters, square inches, square feet, square yards, square meters, acres, hectares, square
-// kilometers, square miles.
+// Area: converts by one factor per pair of units. Its units, with their names and factors, are listed in
+// Area.cpp.
 class Area final : public MatrixConverter {
 public:
-    static constexpr std::int16_t kUnits = 9;
+    static constexpr const char *kClassName = "Area";
 
     Area();
 
-    // The factor text, joined from its rows: N x N numbers separated by commas, row after row.
+    // The units in list order, each with its row of factors.
+    static std::span<const UnitEntry> Units();
+    // The factor text, joined from the units' rows: N x N numbers separated by commas, row after row.
     static std::string FactorText();
-    const char *ClassName() const override { return "Area"; }
+    const char *ClassName() const override { return kClassName; }
 };
 
 } // namespace quorlex

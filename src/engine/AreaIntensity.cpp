@@ -1,28 +1,34 @@
 #include "engine/AreaIntensity.h"
 
+#include <span>
 #include <string>
-#include <string_view>
 
 namespace quorlex {
 
 namespace {
 
-// Row r holds one unit r in each unit, in unit order (kilojoules per square meter per minute, kilowatts per
-// square meter, BTU per square foot per second, calories per square centimeter per second).
-constexpr std::string_view kRow0 =
-    " 1, 0.016666667, 0.001468574, 0.00039835,";                    // kilojoules per square meter per minute
-constexpr std::string_view kRow1 = " 60, 1, 0.08811446, 0.023901,"; // kilowatts per square meter
-constexpr std::string_view kRow2 =
-    " 680.9325021, 11.34887503, 1, 0.271249462,"; // BTU per square foot per second
-constexpr std::string_view kRow3 =
-    " 2510.355215, 41.83925359, 3.686643254, 1"; // calories per square centimeter per second
+// The units in list order: list text, symbol, aliases, and the row of factors (one of this unit expressed
+// in each unit of the list).
+constexpr UnitEntry kUnits[] = {
+    {"- Kilojoules Per Square Meter Per Minute", "kJ/m2/min", {}, "1, 0.016666667, 0.001468574, 0.00039835"},
+    {"- Kilowatts Per Square Meters", "kW/m2", {}, "60, 1, 0.08811446, 0.023901"},
+    {"- BTUs Per Square Foot Per Second", "BTU/ft2/s", {}, "680.9325021, 11.34887503, 1, 0.271249462"},
+    {"- Calories Per Square Centimeter Per Second",
+     "cal/cm2/s",
+     {},
+     "2510.355215, 41.83925359, 3.686643254, 1"},
+};
 
 } // namespace
 
-std::string AreaIntensity::FactorText() {
-    return JoinPieces({kRow0, kRow1, kRow2, kRow3});
+std::span<const UnitEntry> AreaIntensity::Units() {
+    return kUnits;
 }
 
-AreaIntensity::AreaIntensity() : MatrixConverter(kUnits, FactorText()) {}
+std::string AreaIntensity::FactorText() {
+    return JoinRows(Units());
+}
+
+AreaIntensity::AreaIntensity() : MatrixConverter(Units()) {}
 
 } // namespace quorlex

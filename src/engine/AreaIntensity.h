@@ -2,21 +2,24 @@
 
 #include "engine/ConverterBase.h"
 
+#include <span>
 #include <string>
 
 namespace quorlex {
 
-// AreaIntensity: kilojoules per square meter per minute, kilowatts per square meter, BTU per square foot per
-// second, calories per square centimeter per second.
+// AreaIntensity: converts by one factor per pair of units. Its units, with their names and factors, are
+// listed in AreaIntensity.cpp.
 class AreaIntensity final : public MatrixConverter {
 public:
-    static constexpr std::int16_t kUnits = 4;
+    static constexpr const char *kClassName = "AreaIntensity";
 
     AreaIntensity();
 
-    // The factor text, joined from its rows: N x N numbers separated by commas, row after row.
+    // The units in list order, each with its row of factors.
+    static std::span<const UnitEntry> Units();
+    // The factor text, joined from the units' rows: N x N numbers separated by commas, row after row.
     static std::string FactorText();
-    const char *ClassName() const override { return "AreaIntensity"; }
+    const char *ClassName() const override { return kClassName; }
 };
 
 } // namespace quorlex

@@ -1,22 +1,29 @@
 #include "engine/BasalArea.h"
 
+#include <span>
 #include <string>
-#include <string_view>
 
 namespace quorlex {
 
 namespace {
 
-// Row by row: one unit of the row in each unit of the columns (square feet per acre, square meters per
-// hectare).
-constexpr std::string_view kFactors = " 1, 0.229568884, 4.355991026, 1";
+// The units in list order: list text, symbol, aliases, and the row of factors (one of this unit expressed
+// in each unit of the list).
+constexpr UnitEntry kUnits[] = {
+    {"- Square Feet Per Acre", "ft2/ac", {}, "1, 0.229568884"},
+    {"- Square Meters Per Hectare", "m2/ha", {}, "4.355991026, 1"},
+};
 
 } // namespace
 
-std::string BasalArea::FactorText() {
-    return JoinPieces({kFactors});
+std::span<const UnitEntry> BasalArea::Units() {
+    return kUnits;
 }
 
-BasalArea::BasalArea() : MatrixConverter(kUnits, FactorText()) {}
+std::string BasalArea::FactorText() {
+    return JoinRows(Units());
+}
+
+BasalArea::BasalArea() : MatrixConverter(Units()) {}
 
 } // namespace quorlex

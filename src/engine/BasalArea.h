@@ -2,20 +2,24 @@
 
 #include "engine/ConverterBase.h"
 
+#include <span>
 #include <string>
 
 namespace quorlex {
 
-// BasalArea: square feet per acre, square meters per hectare.
+// BasalArea: converts by one factor per pair of units. Its units, with their names and factors, are listed in
+// BasalArea.cpp.
 class BasalArea final : public MatrixConverter {
 public:
-    static constexpr std::int16_t kUnits = 2;
+    static constexpr const char *kClassName = "BasalArea";
 
     BasalArea();
 
-    // The factor text, joined from its rows: N x N numbers separated by commas, row after row.
+    // The units in list order, each with its row of factors.
+    static std::span<const UnitEntry> Units();
+    // The factor text, joined from the units' rows: N x N numbers separated by commas, row after row.
     static std::string FactorText();
-    const char *ClassName() const override { return "BasalArea"; }
+    const char *ClassName() const override { return kClassName; }
 };
 
 } // namespace quorlex

@@ -44,4 +44,17 @@ struct ConversionOutcome {
 // Any other run-time error (a unit position outside the category, a failure of the registry) is raised.
 ConversionOutcome RunConversion(const ConversionRequest &request);
 
+class UnitConverter;
+
+// The conversion of one number with a converter the caller keeps (the command line keeps one for a whole
+// run; its results are those of a fresh registry's converter): the result and factor as general texts and
+// the decimal places of the result. Refuses (OutOfRange) a result beyond the range of a double; any other
+// run-time error (a unit position outside the category) is raised.
+ConversionOutcome ConvertWith(UnitConverter &converter, std::int32_t sourceUnits, std::int32_t desiredUnits,
+                              double value);
+
+// What the factor label shows after a conversion: the factor's general text, or "Formula Used" for the
+// categories that convert by formula.
+std::string FactorLabelText(const ConversionOutcome &outcome);
+
 } // namespace quorlex

@@ -22,8 +22,9 @@
 
 namespace quorlex {
 
-// The converter registry: creating one creates one converter of each of the 17 classes, each loading its
-// factor text afresh. Converters are shared: one taken from a registry stays alive after the registry ends.
+// The converter registry: creating one creates one converter of each category of the catalogue, each loading
+// its factor text afresh. Converters are shared: one taken from a registry stays alive after the registry
+// ends.
 class Convert {
 public:
     Convert();
@@ -74,7 +75,7 @@ public:
     std::shared_ptr<quorlex::Weight> GetWeight() const;
     void SetWeight(std::shared_ptr<quorlex::Weight> vData);
 
-    // The converter of a category index (0 Weight ... 16 SurfaceToVolume), or none outside 0..16.
+    // The converter of a category index (0 Weight ... 16 SurfaceToVolume), or none outside the catalogue.
     std::shared_ptr<UnitConverter> ConverterOfCategory(int index) const;
 
     // The fields are public, as the converters may be read and replaced directly.

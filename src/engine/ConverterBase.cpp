@@ -12,18 +12,24 @@ ConverterBase::ConverterBase(std::int16_t n, std::string_view factorText) {
     LoadMatrix(matrix_, n, factorText);
 }
 
-std::string ConverterBase::JoinPieces(std::initializer_list<std::string_view> pieces) {
+std::string ConverterBase::JoinRows(std::span<const UnitEntry> units) {
     std::size_t length = 0;
-    for (const auto piece : pieces) {
-        length += piece.size();
+    for (const auto &unit : units) {
+        length += unit.factors.size() + 1;
     }
     std::string text;
     text.reserve(length);
-    for (const auto piece : pieces) {
-        text += piece;
+    for (const auto &unit : units) {
+        if (!text.empty()) {
+            text += ',';
+        }
+        text += unit.factors;
     }
     return text;
 }
+
+MatrixConverter::MatrixConverter(std::span<const UnitEntry> units)
+    : ConverterBase(static_cast<std::int16_t>(units.size()), JoinRows(units)) {}
 
 Variant MatrixConverter::Compute() {
     const double value = NumericValue(StoredValue(), ClassName());

@@ -2,8 +2,9 @@
 
 #include "engine/ConversionMatrix.h"
 #include "engine/UnitConverter.h"
+#include "engine/UnitEntry.h"
 
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,8 +31,8 @@ protected:
     // Loads the n x n conversion matrix from the class's factor text.
     ConverterBase(std::int16_t n, std::string_view factorText);
 
-    // Joins the pieces of a factor text, in order.
-    static std::string JoinPieces(std::initializer_list<std::string_view> pieces);
+    // The factor text of a category's units: their rows joined in list order, separated by commas.
+    static std::string JoinRows(std::span<const UnitEntry> units);
 
     const Variant &StoredValue() const noexcept { return sourceValue_; }
 
@@ -49,7 +50,8 @@ public:
     Variant Compute() override;
 
 protected:
-    using ConverterBase::ConverterBase;
+    // Loads the matrix from the units' rows of factors: one row and one column per unit.
+    explicit MatrixConverter(std::span<const UnitEntry> units);
 };
 
 } // namespace quorlex

@@ -2,21 +2,24 @@
 
 #include "engine/ConverterBase.h"
 
+#include <span>
 #include <string>
 
 namespace quorlex {
 
-// FireLineIntensity: joules per foot per second, calories per centimeter per second, kilowatts per meter, BTU
-// per foot per second, kilocalories per meter per second.
+// FireLineIntensity: converts by one factor per pair of units. Its units, with their names and factors, are
+// listed in FireLineIntensity.cpp.
 class FireLineIntensity final : public MatrixConverter {
 public:
-    static constexpr std::int16_t kUnits = 5;
+    static constexpr const char *kClassName = "FireLineIntensity";
 
     FireLineIntensity();
 
-    // The factor text, joined from its rows: N x N numbers separated by commas, row after row.
+    // The units in list order, each with its row of factors.
+    static std::span<const UnitEntry> Units();
+    // The factor text, joined from the units' rows: N x N numbers separated by commas, row after row.
     static std::string FactorText();
-    const char *ClassName() const override { return "FireLineIntensity"; }
+    const char *ClassName() const override { return kClassName; }
 };
 
 } // namespace quorlex

@@ -2,21 +2,24 @@
 
 #include "engine/ConverterBase.h"
 
+#include <span>
 #include <string>
 
 namespace quorlex {
 
-// FuelLoad: grams per square meter, megagrams per hectare, tons per acre, kilograms per square meter, pounds
-// per square foot.
+// FuelLoad: converts by one factor per pair of units. Its units, with their names and factors, are listed in
+// FuelLoad.cpp.
 class FuelLoad final : public MatrixConverter {
 public:
-    static constexpr std::int16_t kUnits = 5;
+    static constexpr const char *kClassName = "FuelLoad";
 
     FuelLoad();
 
-    // The factor text, joined from its rows: N x N numbers separated by commas, row after row.
+    // The units in list order, each with its row of factors.
+    static std::span<const UnitEntry> Units();
+    // The factor text, joined from the units' rows: N x N numbers separated by commas, row after row.
     static std::string FactorText();
-    const char *ClassName() const override { return "FuelLoad"; }
+    const char *ClassName() const override { return kClassName; }
 };
 
 } // namespace quorlex

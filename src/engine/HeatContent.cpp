@@ -1,24 +1,30 @@
 #include "engine/HeatContent.h"
 
+#include <span>
 #include <string>
-#include <string_view>
 
 namespace quorlex {
 
 namespace {
 
-// Row r holds one unit r in each unit, in unit order (kilojoules per kilogram, BTU per pound, calories per
-// gram).
-constexpr std::string_view kRow0 = " 1, 0.430265351, 0.23901,";     // kilojoules per kilogram
-constexpr std::string_view kRow1 = " 2.324147175, 1, 0.555494416,"; // BTU per pound
-constexpr std::string_view kRow2 = " 4.183925359, 1.800198113, 1";  // calories per gram
+// The units in list order: list text, symbol, aliases, and the row of factors (one of this unit expressed
+// in each unit of the list).
+constexpr UnitEntry kUnits[] = {
+    {"- Kilojoules Per Kilogram", "kJ/kg", {}, "1, 0.430265351, 0.23901"},
+    {"- BTUs Per Pound", "BTU/lb", {}, "2.324147175, 1, 0.555494416"},
+    {"- Calories Per Gram", "cal/g", {}, "4.183925359, 1.800198113, 1"},
+};
 
 } // namespace
 
-std::string HeatContent::FactorText() {
-    return JoinPieces({kRow0, kRow1, kRow2});
+std::span<const UnitEntry> HeatContent::Units() {
+    return kUnits;
 }
 
-HeatContent::HeatContent() : MatrixConverter(kUnits, FactorText()) {}
+std::string HeatContent::FactorText() {
+    return JoinRows(Units());
+}
+
+HeatContent::HeatContent() : MatrixConverter(Units()) {}
 
 } // namespace quorlex

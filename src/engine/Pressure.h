@@ -2,20 +2,24 @@
 
 #include "engine/ConverterBase.h"
 
+#include <span>
 #include <string>
 
 namespace quorlex {
 
-// Pressure: kilopascals, pascals, bar, pounds per square inch, atmospheres.
+// Pressure: converts by one factor per pair of units. Its units, with their names and factors, are listed in
+// Pressure.cpp.
 class Pressure final : public MatrixConverter {
 public:
-    static constexpr std::int16_t kUnits = 5;
+    static constexpr const char *kClassName = "Pressure";
 
     Pressure();
 
-    // The factor text, joined from its rows: N x N numbers separated by commas, row after row.
+    // The units in list order, each with its row of factors.
+    static std::span<const UnitEntry> Units();
+    // The factor text, joined from the units' rows: N x N numbers separated by commas, row after row.
     static std::string FactorText();
-    const char *ClassName() const override { return "Pressure"; }
+    const char *ClassName() const override { return kClassName; }
 };
 
 } // namespace quorlex

@@ -1,7 +1,6 @@
 #include "engine/Slope.h"
 
-#include "engine/AngleFactors.h"
-#include "errors/RuntimeError.h"
+#include "engine/Angle.h"
 
 #include <cmath>
 #include <numbers>
@@ -9,32 +8,35 @@
 
 namespace quorlex {
 
-std::string Slope::FactorText() {
-    return JoinPieces({kAngleFactors});
+namespace {
+
+constexpr UnitEntry kUnits[] = {
+    {"- Degrees", "deg", {"°"}, {}},
+    {"- Percent", "%", {"percent", "pct"}, {}},
+};
+
+constexpr std::int32_t kDegrees = 0; // the other unit is percent
+
+} // namespace
+
+std::span<const UnitEntry> Slope::Units() {
+    return kUnits;
 }
 
-Slope::Slope() : ConverterBase(kUnits, FactorText()) {}
+std::string Slope::FactorText() {
+    return Angle::FactorText();
+}
 
-Variant Slope::Compute() {
-    const std::int32_t from = SourceUnits();
-    const std::int32_t to = DesiredUnits();
-    if (from < 0 || from >= kUnits || to < 0 || to >= kUnits) {
-        SetConversionFactor(0.0);
-        return Variant{};
-    }
-    if (from == to) {
-        SetConversionFactor(0.0);
-        return StoredValue();
-    }
+Slope::Slope() : FormulaConverter(Units(), FactorText()) {}
 
-    const double v = NumericValue(StoredValue(), ClassName());
+FormulaConverter::Outcome Slope::Apply(std::int32_t from, std::int32_t /*to*/, double v) const {
     constexpr double pi = std::numbers::pi;
-    const double result = from == 0 ? std::tan(v * pi / 180) * 100 : std::atan(v / 100) * 180 / pi;
-    if (!std::isfinite(result)) {
-        RaiseStandardError(kErrOverflow, ClassName());
+    if (from == kDegrees) {
+        // The angle in radians, times 100, is the percent the tangent scales: its size bounds the noise.
+        const double radians = v * pi / 180;
+        return Outcome{std::tan(radians) * 100, radians * 100};
     }
-    SetConversionFactor(0.0);
-    return result;
+    return Outcome{std::atan(v / 100) * 180 / pi, 0.0};
 }
 
 } // namespace quorlex

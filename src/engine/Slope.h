@@ -1,23 +1,27 @@
 #pragma once
 
-#include "engine/ConverterBase.h"
+#include "engine/FormulaConverter.h"
 
+#include <span>
 #include <string>
 
 namespace quorlex {
 
-// Slope: degrees, percent (rise over run times 100). Converts by formula: ConversionFactor is always 0
-// after Compute. A unit index outside 0..1 gives an empty result; equal units give the stored value itself.
-class Slope final : public ConverterBase {
+// Slope: degrees and percent (rise over run times 100), converted by formula.
+class Slope final : public FormulaConverter {
 public:
-    static constexpr std::int16_t kUnits = 2;
+    static constexpr const char *kClassName = "Slope";
 
     Slope();
 
-    // The factor text, joined from its rows: N x N numbers separated by commas, row after row.
+    // The units in list order.
+    static std::span<const UnitEntry> Units();
+    // The category's factor text: Angle's (degrees and radians). Compute does not read it.
     static std::string FactorText();
-    Variant Compute() override;
-    const char *ClassName() const override { return "Slope"; }
+    const char *ClassName() const override { return kClassName; }
+
+private:
+    Outcome Apply(std::int32_t from, std::int32_t to, double v) const override;
 };
 
 } // namespace quorlex

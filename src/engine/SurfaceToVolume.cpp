@@ -1,22 +1,29 @@
 #include "engine/SurfaceToVolume.h"
 
+#include <span>
 #include <string>
-#include <string_view>
 
 namespace quorlex {
 
 namespace {
 
-// Row by row: one unit of the row in each unit of the columns (square feet per cubic foot, square meters per
-// cubic meter).
-constexpr std::string_view kFactors = " 1, 3.280839895, 0.3048, 1";
+// The units in list order: list text, symbol, aliases, and the row of factors (one of this unit expressed
+// in each unit of the list).
+constexpr UnitEntry kUnits[] = {
+    {"- Sq. ft. per cu. ft.", "1/ft", {"ft2/ft3"}, "1, 3.280839895"},
+    {"- Sq. m. per Cu. m.", "1/m", {"m2/m3"}, "0.3048, 1"},
+};
 
 } // namespace
 
-std::string SurfaceToVolume::FactorText() {
-    return JoinPieces({kFactors});
+std::span<const UnitEntry> SurfaceToVolume::Units() {
+    return kUnits;
 }
 
-SurfaceToVolume::SurfaceToVolume() : MatrixConverter(kUnits, FactorText()) {}
+std::string SurfaceToVolume::FactorText() {
+    return JoinRows(Units());
+}
+
+SurfaceToVolume::SurfaceToVolume() : MatrixConverter(Units()) {}
 
 } // namespace quorlex

@@ -1,8 +1,5 @@
 #include "engine/Temperature.h"
 
-#include "errors/RuntimeError.h"
-
-#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -10,11 +7,15 @@ namespace quorlex {
 
 namespace {
 
-// The reading of one degree of the row's scale on each column's scale (Fahrenheit, Celsius, Kelvin). The
-// conversion itself uses the formulas below; this matrix only describes the scales.
-constexpr std::string_view kRow0 = " 1, -17.22222222, 255.9277778,"; // Fahrenheit
-constexpr std::string_view kRow1 = " 33.8, 1, 274.15,";              // Celsius
-constexpr std::string_view kRow2 = " -457.87, -272.15, 1";           // Kelvin
+constexpr UnitEntry kUnits[] = {
+    {"- Fahrenheit", "degF", {"°F"}, {}},
+    {"- Celsius", "degC", {"°C"}, {}},
+    {"- Kelvin", "K", {}, {}},
+};
+
+// The reading of one degree of the row's scale on each column's scale, row by row in list order.
+constexpr std::string_view kFactorText =
+    " 1, -17.22222222, 255.9277778, 33.8, 1, 274.15, -457.87, -272.15, 1";
 
 constexpr double kKelvinOffset = 273.15;
 
@@ -22,39 +23,27 @@ enum Scale { kFahrenheit = 0, kCelsius = 1, kKelvin = 2 };
 
 } // namespace
 
-std::string Temperature::FactorText() {
-    return JoinPieces({kRow0, kRow1, kRow2});
+std::span<const UnitEntry> Temperature::Units() {
+    return kUnits;
 }
 
-Temperature::Temperature() : ConverterBase(kUnits, FactorText()) {}
+std::string Temperature::FactorText() {
+    return std::string(kFactorText);
+}
 
-Variant Temperature::Compute() {
-    const std::int32_t from = SourceUnits();
-    const std::int32_t to = DesiredUnits();
-    if (from < 0 || from >= kUnits || to < 0 || to >= kUnits) {
-        SetConversionFactor(0.0);
-        return Variant{};
-    }
-    if (from == to) {
-        SetConversionFactor(0.0);
-        return StoredValue();
-    }
+Temperature::Temperature() : FormulaConverter(Units(), kFactorText) {}
 
-    const double v = NumericValue(StoredValue(), ClassName());
+FormulaConverter::Outcome Temperature::Apply(std::int32_t from, std::int32_t to, double v) const {
     const double q = 5.0 / 9.0;
-    double result = 0.0;
     if (from == kFahrenheit) {
-        result = to == kCelsius ? (v - 32) * q : (v - 32) * q + kKelvinOffset;
-    } else if (from == kCelsius) {
-        result = to == kFahrenheit ? v * 9 / 5 + 32 : v + kKelvinOffset;
-    } else {
-        result = to == kFahrenheit ? (v - kKelvinOffset) * 9 / 5 + 32 : v - kKelvinOffset;
+        return to == kCelsius ? Outcome{(v - 32) * q, 32}
+                              : Outcome{(v - 32) * q + kKelvinOffset, kKelvinOffset};
     }
-    if (!std::isfinite(result)) {
-        RaiseStandardError(kErrOverflow, ClassName());
+    if (from == kCelsius) {
+        return to == kFahrenheit ? Outcome{v * 9 / 5 + 32, 32} : Outcome{v + kKelvinOffset, kKelvinOffset};
     }
-    SetConversionFactor(0.0);
-    return result;
+    return to == kFahrenheit ? Outcome{(v - kKelvinOffset) * 9 / 5 + 32, kKelvinOffset}
+                             : Outcome{v - kKelvinOffset, kKelvinOffset};
 }
 
 } // namespace quorlex

@@ -1,24 +1,28 @@
 #pragma once
 
-#include "engine/ConverterBase.h"
+#include "engine/FormulaConverter.h"
 
+#include <span>
 #include <string>
 
 namespace quorlex {
 
-// Temperature: Fahrenheit, Celsius, Kelvin. Converts by formula, not by factor: ConversionFactor is always
-// 0 after Compute. A unit index outside 0..2 gives an empty result; equal units give the stored value
-// itself.
-class Temperature final : public ConverterBase {
+// Temperature: converts by formula between the scales listed in Temperature.cpp.
+class Temperature final : public FormulaConverter {
 public:
-    static constexpr std::int16_t kUnits = 3;
+    static constexpr const char *kClassName = "Temperature";
 
     Temperature();
 
-    // The factor text, joined from its rows: N x N numbers separated by commas, row after row.
+    // The units in list order.
+    static std::span<const UnitEntry> Units();
+    // The category's factor text: the reading of one degree of each scale on every scale. It describes the
+    // scales only; the conversion uses the formulas.
     static std::string FactorText();
-    Variant Compute() override;
-    const char *ClassName() const override { return "Temperature"; }
+    const char *ClassName() const override { return kClassName; }
+
+private:
+    Outcome Apply(std::int32_t from, std::int32_t to, double v) const override;
 };
 
 } // namespace quorlex

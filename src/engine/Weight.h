@@ -2,21 +2,25 @@
 
 #include "engine/ConverterBase.h"
 
+#include <span>
 #include <string>
 
 namespace quorlex {
 
-// Weight: grams, ounces, pounds, kilograms, tons (2000 pounds), megagrams.
+// Weight: converts by one factor per pair of units. Its units, with their names and factors, are listed in
+// Weight.cpp.
 class Weight final : public MatrixConverter {
 public:
-    static constexpr std::int16_t kUnits = 6;
+    static constexpr const char *kClassName = "Weight";
 
     Weight();
-
-    // The factor text, joined from its rows: N x N numbers separated by commas, row after row.
-    static std::string FactorText();
     ~Weight() override;
-    const char *ClassName() const override { return "Weight"; }
+
+    // The units in list order, each with its row of factors.
+    static std::span<const UnitEntry> Units();
+    // The factor text, joined from the units' rows: N x N numbers separated by commas, row after row.
+    static std::string FactorText();
+    const char *ClassName() const override { return kClassName; }
 };
 
 } // namespace quorlex

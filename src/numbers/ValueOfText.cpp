@@ -92,10 +92,11 @@ double ReadRadixInteger(Cursor &cursor, int radix) {
     return static_cast<double>(value);
 }
 
-// The common case of a factor text or a typed value: blanks only around the number, no "+" sign, no D
-// exponent. from_chars then reads the number where it stands, without copying. Returns false when the text
-// needs the general reading below.
-bool TryContiguousNumber(std::string_view text, double &value) {
+// The shape of almost every factor text piece and typed value: blanks, an optional "-", and a number that
+// from_chars reads where it stands, without copying (no "+" sign, no D exponent, no blanks inside). Sets
+// value and returns the first character after the number and the blanks that follow it; returns null when
+// the text does not start so and needs the general reading.
+const char *ScanPlainNumber(std::string_view text, double &value) {
     const char *p = text.data();
     const char *end = p + text.size();
     while (p != end && IsBlank(*p)) {
@@ -106,19 +107,27 @@ bool TryContiguousNumber(std::string_view text, double &value) {
         ++p;
     }
     if (p == end || !(IsDigit(*p) || *p == '.')) {
-        return false;
+        return nullptr;
     }
     const auto result = std::from_chars(start, end, value, std::chars_format::general);
     if (result.ec != std::errc{}) {
-        return false;
+        return nullptr;
     }
-    // What follows must end the number for good: blanks could hide a continuation ("1 2" is 12, "1e 5" is
-    // 1E+05). A sign or any other character ends it.
     const char *rest = result.ptr;
     while (rest != end && IsBlank(*rest)) {
         ++rest;
     }
-    if (rest == end) {
+    return rest;
+}
+
+// The whole text is such a number. What follows it must end the number for good: blanks could hide a
+// continuation ("1 2" is 12, "1e 5" is 1E+05). A sign or any other character ends it.
+bool TryContiguousNumber(std::string_view text, double &value) {
+    const char *rest = ScanPlainNumber(text, value);
+    if (rest == nullptr) {
+        return false;
+    }
+    if (rest == text.data() + text.size()) {
         return true;
     }
     const char next = *rest;
@@ -128,27 +137,8 @@ bool TryContiguousNumber(std::string_view text, double &value) {
 } // namespace
 
 std::size_t ReadNumberBeforeComma(std::string_view text, double &value) {
-    const char *p = text.data();
-    const char *end = p + text.size();
-    while (p != end && IsBlank(*p)) {
-        ++p;
-    }
-    const char *start = p;
-    if (p != end && *p == '-') {
-        ++p;
-    }
-    if (p == end || !(IsDigit(*p) || *p == '.')) {
-        return std::string_view::npos;
-    }
-    const auto result = std::from_chars(start, end, value, std::chars_format::general);
-    if (result.ec != std::errc{}) {
-        return std::string_view::npos;
-    }
-    const char *rest = result.ptr;
-    while (rest != end && IsBlank(*rest)) {
-        ++rest;
-    }
-    if (rest == end || *rest != ',') {
+    const char *rest = ScanPlainNumber(text, value);
+    if (rest == nullptr || rest == text.data() + text.size() || *rest != ',') {
         return std::string_view::npos;
     }
     return static_cast<std::size_t>(rest - text.data());

@@ -1,6 +1,6 @@
 #include "ui/frmMain.h"
 
-#include "engine/CategoryTable.h"
+#include "engine/Catalogue.h"
 #include "numbers/DecimalPlaces.h"
 #include "numbers/GeneralText.h"
 #include "numbers/NumericText.h"
@@ -125,9 +125,9 @@ void frmMain::optType_Click(int Index) {
     ++runs_.categorySelection;
     c_.cboSource->clear();
     c_.cboDest->clear();
-    const auto &units = Categories()[static_cast<std::size_t>(Index)].units;
+    const auto &units = Catalogue()[static_cast<std::size_t>(Index)].units;
     for (std::size_t position = 0; position < units.size(); ++position) {
-        const QString item = FromStd(UnitItemText(static_cast<int>(position), units[position]));
+        const QString item = FromStd(UnitItemText(static_cast<int>(position), units[position].listText));
         c_.cboSource->addItem(item);
         c_.cboDest->addItem(item);
     }

@@ -1,5 +1,6 @@
 #include "ui/frmMainDesign.h"
 
+#include "numbers/DecimalPlaces.h"
 #include "ui/ProgramLook.h"
 #include "widgets/ComboListIndex.h"
 #include "widgets/ControlColors.h"
@@ -173,7 +174,7 @@ frmMainControls BuildControls(QWidget &form) {
     Describe(*c.Frame1, QStringLiteral("Convert"), QStringLiteral("The kind of quantity to convert"));
     for (int index = 0; index < kCategoryCount; ++index) {
         const auto &design = kOptionDesign[static_cast<std::size_t>(index)];
-        const auto &category = Categories()[static_cast<std::size_t>(index)];
+        const auto &category = Catalogue()[static_cast<std::size_t>(index)];
         const QString caption =
             QString::fromUtf8(category.caption.data(), static_cast<qsizetype>(category.caption.size()));
         auto *option = new QRadioButton(caption, c.Frame1);
@@ -217,7 +218,7 @@ frmMainControls BuildControls(QWidget &form) {
 
     c.vsDecPlaces = new QScrollBar(Qt::Horizontal, &form);
     Put(*c.vsDecPlaces, "vsDecPlaces", {4950, 3570, 360, 240});
-    c.vsDecPlaces->setRange(0, 25);
+    c.vsDecPlaces->setRange(0, kMaxDecimalPlaces);
     c.vsDecPlaces->setSingleStep(1);
     c.vsDecPlaces->setPageStep(1);
     // The right arrow, the Right key and Up increase; the left arrow, Left and Down decrease.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/CategoryTable.h"
+#include "engine/Catalogue.h"
 
 #include <array>
 

@@ -1,5 +1,7 @@
 #include "engine/Convert.h"
 
+#include "engine/Catalogue.h"
+
 #include <gtest/gtest.h>
 #include <string>
 
@@ -52,19 +54,18 @@ TEST(Convert, ANewRegistryConvertsGramsToGramsByOne) {
 }
 
 TEST(Convert, EveryCategoryIndexHasItsConverter) {
-    const char *names[] = {"Weight",         "Length",      "Area",         "BulkDensity",
-                           "AreaIntensity",  "HeatContent", "Speed",        "FireLineIntensity",
-                           "Energy",         "FuelLoad",    "BasalArea",    "Temperature",
-                           "Pressure",       "Angle",       "HeatUnitArea", "Slope",
-                           "SurfaceToVolume"};
     Convert registry;
-    for (int index = 0; index < 17; ++index) {
-        const auto converter = registry.ConverterOfCategory(index);
-        ASSERT_NE(converter, nullptr) << index;
-        EXPECT_EQ(std::string(converter->ClassName()), names[index]);
+    for (const auto &category : Catalogue()) {
+        const auto converter = registry.ConverterOfCategory(category.index);
+        ASSERT_NE(converter, nullptr) << category.index;
+        EXPECT_EQ(converter->ClassName(), category.className);
+        // The registry hands out the converter its field holds, also after the field is replaced.
+        auto replacement = category.makeConverter();
+        category.storeIn(registry, replacement);
+        EXPECT_EQ(registry.ConverterOfCategory(category.index), replacement);
     }
     EXPECT_EQ(registry.ConverterOfCategory(-1), nullptr);
-    EXPECT_EQ(registry.ConverterOfCategory(17), nullptr);
+    EXPECT_EQ(registry.ConverterOfCategory(kCategoryCount), nullptr);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // The factor tables: every table complete, self-consistent and right against the unit definitions.
+#include "engine/Catalogue.h"
 #include "engine/Convert.h"
 #include "support/NamedParam.h"
 
@@ -6,7 +7,6 @@
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,58 +17,52 @@ using quorlex::test::PrintTo;
 
 using namespace quorlex;
 
+// A category of the catalogue; its converter seen as ConverterBase, for its matrix.
 struct Table {
-    const char *name;
-    int units;
-    std::function<std::string()> factorText;
-    std::function<std::unique_ptr<ConverterBase>()> make;
-    bool proportional; // converts by its matrix (not by formula)
+    const CategoryEntry *category;
+
+    std::string Name() const { return std::string(category->className); }
+    int Units() const { return static_cast<int>(category->units.size()); }
+    std::shared_ptr<ConverterBase> Make() const {
+        return std::dynamic_pointer_cast<ConverterBase>(category->makeConverter());
+    }
+    // Converts by its matrix, not by formula: every unit carries its row of factors.
+    bool Proportional() const {
+        return std::all_of(category->units.begin(), category->units.end(),
+                           [](const UnitEntry &unit) { return !unit.factors.empty(); });
+    }
 };
 
-template <class Converter>
-Table MakeTable(const char *name, bool proportional = true) {
-    return Table{name, Converter::kUnits, &Converter::FactorText,
-                 [] { return std::make_unique<Converter>(); }, proportional};
+std::vector<Table> Tables(bool proportionalOnly) {
+    std::vector<Table> tables;
+    for (const auto &category : Catalogue()) {
+        const Table table{&category};
+        if (!proportionalOnly || table.Proportional()) {
+            tables.push_back(table);
+        }
+    }
+    return tables;
 }
-
-const Table kTables[] = {
-    MakeTable<Weight>("Weight"),
-    MakeTable<Length>("Length"),
-    MakeTable<Area>("Area"),
-    MakeTable<BulkDensity>("BulkDensity"),
-    MakeTable<AreaIntensity>("AreaIntensity"),
-    MakeTable<HeatContent>("HeatContent"),
-    MakeTable<Speed>("Speed"),
-    MakeTable<FireLineIntensity>("FireLineIntensity"),
-    MakeTable<Energy>("Energy"),
-    MakeTable<FuelLoad>("FuelLoad"),
-    MakeTable<BasalArea>("BasalArea"),
-    MakeTable<Temperature>("Temperature", false),
-    MakeTable<Pressure>("Pressure"),
-    MakeTable<Angle>("Angle"),
-    MakeTable<HeatUnitArea>("HeatUnitArea"),
-    MakeTable<Slope>("Slope", false),
-    MakeTable<SurfaceToVolume>("SurfaceToVolume"),
-};
 
 class FactorTableTest : public ::testing::TestWithParam<Table> {};
 
 TEST_P(FactorTableTest, HoldsExactlyNTimesNNumbers) {
-    const std::string text = GetParam().factorText();
+    const std::string text = GetParam().category->factorText();
     const auto commas = std::count(text.begin(), text.end(), ',');
-    EXPECT_EQ(commas, GetParam().units * GetParam().units - 1);
-    const auto converter = GetParam().make();
-    ASSERT_EQ(converter->Matrix().Size(), GetParam().units);
-    for (int r = 0; r < GetParam().units; ++r) {
-        for (int c = 0; c < GetParam().units; ++c) {
+    EXPECT_EQ(commas, GetParam().Units() * GetParam().Units() - 1);
+    const auto converter = GetParam().Make();
+    ASSERT_NE(converter, nullptr);
+    ASSERT_EQ(converter->Matrix().Size(), GetParam().Units());
+    for (int r = 0; r < GetParam().Units(); ++r) {
+        for (int c = 0; c < GetParam().Units(); ++c) {
             EXPECT_NE(converter->Matrix().At(r, c), 0.0) << r << "," << c;
         }
     }
 }
 
 TEST_P(FactorTableTest, ConvertsEveryUnitToItselfUnchanged) {
-    const auto converter = GetParam().make();
-    for (int u = 0; u < GetParam().units; ++u) {
+    const auto converter = GetParam().Make();
+    for (int u = 0; u < GetParam().Units(); ++u) {
         EXPECT_EQ(converter->Matrix().At(u, u), 1.0) << u;
     }
 }
@@ -77,9 +71,9 @@ TEST_P(FactorTableTest, ConvertsEveryUnitToItselfUnchanged) {
 class MatrixTableTest : public FactorTableTest {};
 
 TEST_P(MatrixTableTest, IsSelfConsistent) {
-    const auto converter = GetParam().make();
+    const auto converter = GetParam().Make();
     const auto &m = converter->Matrix();
-    const int n = GetParam().units;
+    const int n = GetParam().Units();
     for (int i = 0; i < n; ++i) {
         for (int j = 0; j < n; ++j) {
             EXPECT_NEAR(m.At(i, j) * m.At(j, i), 1.0, 1e-3) << i << "<->" << j;
@@ -91,17 +85,10 @@ TEST_P(MatrixTableTest, IsSelfConsistent) {
     }
 }
 
-std::vector<Table> MatrixTables() {
-    std::vector<Table> tables;
-    std::copy_if(std::begin(kTables), std::end(kTables), std::back_inserter(tables),
-                 [](const Table &table) { return table.proportional; });
-    return tables;
-}
+const auto kTableName = [](const auto &info) { return info.param.Name(); };
 
-const auto kTableName = [](const auto &info) { return std::string(info.param.name); };
-
-INSTANTIATE_TEST_SUITE_P(AllCategories, FactorTableTest, ::testing::ValuesIn(kTables), kTableName);
-INSTANTIATE_TEST_SUITE_P(MatrixCategories, MatrixTableTest, ::testing::ValuesIn(MatrixTables()), kTableName);
+INSTANTIATE_TEST_SUITE_P(AllCategories, FactorTableTest, ::testing::ValuesIn(Tables(false)), kTableName);
+INSTANTIATE_TEST_SUITE_P(MatrixCategories, MatrixTableTest, ::testing::ValuesIn(Tables(true)), kTableName);
 
 struct Definition {
     const char *name;

@@ -1,5 +1,5 @@
 #include "WindowTest.h"
-#include "engine/CategoryTable.h"
+#include "engine/Catalogue.h"
 #include "engine/Convert.h"
 #include "engine/ConverterBase.h"
 
@@ -30,18 +30,15 @@ private:
 
 void CategoryListsTest::tableMatchesTheConverters() {
     const Convert registry;
-    int units = 0;
     for (int index = 0; index < kCategoryCount; ++index) {
-        const auto &category = Categories()[static_cast<std::size_t>(index)];
+        const auto &category = Catalogue()[static_cast<std::size_t>(index)];
         const auto converter = registry.ConverterOfCategory(index);
         QVERIFY(converter);
-        QCOMPARE(std::string_view(converter->ClassName()), category.converter);
+        QCOMPARE(std::string_view(converter->ClassName()), category.className);
         const auto *withMatrix = dynamic_cast<const ConverterBase *>(converter.get());
         QVERIFY(withMatrix);
         QCOMPARE(static_cast<int>(category.units.size()), withMatrix->Matrix().Size());
-        units += static_cast<int>(category.units.size());
     }
-    QCOMPARE(units, 80);
 }
 
 void CategoryListsTest::listsForEveryCategory_data() {

@@ -1,5 +1,5 @@
 #include "WindowTest.h"
-#include "engine/CategoryTable.h"
+#include "engine/Catalogue.h"
 #include "styling/FlattenControls.h"
 #include "ui/Version.h"
 #include "ui/VersionCaption.h"
@@ -322,9 +322,10 @@ void frmMainStartUpTest::everyUnitFitsItsList() {
     const QRect field =
         list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
     const QFontMetricsF metrics(list->font());
-    for (const auto &category : Categories()) {
+    for (const auto &category : Catalogue()) {
         for (std::size_t p = 0; p < category.units.size(); ++p) {
-            const QString item = QString::fromStdString(UnitItemText(static_cast<int>(p), category.units[p]));
+            const QString item =
+                QString::fromStdString(UnitItemText(static_cast<int>(p), category.units[p].listText));
             QVERIFY2(metrics.horizontalAdvance(item) + 2 <= field.width(),
                      qPrintable(QStringLiteral("%1 needs %2 of %3")
                                     .arg(item)

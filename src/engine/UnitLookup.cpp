@@ -1,0 +1,129 @@
+#include "engine/UnitLookup.h"
+
+#include "engine/Catalogue.h"
+#include "engine/TextFolding.h"
+
+#include <cstddef>
+
+namespace quorlex {
+
+namespace {
+
+// The name with every 2 and 3 written as a superscript (UTF-8), or "" when it holds neither.
+std::string Superscripted(std::string_view name) {
+    if (name.find_first_of("23") == std::string_view::npos) {
+        return {};
+    }
+    std::string text;
+    for (const char c : name) {
+        if (c == '2') {
+            text += "\u00B2";
+        } else if (c == '3') {
+            text += "\u00B3";
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+// The list text without its leading "- ": what a person would type for it.
+std::string_view BareListText(std::string_view listText) {
+    std::string_view bare = Trimmed(listText);
+    if (!bare.empty() && bare.front() == '-') {
+        bare.remove_prefix(1);
+    }
+    return Trimmed(bare);
+}
+
+bool NamesBySymbol(const UnitEntry &unit, std::string_view text) {
+    const auto matches = [text](std::string_view name) {
+        if (name.empty() || text.empty()) {
+            return false;
+        }
+        return text == name ||
+               (name.find_first_of("23") != std::string_view::npos && text == Superscripted(name));
+    };
+    if (matches(unit.symbol)) {
+        return true;
+    }
+    for (const auto alias : unit.aliases) {
+        if (matches(alias)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool NamesByListText(const UnitEntry &unit, int position, const std::string &folded) {
+    return folded == BlanksFolded(unit.listText) || folded == BlanksFolded(BareListText(unit.listText)) ||
+           folded == BlanksFolded(UnitItemText(position, unit.listText));
+}
+
+std::optional<int> FindIn(const CategoryEntry &category, std::string_view text, const std::string &folded) {
+    const auto units = category.units;
+    for (std::size_t position = 0; position < units.size(); ++position) {
+        if (NamesBySymbol(units[position], text)) {
+            return static_cast<int>(position);
+        }
+    }
+    if (folded.empty()) {
+        return std::nullopt;
+    }
+    for (std::size_t position = 0; position < units.size(); ++position) {
+        if (NamesByListText(units[position], static_cast<int>(position), folded)) {
+            return static_cast<int>(position);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::vector<UnitRef> LookupUnit(std::string_view text) {
+    const std::string_view name = Trimmed(text);
+    const std::string folded = BlanksFolded(name);
+    std::vector<UnitRef> found;
+    for (const auto &category : Catalogue()) {
+        if (const auto unit = FindIn(category, name, folded)) {
+            found.push_back(UnitRef{category.index, *unit});
+        }
+    }
+    return found;
+}
+
+std::optional<int> LookupUnitIn(int category, std::string_view text) {
+    if (category < 0 || category >= kCategoryCount) {
+        return std::nullopt;
+    }
+    const std::string_view name = Trimmed(text);
+    return FindIn(Catalogue()[static_cast<std::size_t>(category)], name, BlanksFolded(name));
+}
+
+std::vector<std::string> AcceptedNames(int category, int unit) {
+    std::vector<std::string> names;
+    if (category < 0 || category >= kCategoryCount) {
+        return names;
+    }
+    const auto units = Catalogue()[static_cast<std::size_t>(category)].units;
+    if (unit < 0 || static_cast<std::size_t>(unit) >= units.size()) {
+        return names;
+    }
+    const UnitEntry &entry = units[static_cast<std::size_t>(unit)];
+    const auto add = [&names](std::string_view name) {
+        if (!name.empty()) {
+            names.emplace_back(name);
+            if (auto superscripted = Superscripted(name); !superscripted.empty()) {
+                names.push_back(std::move(superscripted));
+            }
+        }
+    };
+    add(entry.symbol);
+    for (const auto alias : entry.aliases) {
+        add(alias);
+    }
+    names.emplace_back(BareListText(entry.listText));
+    return names;
+}
+
+} // namespace quorlex
