@@ -14,6 +14,8 @@ private slots:
     void tableMatchesTheConverters();
     void listsForEveryCategory_data();
     void listsForEveryCategory();
+    void everyClickRunsTheSelection_data();
+    void everyClickRunsTheSelection();
     void earlierResultStaysAfterCategoryChange();
     void pickedUnitsAreForgottenOnCategoryChange();
     void sameFirstItemDifferentConverter();
@@ -121,6 +123,46 @@ void CategoryListsTest::listsForEveryCategory() {
     QRadioButton *chosen = c.optType[static_cast<std::size_t>(index)];
     const QImage look = chosen->grab().toImage();
     QCOMPARE(QColor(look.pixel(look.width() - 3, look.height() / 2)), QColor(192, 64, 0));
+}
+
+void CategoryListsTest::everyClickRunsTheSelection_data() {
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<bool>("space");
+    QTest::newRow("Weight-at-start-up-mouse") << 0 << 0 << false;
+    QTest::newRow("Weight-at-start-up-Space") << 0 << 0 << true;
+    QTest::newRow("Length-again-mouse") << 1 << 1 << false;
+    QTest::newRow("Length-again-Space") << 1 << 1 << true;
+    QTest::newRow("another-mouse") << 1 << 3 << false;
+    QTest::newRow("another-Space") << 1 << 3 << true;
+}
+
+void CategoryListsTest::everyClickRunsTheSelection() {
+    QFETCH(int, selected);
+    QFETCH(int, clicked);
+    QFETCH(bool, space);
+    const auto &c = f.c();
+    if (selected != 0) {
+        f.ChooseCategory(selected);
+    }
+    f.ChooseUnits(2, 3);
+    QRadioButton *option = c.optType[static_cast<std::size_t>(clicked)];
+    option->setFocus();
+    const int runs = f.window->Runs().categorySelection;
+    if (space) {
+        QTest::keyClick(option, Qt::Key_Space);
+    } else {
+        // On the circle: an option button takes clicks on its circle and caption only.
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    }
+    QCOMPARE(f.window->Runs().categorySelection, runs + 1);
+    QVERIFY(option->isChecked());
+    QCOMPARE(c.cboSource->currentIndex(), 0);
+    QCOMPARE(c.cboDest->currentIndex(), 0);
+    QCOMPARE(QApplication::focusWidget(), c.txtIn);
+    // What the user types next goes into the value box.
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
+    QCOMPARE(c.txtIn->text(), QStringLiteral("15"));
 }
 
 void CategoryListsTest::earlierResultStaysAfterCategoryChange() {
