@@ -3,6 +3,8 @@
 #include "engine/ConverterBase.h"
 #include "ui/CategoryTable.h"
 
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <numeric>
 
 using namespace quorlex;
@@ -123,6 +125,12 @@ void CategoryListsTest::listsForEveryCategory() {
     QRadioButton *chosen = c.optType[static_cast<std::size_t>(index)];
     const QImage look = chosen->grab().toImage();
     QCOMPARE(QColor(look.pixel(look.width() - 3, look.height() / 2)), QColor(192, 64, 0));
+    // The white is the caption's alone: the mark in the middle of the white circle stays dark.
+    QStyleOptionButton button;
+    button.initFrom(chosen);
+    const QRect circle = chosen->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &button, chosen);
+    QVERIFY(qGray(look.pixel(circle.center())) < 100);
+    QCOMPARE(QColor(look.pixel(circle.left() + 2, circle.center().y())), QColor(Qt::white));
 }
 
 void CategoryListsTest::everyClickRunsTheSelection_data() {
