@@ -4,6 +4,8 @@
 
 namespace quorlex {
 
+using namespace messages;
+
 namespace {
 
 constexpr OleColor kWindow = SystemColor(COLOR_WINDOW);

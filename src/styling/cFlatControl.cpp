@@ -16,6 +16,8 @@
 
 namespace quorlex {
 
+using namespace messages;
+
 namespace {
 
 constexpr std::int32_t kIncorrectControlType = vbObjectError + 1049;

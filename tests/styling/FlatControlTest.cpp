@@ -15,6 +15,7 @@
 #include <memory>
 
 using namespace quorlex;
+using namespace quorlex::messages;
 using quorlex::test::MessageProbe;
 
 // The painter driven by the events a user causes: hovering, leaving, focusing, opening and closing a list.

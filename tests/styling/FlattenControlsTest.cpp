@@ -17,6 +17,7 @@
 #include <memory>
 
 using namespace quorlex;
+using namespace quorlex::messages;
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 using namespace quorlex;
+using namespace quorlex::messages;
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 namespace {
 
@@ -107,4 +107,4 @@ void DeviceContext::Plot(std::int32_t x, std::int32_t y, std::int32_t width, std
     painter_.fillRect(x - grow, y - grow, width + pen.width - 1, height + pen.width - 1, ColorOf(pen.color));
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

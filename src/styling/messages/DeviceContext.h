@@ -7,7 +7,7 @@
 
 class QPainter;
 
-namespace quorlex {
+namespace quorlex::messages {
 
 // Drawing objects of a device context; 0 is no object.
 using HGDIOBJ = std::int32_t;
@@ -53,4 +53,4 @@ private:
     POINT position_;
 };
 
-} // namespace quorlex
+} // namespace quorlex::messages

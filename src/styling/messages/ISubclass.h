@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 // What a subscriber answers in MsgResponse for the message being delivered.
 inline constexpr std::int32_t kResponseBeforeControl = 1; // the subscriber first, then the control
@@ -25,4 +25,4 @@ protected:
     ~ISubclass() = default;
 };
 
-} // namespace quorlex
+} // namespace quorlex::messages

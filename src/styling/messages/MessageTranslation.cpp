@@ -9,7 +9,7 @@
 #include <QTimerEvent>
 #include <QWidget>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 namespace {
 
@@ -111,4 +111,4 @@ std::optional<WindowMessage> TranslateEvent(QObject *watched, const QEvent *even
     }
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

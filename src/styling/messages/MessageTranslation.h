@@ -10,7 +10,7 @@ class QEvent;
 class QObject;
 class QWidget;
 
-namespace quorlex {
+namespace quorlex::messages {
 
 // One window message: the window it is sent to, its number and its two parameters.
 struct WindowMessage {
@@ -35,4 +35,4 @@ std::optional<WindowMessage> TranslateEvent(QObject *watched, const QEvent *even
 // The popup window that shows a combo box's list. Qt creates it on first request.
 QWidget *ComboListPopup(QComboBox &combo);
 
-} // namespace quorlex
+} // namespace quorlex::messages

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 PaintOverlays &PaintOverlays::Global() {
     // Never destroyed, like the message subscriptions: painters leave while static data is released.
@@ -67,4 +67,4 @@ bool PaintOverlays::eventFilter(QObject *watched, QEvent *event) {
     return true;
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

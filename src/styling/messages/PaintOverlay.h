@@ -7,7 +7,7 @@
 #include <QObject>
 #include <vector>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 class DeviceContext;
 
@@ -45,4 +45,4 @@ private:
     ControlFirstDispatch controlFirst_;
 };
 
-} // namespace quorlex
+} // namespace quorlex::messages

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 namespace {
 
@@ -171,4 +171,4 @@ bool SubclassComponent::eventFilter(QObject *watched, QEvent *event) {
     return true;
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

@@ -14,7 +14,7 @@
 class QComboBox;
 class QWidget;
 
-namespace quorlex {
+namespace quorlex::messages {
 
 // The message subscriptions: a subscriber asks for one message number of one window and from then on gets
 // every such message in its WindowProc, besides the control itself. Built on Qt event filters: the
@@ -69,4 +69,4 @@ private:
     ControlFirstDispatch controlFirst_;
 };
 
-} // namespace quorlex
+} // namespace quorlex::messages

@@ -12,7 +12,7 @@
 #include <QStyleOptionComboBox>
 #include <QWidget>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 namespace {
 
@@ -164,4 +164,4 @@ bool InvalidateRect(HWND hwnd, const RECT *rect) {
     return true;
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

@@ -9,7 +9,7 @@
 // The window functions the flat frames use, by their window-system names, answered by Qt. Positions are
 // pixels; "screen" coordinates are Qt's global coordinates. Every function accepts a handle that names no
 // window and then answers 0, false or an empty rectangle.
-namespace quorlex {
+namespace quorlex::messages {
 
 // The window with the keyboard focus in this application, 0 when none has it.
 HWND GetFocus();
@@ -60,4 +60,4 @@ bool GetComboBoxButtonRect(HWND hwnd, RECT &button);
 // The window paints at the next turn of the event loop.
 bool InvalidateRect(HWND hwnd, const RECT *rect);
 
-} // namespace quorlex
+} // namespace quorlex::messages

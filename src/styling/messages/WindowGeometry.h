@@ -4,7 +4,7 @@
 
 // Points and rectangles in pixels as the window functions and the frame drawing use them. A rectangle's
 // right and bottom edges are exclusive.
-namespace quorlex {
+namespace quorlex::messages {
 
 struct POINT {
     std::int32_t x = 0;
@@ -44,4 +44,4 @@ constexpr void OffsetRect(RECT &rect, std::int32_t dx, std::int32_t dy) {
     rect.bottom += dy;
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 namespace {
 
@@ -54,4 +54,4 @@ QWidget *WidgetOf(HWND handle) {
     return Table().widgets.value(handle).data();
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace quorlex {
+namespace quorlex::messages {
 
 // A window handle: the program's own opaque reference to a widget, 0 for none. Handles are handed out on
 // first use, never reused, and do not turn widgets into native windows.
@@ -17,4 +17,4 @@ HWND HandleOf(QWidget *widget);
 // longer exists.
 QWidget *WidgetOf(HWND handle);
 
-} // namespace quorlex
+} // namespace quorlex::messages

@@ -4,7 +4,7 @@
 
 // The message vocabulary of the flat frames: window message numbers, notification codes and the style and
 // index values that go with them, with the numbers the window system has always used for them.
-namespace quorlex {
+namespace quorlex::messages {
 
 inline constexpr std::int32_t WM_SETFOCUS = 0x0007;
 inline constexpr std::int32_t WM_KILLFOCUS = 0x0008;
@@ -56,4 +56,4 @@ constexpr std::int32_t HiWord(std::int32_t value) {
     return static_cast<std::int32_t>((static_cast<std::uint32_t>(value) >> 16) & 0xFFFFu);
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

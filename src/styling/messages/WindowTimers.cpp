@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 namespace {
 
@@ -83,4 +83,4 @@ std::optional<std::int32_t> WindowTimerId(const QObject *object, int timerId) {
     return std::nullopt;
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

@@ -7,7 +7,7 @@
 
 class QObject;
 
-namespace quorlex {
+namespace quorlex::messages {
 
 // Window timers: a timer set on a window with an id of the caller's choice, whose ticks arrive at that
 // window as WM_TIMER with the id as wParam (see SubclassComponent). Each tick is the widget's own timer
@@ -24,4 +24,4 @@ bool KillTimer(HWND hwnd, std::int32_t id);
 // timers of that object.
 std::optional<std::int32_t> WindowTimerId(const QObject *object, int timerId);
 
-} // namespace quorlex
+} // namespace quorlex::messages

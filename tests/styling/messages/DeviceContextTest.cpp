@@ -6,6 +6,7 @@
 #include <vector>
 
 using namespace quorlex;
+using namespace quorlex::messages;
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include <memory>
 
 using namespace quorlex;
+using namespace quorlex::messages;
 using quorlex::test::MessageProbe;
 
 namespace {

@@ -10,6 +10,7 @@
 #include <memory>
 
 using namespace quorlex;
+using namespace quorlex::messages;
 
 class WindowFunctionsTest : public QObject {
     Q_OBJECT
