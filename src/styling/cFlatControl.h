@@ -48,7 +48,7 @@ public:
     std::int32_t MsgResponse() override;
 
     // Reacts to the watched messages; always returns 0.
-    std::int32_t WindowProc(messages::HWND hwnd, std::int32_t iMsg, std::int32_t wParam,
+    std::int32_t WindowProc(messages::WindowHandle hwnd, std::int32_t iMsg, std::int32_t wParam,
                             std::int32_t lParam) override;
 
 private:
@@ -59,12 +59,12 @@ private:
         OleColor topLeft = 0;
         OleColor bottomRight = 0;
         bool enabled = true;
-        messages::RECT bounds;
+        messages::PixelRect bounds;
 
         friend bool operator==(const Look &, const Look &) = default;
     };
 
-    void HookControl(messages::HWND h);
+    void HookControl(messages::WindowHandle h);
     void UnhookControl();
     void Paint(std::int32_t style, OleColor topLeft, OleColor bottomRight);
     void PaintEditFrame(messages::DeviceContext &dc, const Look &look) const;
@@ -77,22 +77,22 @@ private:
     // The control has the keyboard focus, or its text part has.
     bool Focused() const;
     // The control's rectangle in its parent's client coordinates.
-    messages::RECT ControlRectInParent() const;
+    messages::PixelRect ControlRectInParent() const;
     // The rectangle the frame occupies on the surface.
-    messages::RECT FrameBounds() const;
+    messages::PixelRect FrameBounds() const;
 
-    void PaintOverlay(messages::HWND surface, messages::DeviceContext &dc) override;
+    void PaintOverlay(messages::WindowHandle surface, messages::DeviceContext &dc) override;
 
-    messages::HWND hWndControl = 0; // the window that is painted and watched; 0 while unattached
-    messages::HWND hWndEdit = 0;    // an editable combo box's text part; 0 if there is none
-    messages::HWND hWndNotify = 0;  // the window that hears the combo box's notifications (its parent)
+    messages::WindowHandle hWndControl = 0; // the window that is painted and watched; 0 while unattached
+    messages::WindowHandle hWndEdit = 0;    // an editable combo box's text part; 0 if there is none
+    messages::WindowHandle hWndNotify = 0; // the window that hears the combo box's notifications (its parent)
     bool Subscribed = false;
     bool MouseOver = false; // hover tracking runs: the mouse is over the control and the hover timer is set
     bool ComboMode = false;
     bool ButtonMode = false;
 
-    messages::HWND surface_ = 0; // where the frame is drawn: the control, or a text box's parent
-    std::optional<Look> shown_;  // the look last chosen
+    messages::WindowHandle surface_ = 0; // where the frame is drawn: the control, or a text box's parent
+    std::optional<Look> shown_;          // the look last chosen
 };
 
 } // namespace quorlex

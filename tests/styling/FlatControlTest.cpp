@@ -278,8 +278,8 @@ void FlatControlTest::disabledControlShowsTheDisabledRing() {
 void FlatControlTest::openListShowsThePressedButton() {
     painter_->Attach(combo_);
     combo_->setFocus();
-    RECT button;
-    QVERIFY(GetComboBoxButtonRect(HandleOf(combo_), button));
+    PixelRect button;
+    QVERIFY(ComboBoxButtonRect(HandleOf(combo_), button));
     const int buttonEdge = button.left + 1; // the drop button's left ring
 
     combo_->showPopup();
@@ -320,16 +320,16 @@ void FlatControlTest::closingTheListRedrawsByFocus() {
 void FlatControlTest::msgResponse_data() {
     QTest::addColumn<int>("msg");
     QTest::addColumn<int>("response");
-    QTest::newRow("WM_PAINT") << WM_PAINT << kResponseAfterControl;
-    QTest::newRow("WM_SETFOCUS") << WM_SETFOCUS << kResponseBeforeControl;
-    QTest::newRow("WM_MOUSEMOVE") << WM_MOUSEMOVE << kResponseBeforeControl;
+    QTest::newRow("paint") << Msg::Paint << kResponseAfterControl;
+    QTest::newRow("got-focus") << Msg::GotFocus << kResponseBeforeControl;
+    QTest::newRow("mouse-move") << Msg::MouseMove << kResponseBeforeControl;
 }
 
 void FlatControlTest::msgResponse() {
     QFETCH(int, msg);
     QFETCH(int, response);
     painter_->Attach(combo_);
-    painter_->SetMsgResponse(msg == WM_PAINT ? kResponseBeforeControl : kResponseAfterControl); // no effect
+    painter_->SetMsgResponse(msg == Msg::Paint ? kResponseBeforeControl : kResponseAfterControl); // no effect
     MessageProbe probe;
     int answered = 0;
     probe.onMessage = [&](std::int32_t) { answered = painter_->MsgResponse(); };
@@ -377,11 +377,11 @@ void FlatControlTest::controlWithoutWindowLeavesPainterUnattached() {
 void FlatControlTest::attachingAgainEndsTheFirstSubscriptionsFirst() {
     SubclassComponent &component = SubclassComponent::Global();
     painter_->Attach(combo_);
-    QVERIFY(component.IsSubscribed(painter_.get(), HandleOf(combo_), WM_PAINT));
+    QVERIFY(component.IsSubscribed(painter_.get(), HandleOf(combo_), Msg::Paint));
 
     painter_->Attach(edit_);
-    QVERIFY(!component.IsSubscribed(painter_.get(), HandleOf(combo_), WM_PAINT));
-    QVERIFY(!component.IsSubscribed(painter_.get(), HandleOf(form_.get()), WM_COMMAND));
+    QVERIFY(!component.IsSubscribed(painter_.get(), HandleOf(combo_), Msg::Paint));
+    QVERIFY(!component.IsSubscribed(painter_.get(), HandleOf(form_.get()), Msg::Command));
     QCOMPARE(component.SubscriptionCount(painter_.get()), 6);
 
     // The same control once more: had the old subscriptions ended after the new ones began, none would
@@ -432,7 +432,7 @@ void FlatControlTest::attachDependsOnTheKindOfControl() {
     QCOMPARE(control->geometry(), designed.adjusted(inset, inset, -inset, -inset));
     if (kind == "editCombo") {
         QVERIFY(SubclassComponent::Global().IsSubscribed(painter_.get(), HandleOf(editCombo_->lineEdit()),
-                                                         WM_MOUSEMOVE));
+                                                         Msg::MouseMove));
     }
 }
 
@@ -464,18 +464,18 @@ void FlatControlTest::droppedDown() {
 void FlatControlTest::destroyingThePainterEndsItsSubscriptionsAndTimer() {
     painter_->Attach(combo_);
     MessageProbe ticks;
-    SubclassComponent::Global().SubscribeMessage(&ticks, HandleOf(combo_), WM_TIMER);
+    SubclassComponent::Global().SubscribeMessage(&ticks, HandleOf(combo_), Msg::Timer);
     Hover(combo_);
-    QTRY_VERIFY(ticks.Count(WM_TIMER) > 0);
+    QTRY_VERIFY(ticks.Count(Msg::Timer) > 0);
     const ISubclass *gone = painter_.get();
 
     painter_.reset();
-    const int ticksAtDestruction = ticks.Count(WM_TIMER);
+    const int ticksAtDestruction = ticks.Count(Msg::Timer);
     QTest::qWait(50);
 
     QCOMPARE(SubclassComponent::Global().SubscriptionCount(gone), 0);
-    QCOMPARE(ticks.Count(WM_TIMER), ticksAtDestruction);
-    SubclassComponent::Global().UnsubscribeMessage(&ticks, HandleOf(combo_), WM_TIMER);
+    QCOMPARE(ticks.Count(Msg::Timer), ticksAtDestruction);
+    SubclassComponent::Global().UnsubscribeMessage(&ticks, HandleOf(combo_), Msg::Timer);
 }
 
 void FlatControlTest::controlDestroyedBeforeItsPainter() {

@@ -27,10 +27,10 @@ constexpr QRgb kPaper = 0xFFFF00FF;
 
 // The pictures: a text box at 10, 10, 110, 30 drawn on its parent; a combo box of 120 x 22 with a drop
 // button 16 wide; a push button of 60 x 20.
-constexpr RECT kTextBox{10, 10, 110, 30};
-constexpr RECT kComboClient{0, 0, 120, 22};
+constexpr PixelRect kTextBox{10, 10, 110, 30};
+constexpr PixelRect kComboClient{0, 0, 120, 22};
 constexpr std::int32_t kDropButtonWidth = 16;
-constexpr RECT kButtonClient{0, 0, 60, 20};
+constexpr PixelRect kButtonClient{0, 0, 60, 20};
 
 } // namespace
 
@@ -236,7 +236,7 @@ void FrameDrawingTest::resolveColorGivesMinusOneForUnknownColours() {
     {
         QPainter painter(&image);
         DeviceContext dc(painter);
-        DrawFrame(dc, RECT{1, 1, 9, 9}, 0x80000063, 0x80000063);
+        DrawFrame(dc, PixelRect{1, 1, 9, 9}, 0x80000063, 0x80000063);
     }
     QCOMPARE(image.pixel(1, 5), kPaper);
     QCOMPARE(image.pixel(8, 5), kPaper);

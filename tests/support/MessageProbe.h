@@ -13,7 +13,7 @@ namespace quorlex::test {
 class MessageProbe final : public messages::ISubclass {
 public:
     struct Received {
-        messages::HWND hwnd;
+        messages::WindowHandle hwnd;
         std::int32_t msg;
         std::int32_t wParam;
         std::int32_t lParam;
@@ -23,7 +23,7 @@ public:
 
     void SetMsgResponse(std::int32_t RHS) override { response_ = RHS; }
     std::int32_t MsgResponse() override { return response_; }
-    std::int32_t WindowProc(messages::HWND hwnd, std::int32_t iMsg, std::int32_t wParam,
+    std::int32_t WindowProc(messages::WindowHandle hwnd, std::int32_t iMsg, std::int32_t wParam,
                             std::int32_t lParam) override {
         received.push_back(Received{hwnd, iMsg, wParam, lParam});
         if (onMessage) {

@@ -18,7 +18,7 @@ class ISubclass {
 public:
     virtual void SetMsgResponse(std::int32_t RHS) = 0;
     virtual std::int32_t MsgResponse() = 0;
-    virtual std::int32_t WindowProc(HWND hwnd, std::int32_t iMsg, std::int32_t wParam,
+    virtual std::int32_t WindowProc(WindowHandle hwnd, std::int32_t iMsg, std::int32_t wParam,
                                     std::int32_t lParam) = 0;
 
 protected:

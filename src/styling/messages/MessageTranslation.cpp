@@ -16,13 +16,13 @@ namespace {
 std::int32_t KeyStateFlags(Qt::MouseButtons buttons) {
     std::int32_t flags = 0;
     if (buttons.testFlag(Qt::LeftButton)) {
-        flags |= MK_LBUTTON;
+        flags |= KeyState::LeftButton;
     }
     if (buttons.testFlag(Qt::RightButton)) {
-        flags |= MK_RBUTTON;
+        flags |= KeyState::RightButton;
     }
     if (buttons.testFlag(Qt::MiddleButton)) {
-        flags |= MK_MBUTTON;
+        flags |= KeyState::MiddleButton;
     }
     return flags;
 }
@@ -30,11 +30,11 @@ std::int32_t KeyStateFlags(Qt::MouseButtons buttons) {
 std::int32_t ButtonDownMessage(Qt::MouseButton button) {
     switch (button) {
     case Qt::RightButton:
-        return WM_RBUTTONDOWN;
+        return Msg::RightButtonDown;
     case Qt::MiddleButton:
-        return WM_MBUTTONDOWN;
+        return Msg::MiddleButtonDown;
     default:
-        return WM_LBUTTONDOWN;
+        return Msg::LeftButtonDown;
     }
 }
 
@@ -74,21 +74,21 @@ std::optional<WindowMessage> TranslateEvent(QObject *watched, const QEvent *even
     auto *widget = static_cast<QWidget *>(watched);
     switch (event->type()) {
     case QEvent::Paint:
-        return WindowMessage{HandleOf(widget), WM_PAINT, 0, 0};
+        return WindowMessage{HandleOf(widget), Msg::Paint, 0, 0};
     case QEvent::FocusIn:
-        return WindowMessage{HandleOf(widget), WM_SETFOCUS, 0, 0};
+        return WindowMessage{HandleOf(widget), Msg::GotFocus, 0, 0};
     case QEvent::FocusOut:
-        return WindowMessage{HandleOf(widget), WM_KILLFOCUS, 0, 0};
+        return WindowMessage{HandleOf(widget), Msg::LostFocus, 0, 0};
     case QEvent::MouseMove: {
         const auto &mouse = static_cast<const QMouseEvent &>(*event);
-        return WindowMessage{HandleOf(widget), WM_MOUSEMOVE, KeyStateFlags(mouse.buttons()),
+        return WindowMessage{HandleOf(widget), Msg::MouseMove, KeyStateFlags(mouse.buttons()),
                              PackedPosition(mouse)};
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         const auto &mouse = static_cast<const QMouseEvent &>(*event);
-        return WindowMessage{HandleOf(widget), WM_MOUSEACTIVATE, HandleOf(widget->window()),
-                             MakeLong(HTCLIENT, ButtonDownMessage(mouse.button()))};
+        return WindowMessage{HandleOf(widget), Msg::MouseActivate, HandleOf(widget->window()),
+                             MakeLong(HitTest::Client, ButtonDownMessage(mouse.button()))};
     }
     case QEvent::Timer: {
         const auto &timer = static_cast<const QTimerEvent &>(*event);
@@ -96,14 +96,14 @@ std::optional<WindowMessage> TranslateEvent(QObject *watched, const QEvent *even
         if (!id) {
             return std::nullopt;
         }
-        return WindowMessage{HandleOf(widget), WM_TIMER, *id, 0};
+        return WindowMessage{HandleOf(widget), Msg::Timer, *id, 0};
     }
     case QEvent::Hide: {
         QComboBox *combo = ComboOfListPopup(watched);
         if (combo == nullptr || combo->parentWidget() == nullptr) {
             return std::nullopt;
         }
-        return WindowMessage{HandleOf(combo->parentWidget()), WM_COMMAND, MakeLong(0, CBN_CLOSEUP),
+        return WindowMessage{HandleOf(combo->parentWidget()), Msg::Command, MakeLong(0, ComboNotify::CloseUp),
                              HandleOf(combo)};
     }
     default:

@@ -6,41 +6,64 @@
 // index values that go with them, with the numbers the window system has always used for them.
 namespace quorlex::messages {
 
-inline constexpr std::int32_t WM_SETFOCUS = 0x0007;
-inline constexpr std::int32_t WM_KILLFOCUS = 0x0008;
-inline constexpr std::int32_t WM_PAINT = 0x000F;
-inline constexpr std::int32_t WM_MOUSEACTIVATE = 0x0021;
-inline constexpr std::int32_t WM_COMMAND = 0x0111;
-inline constexpr std::int32_t WM_TIMER = 0x0113;
-inline constexpr std::int32_t WM_MOUSEMOVE = 0x0200;
-inline constexpr std::int32_t WM_LBUTTONDOWN = 0x0201;
-inline constexpr std::int32_t WM_RBUTTONDOWN = 0x0204;
-inline constexpr std::int32_t WM_MBUTTONDOWN = 0x0207;
+// Window message numbers.
+namespace Msg {
+inline constexpr std::int32_t GotFocus = 0x0007;
+inline constexpr std::int32_t LostFocus = 0x0008;
+inline constexpr std::int32_t Paint = 0x000F;
+inline constexpr std::int32_t MouseActivate = 0x0021;
+inline constexpr std::int32_t Command = 0x0111;
+inline constexpr std::int32_t Timer = 0x0113;
+inline constexpr std::int32_t MouseMove = 0x0200;
+inline constexpr std::int32_t LeftButtonDown = 0x0201;
+inline constexpr std::int32_t RightButtonDown = 0x0204;
+inline constexpr std::int32_t MiddleButtonDown = 0x0207;
+} // namespace Msg
 
-// Combo box message and notification codes (the notification code is the high word of WM_COMMAND's
-// wParam, the combo box's handle its lParam).
-inline constexpr std::int32_t CB_GETDROPPEDSTATE = 0x0157;
-inline constexpr std::int32_t CBN_CLOSEUP = 8;
+// Messages sent to a combo box.
+namespace ComboMsg {
+inline constexpr std::int32_t GetDroppedState = 0x0157;
+} // namespace ComboMsg
+
+// Combo box notification codes: the high word of the command message's wParam, the combo box's handle its
+// lParam.
+namespace ComboNotify {
+inline constexpr std::int32_t CloseUp = 8;
+} // namespace ComboNotify
 
 // Key state flags of mouse messages (wParam).
-inline constexpr std::int32_t MK_LBUTTON = 0x0001;
-inline constexpr std::int32_t MK_RBUTTON = 0x0002;
-inline constexpr std::int32_t MK_MBUTTON = 0x0010;
+namespace KeyState {
+inline constexpr std::int32_t LeftButton = 0x0001;
+inline constexpr std::int32_t RightButton = 0x0002;
+inline constexpr std::int32_t MiddleButton = 0x0010;
+} // namespace KeyState
 
-// Hit-test code of a click in a client area (low word of WM_MOUSEACTIVATE's lParam).
-inline constexpr std::int32_t HTCLIENT = 1;
+// Hit-test codes: where a click landed (low word of the mouse-activate message's lParam).
+namespace HitTest {
+inline constexpr std::int32_t Client = 1;
+} // namespace HitTest
 
-// GetWindowLongA index of the window style, GetWindow command of the first child.
-inline constexpr std::int32_t GWL_STYLE = -16;
-inline constexpr std::int32_t GW_CHILD = 5;
+// Indexes of the window values WindowLong reads.
+namespace WindowLongIndex {
+inline constexpr std::int32_t Style = -16;
+} // namespace WindowLongIndex
+
+// The windows RelatedWindow finds.
+namespace WindowRelation {
+inline constexpr std::int32_t Child = 5;
+} // namespace WindowRelation
 
 // Combo box styles. Both drop-down styles carry the bit of value 2.
-inline constexpr std::int32_t CBS_SIMPLE = 1;
-inline constexpr std::int32_t CBS_DROPDOWN = 2;
-inline constexpr std::int32_t CBS_DROPDOWNLIST = 3;
+namespace ComboStyle {
+inline constexpr std::int32_t Simple = 1;
+inline constexpr std::int32_t DropDown = 2;
+inline constexpr std::int32_t DropDownList = 3;
+} // namespace ComboStyle
 
-// GetSystemMetrics index of the width of a horizontal scroll bar's thumb.
-inline constexpr std::int32_t SM_CXHTHUMB = 10;
+// Indexes of SystemMetric.
+namespace SystemMetricIndex {
+inline constexpr std::int32_t HScrollThumbWidth = 10; // the width of a horizontal scroll bar's thumb
+} // namespace SystemMetricIndex
 
 // Packs two 16-bit words into a 32-bit message parameter (low word first).
 constexpr std::int32_t MakeLong(std::int32_t low, std::int32_t high) {
