@@ -8,10 +8,10 @@ using namespace messages;
 
 namespace {
 
-constexpr OleColor kWindow = SystemColor(COLOR_WINDOW);
-constexpr OleColor kFace = SystemColor(COLOR_BTNFACE);
-constexpr OleColor kShadow = SystemColor(COLOR_BTNSHADOW);
-constexpr OleColor kHighlight = SystemColor(COLOR_BTNHIGHLIGHT);
+constexpr OleColor kWindow = SystemColor(SysColor::Window);
+constexpr OleColor kFace = SystemColor(SysColor::BtnFace);
+constexpr OleColor kShadow = SystemColor(SysColor::BtnShadow);
+constexpr OleColor kHighlight = SystemColor(SysColor::BtnHighlight);
 constexpr OleColor kBlack = OleRgb(0, 0, 0);
 constexpr OleColor kBlue = OleRgb(0, 0, 255);
 constexpr OleColor kOrange = OleRgb(255, 128, 0);

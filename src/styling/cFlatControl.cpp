@@ -27,9 +27,9 @@ constexpr std::int32_t kErrInvalidPropertyValue = 380;
 constexpr std::int32_t kHoverTimer = 1;
 constexpr std::int32_t kHoverPeriodMs = 10;
 
-constexpr OleColor kFace = SystemColor(COLOR_BTNFACE);
-constexpr OleColor kShadow = SystemColor(COLOR_BTNSHADOW);
-constexpr OleColor kHighlight = SystemColor(COLOR_BTNHIGHLIGHT);
+constexpr OleColor kFace = SystemColor(SysColor::BtnFace);
+constexpr OleColor kShadow = SystemColor(SysColor::BtnShadow);
+constexpr OleColor kHighlight = SystemColor(SysColor::BtnHighlight);
 
 constexpr std::int32_t kControlMessages[] = {Msg::Paint,     Msg::MouseActivate, Msg::GotFocus,
                                              Msg::LostFocus, Msg::MouseMove,     Msg::Timer};

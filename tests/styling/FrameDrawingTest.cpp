@@ -195,8 +195,8 @@ void FrameDrawingTest::looks() {
     QFETCH(Samples, samples);
     // The painter's colours for each style: flat in the button face, raised and pressed light over dark.
     const bool flat = style != 2 && style != 4;
-    const OleColor topLeft = SystemColor(flat ? COLOR_BTNFACE : COLOR_BTNHIGHLIGHT);
-    const OleColor bottomRight = SystemColor(flat ? COLOR_BTNFACE : COLOR_BTNSHADOW);
+    const OleColor topLeft = SystemColor(flat ? SysColor::BtnFace : SysColor::BtnHighlight);
+    const OleColor bottomRight = SystemColor(flat ? SysColor::BtnFace : SysColor::BtnShadow);
 
     QImage image(130, 40, QImage::Format_RGB32);
     image.fill(kPaper);
@@ -226,7 +226,7 @@ void FrameDrawingTest::looks() {
 }
 
 void FrameDrawingTest::resolveColorGivesMinusOneForUnknownColours() {
-    QCOMPARE(ResolveColor(SystemColor(COLOR_BTNFACE)),
+    QCOMPARE(ResolveColor(SystemColor(SysColor::BtnFace)),
              palette_.face.red() | (palette_.face.green() << 8) | (palette_.face.blue() << 16));
     QCOMPARE(ResolveColor(0x80000063), -1);
 
