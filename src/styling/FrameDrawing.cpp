@@ -66,7 +66,7 @@ std::int32_t ResolveColor(OleColor color) {
 }
 
 void DrawFrame(DeviceContext &dc, PixelRect r, OleColor topLeft, OleColor bottomRight) {
-    PenHandle pen = dc.MakePen(PenStyle::Solid, 1, ResolveColor(topLeft));
+    PenHandle pen = dc.MakePen(kPenSolid, 1, ResolveColor(topLeft));
     ObjectHandle previous = dc.Select(pen);
     dc.MoveTo(r.left, r.bottom - 1);
     dc.DrawLineTo(r.left, r.top);
@@ -76,7 +76,7 @@ void DrawFrame(DeviceContext &dc, PixelRect r, OleColor topLeft, OleColor bottom
     if (r.left == r.right) {
         return;
     }
-    pen = dc.MakePen(PenStyle::Solid, 1, ResolveColor(bottomRight));
+    pen = dc.MakePen(kPenSolid, 1, ResolveColor(bottomRight));
     previous = dc.Select(pen);
     dc.DrawLineTo(r.right - 1, r.bottom - 1);
     dc.DrawLineTo(r.left, r.bottom - 1);

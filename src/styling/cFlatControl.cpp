@@ -31,11 +31,11 @@ constexpr OleColor kFace = SystemColor(SysColor::BtnFace);
 constexpr OleColor kShadow = SystemColor(SysColor::BtnShadow);
 constexpr OleColor kHighlight = SystemColor(SysColor::BtnHighlight);
 
-constexpr std::int32_t kControlMessages[] = {Msg::Paint,     Msg::MouseActivate, Msg::GotFocus,
-                                             Msg::LostFocus, Msg::MouseMove,     Msg::Timer};
-constexpr std::int32_t kControlMessagesToEnd[] = {Msg::Paint,         Msg::GotFocus,  Msg::LostFocus,
-                                                  Msg::MouseActivate, Msg::MouseMove, Msg::Timer};
-constexpr std::int32_t kEditMessages[] = {Msg::MouseActivate, Msg::GotFocus, Msg::LostFocus, Msg::MouseMove};
+constexpr std::int32_t kControlMessages[] = {kMsgPaint,     kMsgMouseActivate, kMsgGotFocus,
+                                             kMsgLostFocus, kMsgMouseMove,     kMsgTimer};
+constexpr std::int32_t kControlMessagesToEnd[] = {kMsgPaint,         kMsgGotFocus,  kMsgLostFocus,
+                                                  kMsgMouseActivate, kMsgMouseMove, kMsgTimer};
+constexpr std::int32_t kEditMessages[] = {kMsgMouseActivate, kMsgGotFocus, kMsgLostFocus, kMsgMouseMove};
 
 std::string ExecutableName() {
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
@@ -91,7 +91,7 @@ void cFlatControl::Attach(QWidget *objthis) {
             ShrinkControl(*objthis, 1);
         } else if (typeName == "CommandButton") {
             ButtonMode = true;
-        } else if ((WindowLong(h, WindowLongIndex::Style) & 2) != 0) {
+        } else if ((WindowLong(h, kWindowLongStyle) & 2) != 0) {
             hWndNotify = HandleOf(objthis->parentWidget());
             ComboMode = true;
         } else {
@@ -105,8 +105,7 @@ void cFlatControl::Attach(QWidget *objthis) {
 }
 
 bool cFlatControl::DroppedDown() const {
-    return ComboMode && hWndControl != 0 &&
-           SendWindowMessage(hWndControl, ComboMsg::GetDroppedState, 0, 0) != 0;
+    return ComboMode && hWndControl != 0 && SendWindowMessage(hWndControl, kComboGetDroppedState, 0, 0) != 0;
 }
 
 void cFlatControl::HookControl(WindowHandle h) {
@@ -114,8 +113,8 @@ void cFlatControl::HookControl(WindowHandle h) {
     if (h == 0) {
         return;
     }
-    if ((WindowLong(h, WindowLongIndex::Style) & 2) != 0) {
-        hWndEdit = RelatedWindow(h, WindowRelation::Child);
+    if ((WindowLong(h, kWindowLongStyle) & 2) != 0) {
+        hWndEdit = RelatedWindow(h, kFirstChild);
     }
     SubclassComponent &component = SubclassComponent::Global();
     for (const std::int32_t msg : kControlMessages) {
@@ -127,7 +126,7 @@ void cFlatControl::HookControl(WindowHandle h) {
         }
     }
     if (ComboMode) {
-        component.SubscribeMessage(this, hWndNotify, Msg::Command);
+        component.SubscribeMessage(this, hWndNotify, kMsgCommand);
     }
     Subscribed = true;
     surface_ = ComboMode || ButtonMode ? hWndControl : ParentWindow(hWndControl);
@@ -150,7 +149,7 @@ void cFlatControl::UnhookControl() {
             }
         }
         if (ComboMode) {
-            component.UnsubscribeMessage(this, hWndNotify, Msg::Command);
+            component.UnsubscribeMessage(this, hWndNotify, kMsgCommand);
         }
         Subscribed = false;
     }
@@ -174,21 +173,21 @@ void cFlatControl::UnhookControl() {
 void cFlatControl::SetMsgResponse(std::int32_t /*RHS*/) {}
 
 std::int32_t cFlatControl::MsgResponse() {
-    return SubclassComponent::Global().MessageInProgress() == Msg::Paint ? kResponseAfterControl
-                                                                         : kResponseBeforeControl;
+    return SubclassComponent::Global().MessageInProgress() == kMsgPaint ? kResponseAfterControl
+                                                                        : kResponseBeforeControl;
 }
 
 std::int32_t cFlatControl::WindowProc(WindowHandle /*hwnd*/, std::int32_t iMsg, std::int32_t wParam,
                                       std::int32_t lParam) {
     switch (iMsg) {
-    case Msg::GotFocus:
+    case kMsgGotFocus:
         ShowState(true, false);
         EndHover(false);
         break;
-    case Msg::LostFocus:
+    case kMsgLostFocus:
         ShowState(false, false);
         break;
-    case Msg::Paint: {
+    case kMsgPaint: {
         // Qt repaints controls while the mouse moves over them, so a paint keeps the hover look.
         const bool down = DroppedDown();
         const bool on = Focused() || down;
@@ -198,21 +197,21 @@ std::int32_t cFlatControl::WindowProc(WindowHandle /*hwnd*/, std::int32_t iMsg, 
         }
         break;
     }
-    case Msg::Command:
+    case kMsgCommand:
         if (lParam == hWndControl) {
-            if (wParam / 65536 == ComboNotify::CloseUp) {
+            if (wParam / 65536 == kComboCloseUp) {
                 ShowState(Focused(), false);
             }
             EndHover(false);
         }
         break;
-    case Msg::Timer:
+    case kMsgTimer:
         EndHover(true);
         if (!MouseOver) {
             ShowState(false, false);
         }
         break;
-    case Msg::MouseMove:
+    case kMsgMouseMove:
         if (!MouseOver && !Focused() && !DroppedDown()) {
             ShowState(true, false);
             MouseOver = true;
@@ -305,7 +304,7 @@ std::int32_t cFlatControl::DropButtonWidth() const {
         button.right > button.left) {
         return std::max(client.right - 2 - button.left, 0);
     }
-    return SystemMetric(SystemMetricIndex::HScrollThumbWidth);
+    return SystemMetric(kHScrollThumbWidth);
 }
 
 bool cFlatControl::Focused() const {

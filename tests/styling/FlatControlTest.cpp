@@ -320,16 +320,16 @@ void FlatControlTest::closingTheListRedrawsByFocus() {
 void FlatControlTest::msgResponse_data() {
     QTest::addColumn<int>("msg");
     QTest::addColumn<int>("response");
-    QTest::newRow("paint") << Msg::Paint << kResponseAfterControl;
-    QTest::newRow("got-focus") << Msg::GotFocus << kResponseBeforeControl;
-    QTest::newRow("mouse-move") << Msg::MouseMove << kResponseBeforeControl;
+    QTest::newRow("paint") << kMsgPaint << kResponseAfterControl;
+    QTest::newRow("got-focus") << kMsgGotFocus << kResponseBeforeControl;
+    QTest::newRow("mouse-move") << kMsgMouseMove << kResponseBeforeControl;
 }
 
 void FlatControlTest::msgResponse() {
     QFETCH(int, msg);
     QFETCH(int, response);
     painter_->Attach(combo_);
-    painter_->SetMsgResponse(msg == Msg::Paint ? kResponseBeforeControl : kResponseAfterControl); // no effect
+    painter_->SetMsgResponse(msg == kMsgPaint ? kResponseBeforeControl : kResponseAfterControl); // no effect
     MessageProbe probe;
     int answered = 0;
     probe.onMessage = [&](std::int32_t) { answered = painter_->MsgResponse(); };
@@ -377,11 +377,11 @@ void FlatControlTest::controlWithoutWindowLeavesPainterUnattached() {
 void FlatControlTest::attachingAgainEndsTheFirstSubscriptionsFirst() {
     SubclassComponent &component = SubclassComponent::Global();
     painter_->Attach(combo_);
-    QVERIFY(component.IsSubscribed(painter_.get(), HandleOf(combo_), Msg::Paint));
+    QVERIFY(component.IsSubscribed(painter_.get(), HandleOf(combo_), kMsgPaint));
 
     painter_->Attach(edit_);
-    QVERIFY(!component.IsSubscribed(painter_.get(), HandleOf(combo_), Msg::Paint));
-    QVERIFY(!component.IsSubscribed(painter_.get(), HandleOf(form_.get()), Msg::Command));
+    QVERIFY(!component.IsSubscribed(painter_.get(), HandleOf(combo_), kMsgPaint));
+    QVERIFY(!component.IsSubscribed(painter_.get(), HandleOf(form_.get()), kMsgCommand));
     QCOMPARE(component.SubscriptionCount(painter_.get()), 6);
 
     // The same control once more: had the old subscriptions ended after the new ones began, none would
@@ -432,7 +432,7 @@ void FlatControlTest::attachDependsOnTheKindOfControl() {
     QCOMPARE(control->geometry(), designed.adjusted(inset, inset, -inset, -inset));
     if (kind == "editCombo") {
         QVERIFY(SubclassComponent::Global().IsSubscribed(painter_.get(), HandleOf(editCombo_->lineEdit()),
-                                                         Msg::MouseMove));
+                                                         kMsgMouseMove));
     }
 }
 
@@ -464,18 +464,18 @@ void FlatControlTest::droppedDown() {
 void FlatControlTest::destroyingThePainterEndsItsSubscriptionsAndTimer() {
     painter_->Attach(combo_);
     MessageProbe ticks;
-    SubclassComponent::Global().SubscribeMessage(&ticks, HandleOf(combo_), Msg::Timer);
+    SubclassComponent::Global().SubscribeMessage(&ticks, HandleOf(combo_), kMsgTimer);
     Hover(combo_);
-    QTRY_VERIFY(ticks.Count(Msg::Timer) > 0);
+    QTRY_VERIFY(ticks.Count(kMsgTimer) > 0);
     const ISubclass *gone = painter_.get();
 
     painter_.reset();
-    const int ticksAtDestruction = ticks.Count(Msg::Timer);
+    const int ticksAtDestruction = ticks.Count(kMsgTimer);
     QTest::qWait(50);
 
     QCOMPARE(SubclassComponent::Global().SubscriptionCount(gone), 0);
-    QCOMPARE(ticks.Count(Msg::Timer), ticksAtDestruction);
-    SubclassComponent::Global().UnsubscribeMessage(&ticks, HandleOf(combo_), Msg::Timer);
+    QCOMPARE(ticks.Count(kMsgTimer), ticksAtDestruction);
+    SubclassComponent::Global().UnsubscribeMessage(&ticks, HandleOf(combo_), kMsgTimer);
 }
 
 void FlatControlTest::controlDestroyedBeforeItsPainter() {

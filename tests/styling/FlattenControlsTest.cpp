@@ -58,7 +58,7 @@ Control *Named(QWidget &form, const char *name) {
 }
 
 bool PaintsFor(std::int32_t index, QWidget *control) {
-    return SubclassComponent::Global().IsSubscribed(&FlatControls(index), HandleOf(control), Msg::Paint);
+    return SubclassComponent::Global().IsSubscribed(&FlatControls(index), HandleOf(control), kMsgPaint);
 }
 
 } // namespace

@@ -12,7 +12,7 @@ namespace {
 constexpr ObjectHandle kStockBlackPen = 1;
 
 bool DrawsSomething(std::int32_t style, std::int32_t color) {
-    return style != PenStyle::Null && (static_cast<std::uint32_t>(color) & 0xFF000000u) == 0;
+    return style != kPenNull && (static_cast<std::uint32_t>(color) & 0xFF000000u) == 0;
 }
 
 QColor ColorOf(std::int32_t color) {
@@ -25,7 +25,7 @@ QColor ColorOf(std::int32_t color) {
 
 DeviceContext::DeviceContext(QPainter &painter)
     : painter_(painter), selected_(kStockBlackPen), lastHandle_(kStockBlackPen) {
-    pens_.emplace(kStockBlackPen, Pen{PenStyle::Solid, 1, 0});
+    pens_.emplace(kStockBlackPen, Pen{kPenSolid, 1, 0});
 }
 
 PenHandle DeviceContext::MakePen(std::int32_t style, std::int32_t width, std::int32_t color) {

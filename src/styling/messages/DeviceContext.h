@@ -14,10 +14,8 @@ using ObjectHandle = std::int32_t;
 using PenHandle = ObjectHandle;
 
 // Pen styles.
-namespace PenStyle {
-inline constexpr std::int32_t Solid = 0;
-inline constexpr std::int32_t Null = 5; // draws nothing
-} // namespace PenStyle
+inline constexpr std::int32_t kPenSolid = 0;
+inline constexpr std::int32_t kPenNull = 5; // draws nothing
 
 // A device context over a QPainter, with the pen-and-line drawing of the window system: pens are created,
 // selected, put back and deleted by handle, and DrawLineTo draws from the current position up to, but not
@@ -42,7 +40,7 @@ public:
 
 private:
     struct Pen {
-        std::int32_t style = PenStyle::Solid;
+        std::int32_t style = kPenSolid;
         std::int32_t width = 1;
         std::int32_t color = 0;
     };

@@ -47,13 +47,13 @@ void SubclassComponent::SubscribeMessage(ISubclass *client, WindowHandle hwnd, s
     if (auto *combo = qobject_cast<QComboBox *>(widget)) {
         WatchListOf(*combo);
     }
-    if (msg == Msg::Command) {
+    if (msg == kMsgCommand) {
         // Combo boxes report the closing of their lists to their parent.
         for (QComboBox *child : widget->findChildren<QComboBox *>(Qt::FindDirectChildrenOnly)) {
             WatchListOf(*child);
         }
     }
-    if (msg == Msg::MouseMove && !widget->hasMouseTracking()) {
+    if (msg == kMsgMouseMove && !widget->hasMouseTracking()) {
         widget->setMouseTracking(true);
         trackingSwitchedOn_.insert(widget);
     }
@@ -68,12 +68,12 @@ void SubclassComponent::UnsubscribeMessage(ISubclass *client, WindowHandle hwnd,
         return;
     }
     subscriptions_.erase(found);
-    if (msg != Msg::MouseMove) {
+    if (msg != kMsgMouseMove) {
         return;
     }
     const bool moveStillWatched =
         std::any_of(subscriptions_.begin(), subscriptions_.end(),
-                    [&](const Subscription &s) { return s.hwnd == hwnd && s.msg == Msg::MouseMove; });
+                    [&](const Subscription &s) { return s.hwnd == hwnd && s.msg == kMsgMouseMove; });
     QWidget *widget = WidgetOf(hwnd);
     if (!moveStillWatched && widget != nullptr && trackingSwitchedOn_.remove(widget)) {
         widget->setMouseTracking(false);

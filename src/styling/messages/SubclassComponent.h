@@ -29,7 +29,7 @@ public:
 
     // From now on delivers message `msg` of window `hwnd` to `client` as well. Subscribing the same thing
     // twice keeps one subscription. Raises run-time error 5 for a null client or a handle that names no
-    // window. Subscribing Msg::MouseMove makes the widget report moves without a button held.
+    // window. Subscribing kMsgMouseMove makes the widget report moves without a button held.
     void SubscribeMessage(ISubclass *client, WindowHandle hwnd, std::int32_t msg);
 
     // Stops that delivery. Does nothing when there is no such subscription.

@@ -83,7 +83,7 @@ WindowHandle ParentWindow(WindowHandle hwnd) {
 
 WindowHandle RelatedWindow(WindowHandle hwnd, std::int32_t command) {
     QWidget *widget = WidgetOf(hwnd);
-    if (widget == nullptr || command != WindowRelation::Child) {
+    if (widget == nullptr || command != kFirstChild) {
         return 0;
     }
     return HandleOf(FirstChildWidget(*widget, nullptr));
@@ -103,10 +103,10 @@ WindowHandle FindChildWindow(WindowHandle parent, WindowHandle childAfter, std::
 
 std::int32_t WindowLong(WindowHandle hwnd, std::int32_t index) {
     auto *combo = qobject_cast<QComboBox *>(WidgetOf(hwnd));
-    if (combo == nullptr || index != WindowLongIndex::Style) {
+    if (combo == nullptr || index != kWindowLongStyle) {
         return 0;
     }
-    return combo->isEditable() ? ComboStyle::DropDown : ComboStyle::DropDownList;
+    return combo->isEditable() ? kComboStyleDropDown : kComboStyleDropDownList;
 }
 
 bool WindowVisible(WindowHandle hwnd) {
@@ -122,7 +122,7 @@ bool WindowEnabled(WindowHandle hwnd) {
 std::int32_t SendWindowMessage(WindowHandle hwnd, std::int32_t msg, std::int32_t /*wParam*/,
                                std::int32_t /*lParam*/) {
     auto *combo = qobject_cast<QComboBox *>(WidgetOf(hwnd));
-    if (combo == nullptr || msg != ComboMsg::GetDroppedState) {
+    if (combo == nullptr || msg != kComboGetDroppedState) {
         return 0;
     }
     const QWidget *popup = ComboListPopup(*combo);
@@ -130,7 +130,7 @@ std::int32_t SendWindowMessage(WindowHandle hwnd, std::int32_t msg, std::int32_t
 }
 
 std::int32_t SystemMetric(std::int32_t index) {
-    if (index != SystemMetricIndex::HScrollThumbWidth) {
+    if (index != kHScrollThumbWidth) {
         return 0;
     }
     return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);

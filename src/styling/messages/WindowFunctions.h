@@ -30,18 +30,16 @@ bool MapScreenToClient(WindowHandle hwnd, PixelPoint &point);
 // The parent window; 0 for a top-level window.
 WindowHandle ParentWindow(WindowHandle hwnd);
 
-// With WindowRelation::Child, the window's first child: the first of its child widgets that is not a window
-// of its own (an editable combo box's text part, for instance). 0 for any other command or when there is
-// none.
+// With kFirstChild, the window's first child: the first of its child widgets that is not a window of its
+// own (an editable combo box's text part, for instance). 0 for any other command or when there is none.
 WindowHandle RelatedWindow(WindowHandle hwnd, std::int32_t command);
 
 // The first child of `parent` after `childAfter` (0: from the start) whose type name (see TypeName) is
 // `typeName`; the window title is not compared.
 WindowHandle FindChildWindow(WindowHandle parent, WindowHandle childAfter, std::string_view typeName);
 
-// With WindowLongIndex::Style, the style bits the flat frames look at: ComboStyle::DropDown for an editable
-// combo box, ComboStyle::DropDownList for a selection-only one, 0 for every other window. 0 for any other
-// index.
+// With kWindowLongStyle, the style bits the flat frames look at: kComboStyleDropDown for an editable combo
+// box, kComboStyleDropDownList for a selection-only one, 0 for every other window. 0 for any other index.
 std::int32_t WindowLong(WindowHandle hwnd, std::int32_t index);
 
 bool WindowEnabled(WindowHandle hwnd);
@@ -49,11 +47,11 @@ bool WindowEnabled(WindowHandle hwnd);
 // True when the widget and all its parents are shown.
 bool WindowVisible(WindowHandle hwnd);
 
-// With ComboMsg::GetDroppedState, non-zero while the combo box shows its list. 0 for any other message.
+// With kComboGetDroppedState, non-zero while the combo box shows its list. 0 for any other message.
 std::int32_t SendWindowMessage(WindowHandle hwnd, std::int32_t msg, std::int32_t wParam, std::int32_t lParam);
 
-// With SystemMetricIndex::HScrollThumbWidth, the width of a scroll bar's thumb in the application's style. 0
-// for any other index.
+// With kHScrollThumbWidth, the width of a scroll bar's thumb in the application's style. 0 for any other
+// index.
 std::int32_t SystemMetric(std::int32_t index);
 
 // The rectangle of a combo box's drop button in its client coordinates, as its style draws it. False for

@@ -7,63 +7,41 @@
 namespace quorlex::messages {
 
 // Window message numbers.
-namespace Msg {
-inline constexpr std::int32_t GotFocus = 0x0007;
-inline constexpr std::int32_t LostFocus = 0x0008;
-inline constexpr std::int32_t Paint = 0x000F;
-inline constexpr std::int32_t MouseActivate = 0x0021;
-inline constexpr std::int32_t Command = 0x0111;
-inline constexpr std::int32_t Timer = 0x0113;
-inline constexpr std::int32_t MouseMove = 0x0200;
-inline constexpr std::int32_t LeftButtonDown = 0x0201;
-inline constexpr std::int32_t RightButtonDown = 0x0204;
-inline constexpr std::int32_t MiddleButtonDown = 0x0207;
-} // namespace Msg
+inline constexpr std::int32_t kMsgGotFocus = 0x0007;
+inline constexpr std::int32_t kMsgLostFocus = 0x0008;
+inline constexpr std::int32_t kMsgPaint = 0x000F;
+inline constexpr std::int32_t kMsgMouseActivate = 0x0021;
+inline constexpr std::int32_t kMsgCommand = 0x0111;
+inline constexpr std::int32_t kMsgTimer = 0x0113;
+inline constexpr std::int32_t kMsgMouseMove = 0x0200;
+inline constexpr std::int32_t kMsgLeftButtonDown = 0x0201;
+inline constexpr std::int32_t kMsgRightButtonDown = 0x0204;
+inline constexpr std::int32_t kMsgMiddleButtonDown = 0x0207;
 
-// Messages sent to a combo box.
-namespace ComboMsg {
-inline constexpr std::int32_t GetDroppedState = 0x0157;
-} // namespace ComboMsg
-
-// Combo box notification codes: the high word of the command message's wParam, the combo box's handle its
-// lParam.
-namespace ComboNotify {
-inline constexpr std::int32_t CloseUp = 8;
-} // namespace ComboNotify
+// A message to a combo box, answered non-zero while its list is shown; and the notification code of the
+// closing of its list (the high word of the command message's wParam, the combo box's handle its lParam).
+inline constexpr std::int32_t kComboGetDroppedState = 0x0157;
+inline constexpr std::int32_t kComboCloseUp = 8;
 
 // Key state flags of mouse messages (wParam).
-namespace KeyState {
-inline constexpr std::int32_t LeftButton = 0x0001;
-inline constexpr std::int32_t RightButton = 0x0002;
-inline constexpr std::int32_t MiddleButton = 0x0010;
-} // namespace KeyState
+inline constexpr std::int32_t kLeftButtonHeld = 0x0001;
+inline constexpr std::int32_t kRightButtonHeld = 0x0002;
+inline constexpr std::int32_t kMiddleButtonHeld = 0x0010;
 
-// Hit-test codes: where a click landed (low word of the mouse-activate message's lParam).
-namespace HitTest {
-inline constexpr std::int32_t Client = 1;
-} // namespace HitTest
+// Hit-test code of a click in a client area (low word of the mouse-activate message's lParam).
+inline constexpr std::int32_t kHitTestClient = 1;
 
-// Indexes of the window values WindowLong reads.
-namespace WindowLongIndex {
-inline constexpr std::int32_t Style = -16;
-} // namespace WindowLongIndex
-
-// The windows RelatedWindow finds.
-namespace WindowRelation {
-inline constexpr std::int32_t Child = 5;
-} // namespace WindowRelation
+// WindowLong's index of the window style, RelatedWindow's command of the first child.
+inline constexpr std::int32_t kWindowLongStyle = -16;
+inline constexpr std::int32_t kFirstChild = 5;
 
 // Combo box styles. Both drop-down styles carry the bit of value 2.
-namespace ComboStyle {
-inline constexpr std::int32_t Simple = 1;
-inline constexpr std::int32_t DropDown = 2;
-inline constexpr std::int32_t DropDownList = 3;
-} // namespace ComboStyle
+inline constexpr std::int32_t kComboStyleSimple = 1;
+inline constexpr std::int32_t kComboStyleDropDown = 2;
+inline constexpr std::int32_t kComboStyleDropDownList = 3;
 
-// Indexes of SystemMetric.
-namespace SystemMetricIndex {
-inline constexpr std::int32_t HScrollThumbWidth = 10; // the width of a horizontal scroll bar's thumb
-} // namespace SystemMetricIndex
+// SystemMetric's index of the width of a horizontal scroll bar's thumb.
+inline constexpr std::int32_t kHScrollThumbWidth = 10;
 
 // Packs two 16-bit words into a 32-bit message parameter (low word first).
 constexpr std::int32_t MakeLong(std::int32_t low, std::int32_t high) {

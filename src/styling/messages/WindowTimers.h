@@ -10,7 +10,7 @@ class QObject;
 namespace quorlex::messages {
 
 // Window timers: a timer set on a window with an id of the caller's choice, whose ticks arrive at that
-// window as Msg::Timer with the id as wParam (see SubclassComponent). Each tick is the widget's own timer
+// window as kMsgTimer with the id as wParam (see SubclassComponent). Each tick is the widget's own timer
 // event.
 
 // Sets timer `id` of the window to fire every `milliseconds`; setting an id that is already running

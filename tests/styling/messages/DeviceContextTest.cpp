@@ -64,7 +64,7 @@ void DeviceContextTest::lineStopsBeforeItsEnd() {
     {
         QPainter painter(&image);
         DeviceContext dc(painter);
-        const PenHandle pen = dc.MakePen(PenStyle::Solid, 1, kRed);
+        const PenHandle pen = dc.MakePen(kPenSolid, 1, kRed);
         dc.Select(pen);
         dc.MoveTo(from.x(), from.y());
         dc.DrawLineTo(to.x(), to.y());
@@ -86,9 +86,9 @@ void DeviceContextTest::lineStopsBeforeItsEnd() {
 void DeviceContextTest::pensThatDrawNothing_data() {
     QTest::addColumn<int>("style");
     QTest::addColumn<int>("color");
-    QTest::newRow("untranslatable-colour") << PenStyle::Solid << -1;
-    QTest::newRow("palette-index") << PenStyle::Solid << 0x01000005;
-    QTest::newRow("null-pen") << PenStyle::Null << kRed;
+    QTest::newRow("untranslatable-colour") << kPenSolid << -1;
+    QTest::newRow("palette-index") << kPenSolid << 0x01000005;
+    QTest::newRow("null-pen") << kPenNull << kRed;
 }
 
 void DeviceContextTest::pensThatDrawNothing() {
@@ -110,8 +110,8 @@ void DeviceContextTest::pensAreSelectedAndDeletedByHandle() {
     QImage image(4, 4, QImage::Format_RGB32);
     QPainter painter(&image);
     DeviceContext dc(painter);
-    const PenHandle red = dc.MakePen(PenStyle::Solid, 1, kRed);
-    const PenHandle blue = dc.MakePen(PenStyle::Solid, 1, 0xFF0000);
+    const PenHandle red = dc.MakePen(kPenSolid, 1, kRed);
+    const PenHandle blue = dc.MakePen(kPenSolid, 1, 0xFF0000);
     QVERIFY(red != 0 && blue != 0 && red != blue);
 
     const ObjectHandle stock = dc.Select(red);
@@ -123,7 +123,7 @@ void DeviceContextTest::pensAreSelectedAndDeletedByHandle() {
     QVERIFY(!dc.Delete(blue));
     QVERIFY(!dc.Delete(stock));
     QCOMPARE(dc.Select(blue), 0); // deleted pens cannot be selected
-    QCOMPARE(dc.MakePen(PenStyle::Solid, -1, kRed), 0);
+    QCOMPARE(dc.MakePen(kPenSolid, -1, kRed), 0);
 }
 
 QTEST_MAIN(DeviceContextTest)

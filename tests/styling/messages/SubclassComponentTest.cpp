@@ -90,14 +90,14 @@ void SubclassComponentTest::translatesEvents_data() {
     QTest::addColumn<int>("lParam");
 
     const int atCentre = MakeLong(50, 15);
-    QTest::newRow("paint") << Action::Paint << Msg::Paint << 0 << 0;
-    QTest::newRow("focus-in") << Action::FocusIn << Msg::GotFocus << 0 << 0;
-    QTest::newRow("focus-out") << Action::FocusOut << Msg::LostFocus << 0 << 0;
-    QTest::newRow("move-without-button") << Action::MoveWithoutButton << Msg::MouseMove << 0 << atCentre;
+    QTest::newRow("paint") << Action::Paint << kMsgPaint << 0 << 0;
+    QTest::newRow("focus-in") << Action::FocusIn << kMsgGotFocus << 0 << 0;
+    QTest::newRow("focus-out") << Action::FocusOut << kMsgLostFocus << 0 << 0;
+    QTest::newRow("move-without-button") << Action::MoveWithoutButton << kMsgMouseMove << 0 << atCentre;
     QTest::newRow("move-with-left-button")
-        << Action::MoveWithButton << Msg::MouseMove << KeyState::LeftButton << atCentre;
-    QTest::newRow("press") << Action::Press << Msg::MouseActivate << -1
-                           << MakeLong(HitTest::Client, Msg::LeftButtonDown);
+        << Action::MoveWithButton << kMsgMouseMove << kLeftButtonHeld << atCentre;
+    QTest::newRow("press") << Action::Press << kMsgMouseActivate << -1
+                           << MakeLong(kHitTestClient, kMsgLeftButtonDown);
 }
 
 void SubclassComponentTest::translatesEvents() {
@@ -163,15 +163,15 @@ void SubclassComponentTest::responseDecidesWhoGoesFirst() {
     int paintsSeenByProbe = -1;
     probe.onMessage = [&](std::int32_t) { paintsSeenByProbe = control_->paints; };
     const WindowHandle hwnd = HandleOf(control_);
-    component_.SubscribeMessage(&probe, hwnd, Msg::Paint);
+    component_.SubscribeMessage(&probe, hwnd, kMsgPaint);
     const int paintsBefore = control_->paints;
 
     control_->repaint();
 
     QCOMPARE(control_->paints, paintsBefore + 1); // the control is never left out
-    QCOMPARE(probe.Count(Msg::Paint), 1);
+    QCOMPARE(probe.Count(kMsgPaint), 1);
     QCOMPARE(paintsSeenByProbe, controlFirst ? paintsBefore + 1 : paintsBefore);
-    component_.UnsubscribeMessage(&probe, hwnd, Msg::Paint);
+    component_.UnsubscribeMessage(&probe, hwnd, kMsgPaint);
 }
 
 void SubclassComponentTest::messageInProgressNamesTheDeliveredMessage() {
@@ -179,42 +179,42 @@ void SubclassComponentTest::messageInProgressNamesTheDeliveredMessage() {
     std::int32_t seen = 0;
     probe.onMessage = [&](std::int32_t) { seen = component_.MessageInProgress(); };
     const WindowHandle hwnd = HandleOf(control_);
-    component_.SubscribeMessage(&probe, hwnd, Msg::GotFocus);
+    component_.SubscribeMessage(&probe, hwnd, kMsgGotFocus);
 
     control_->setFocus();
 
-    QCOMPARE(seen, Msg::GotFocus);
+    QCOMPARE(seen, kMsgGotFocus);
     QCOMPARE(component_.MessageInProgress(), 0);
-    component_.UnsubscribeMessage(&probe, hwnd, Msg::GotFocus);
+    component_.UnsubscribeMessage(&probe, hwnd, kMsgGotFocus);
 }
 
 void SubclassComponentTest::windowTimerTicksArriveAsWmTimer() {
     MessageProbe probe;
     const WindowHandle hwnd = HandleOf(control_);
-    component_.SubscribeMessage(&probe, hwnd, Msg::Timer);
+    component_.SubscribeMessage(&probe, hwnd, kMsgTimer);
 
     QCOMPARE(StartWindowTimer(hwnd, 1, 10), 1);
-    QTRY_VERIFY(probe.Count(Msg::Timer) >= 2);
+    QTRY_VERIFY(probe.Count(kMsgTimer) >= 2);
     QCOMPARE(probe.received.front().wParam, 1);
     QVERIFY(StopWindowTimer(hwnd, 1));
     QVERIFY(!StopWindowTimer(hwnd, 1));
-    const int ticks = probe.Count(Msg::Timer);
+    const int ticks = probe.Count(kMsgTimer);
     QTest::qWait(50);
-    QCOMPARE(probe.Count(Msg::Timer), ticks);
-    component_.UnsubscribeMessage(&probe, hwnd, Msg::Timer);
+    QCOMPARE(probe.Count(kMsgTimer), ticks);
+    component_.UnsubscribeMessage(&probe, hwnd, kMsgTimer);
 }
 
 void SubclassComponentTest::otherTimersAreNotWindowTimers() {
     MessageProbe probe;
     const WindowHandle hwnd = HandleOf(control_);
-    component_.SubscribeMessage(&probe, hwnd, Msg::Timer);
+    component_.SubscribeMessage(&probe, hwnd, kMsgTimer);
 
     const int qtTimer = control_->startTimer(5);
     QTest::qWait(40);
     control_->killTimer(qtTimer);
 
-    QCOMPARE(probe.Count(Msg::Timer), 0);
-    component_.UnsubscribeMessage(&probe, hwnd, Msg::Timer);
+    QCOMPARE(probe.Count(kMsgTimer), 0);
+    component_.UnsubscribeMessage(&probe, hwnd, kMsgTimer);
 }
 
 void SubclassComponentTest::closingAComboListNotifiesItsParent() {
@@ -224,35 +224,35 @@ void SubclassComponentTest::closingAComboListNotifiesItsParent() {
     combo->show();
     MessageProbe probe;
     const WindowHandle parent = HandleOf(form_.get());
-    component_.SubscribeMessage(&probe, parent, Msg::Command);
+    component_.SubscribeMessage(&probe, parent, kMsgCommand);
 
     combo->showPopup();
     QCoreApplication::processEvents();
-    QCOMPARE(probe.Count(Msg::Command), 0);
+    QCOMPARE(probe.Count(kMsgCommand), 0);
     combo->hidePopup();
     QCoreApplication::processEvents();
 
-    QCOMPARE(probe.Count(Msg::Command), 1);
+    QCOMPARE(probe.Count(kMsgCommand), 1);
     const auto &notification = probe.received.front();
     QCOMPARE(notification.hwnd, parent);
-    QCOMPARE(HiWord(notification.wParam), ComboNotify::CloseUp);
+    QCOMPARE(HiWord(notification.wParam), kComboCloseUp);
     QCOMPARE(notification.lParam, HandleOf(combo));
-    component_.UnsubscribeMessage(&probe, parent, Msg::Command);
+    component_.UnsubscribeMessage(&probe, parent, kMsgCommand);
 }
 
 void SubclassComponentTest::unsubscribingStopsDelivery() {
     MessageProbe probe;
     const WindowHandle hwnd = HandleOf(control_);
-    component_.SubscribeMessage(&probe, hwnd, Msg::Paint);
-    component_.SubscribeMessage(&probe, hwnd, Msg::Paint);
+    component_.SubscribeMessage(&probe, hwnd, kMsgPaint);
+    component_.SubscribeMessage(&probe, hwnd, kMsgPaint);
     QCOMPARE(component_.SubscriptionCount(&probe), 1);
     control_->repaint();
-    QCOMPARE(probe.Count(Msg::Paint), 1);
+    QCOMPARE(probe.Count(kMsgPaint), 1);
 
-    component_.UnsubscribeMessage(&probe, hwnd, Msg::Paint);
+    component_.UnsubscribeMessage(&probe, hwnd, kMsgPaint);
     control_->repaint();
 
-    QCOMPARE(probe.Count(Msg::Paint), 1);
+    QCOMPARE(probe.Count(kMsgPaint), 1);
     QCOMPARE(component_.SubscriptionCount(&probe), 0);
 }
 
@@ -260,21 +260,21 @@ void SubclassComponentTest::subscriptionsEndWithTheirWidget() {
     MessageProbe probe;
     auto *edit = new QLineEdit(form_.get());
     const WindowHandle hwnd = HandleOf(edit);
-    component_.SubscribeMessage(&probe, hwnd, Msg::Paint);
-    component_.SubscribeMessage(&probe, hwnd, Msg::MouseMove);
+    component_.SubscribeMessage(&probe, hwnd, kMsgPaint);
+    component_.SubscribeMessage(&probe, hwnd, kMsgMouseMove);
 
     delete edit;
 
     QCOMPARE(component_.SubscriptionCount(&probe), 0);
     QCOMPARE(WidgetOf(hwnd), nullptr);
-    component_.UnsubscribeMessage(&probe, hwnd, Msg::Paint); // a late unsubscription is harmless
+    component_.UnsubscribeMessage(&probe, hwnd, kMsgPaint); // a late unsubscription is harmless
 }
 
 void SubclassComponentTest::subscribingToNoWindowRaises() {
     MessageProbe probe;
     for (const WindowHandle hwnd : {WindowHandle{0}, WindowHandle{0x7FFFFFFF}}) {
         try {
-            component_.SubscribeMessage(&probe, hwnd, Msg::Paint);
+            component_.SubscribeMessage(&probe, hwnd, kMsgPaint);
             QFAIL("subscribing to no window must raise");
         } catch (const RuntimeError &error) {
             QCOMPARE(error.Number(), 5);
@@ -289,12 +289,12 @@ void SubclassComponentTest::mouseTrackingFollowsTheMoveSubscriptions() {
     const WindowHandle hwnd = HandleOf(control_);
     QVERIFY(!control_->hasMouseTracking());
 
-    component_.SubscribeMessage(&first, hwnd, Msg::MouseMove);
-    component_.SubscribeMessage(&second, hwnd, Msg::MouseMove);
+    component_.SubscribeMessage(&first, hwnd, kMsgMouseMove);
+    component_.SubscribeMessage(&second, hwnd, kMsgMouseMove);
     QVERIFY(control_->hasMouseTracking());
-    component_.UnsubscribeMessage(&first, hwnd, Msg::MouseMove);
+    component_.UnsubscribeMessage(&first, hwnd, kMsgMouseMove);
     QVERIFY(control_->hasMouseTracking());
-    component_.UnsubscribeMessage(&second, hwnd, Msg::MouseMove);
+    component_.UnsubscribeMessage(&second, hwnd, kMsgMouseMove);
     QVERIFY(!control_->hasMouseTracking());
 }
 

@@ -111,9 +111,9 @@ void WindowFunctionsTest::firstChild_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("command");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("editable-combo-text-part") << "editCombo" << WindowRelation::Child << "editComboText";
-    QTest::newRow("list-combo-has-none") << "listCombo" << WindowRelation::Child << "";
-    QTest::newRow("group-box") << "group" << WindowRelation::Child << "edit";
+    QTest::newRow("editable-combo-text-part") << "editCombo" << kFirstChild << "editComboText";
+    QTest::newRow("list-combo-has-none") << "listCombo" << kFirstChild << "";
+    QTest::newRow("group-box") << "group" << kFirstChild << "edit";
     QTest::newRow("other-command") << "group" << 2 << "";
 }
 
@@ -133,9 +133,9 @@ void WindowFunctionsTest::comboStyleBit_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("style");
-    QTest::newRow("editable-combo") << "editCombo" << WindowLongIndex::Style << ComboStyle::DropDown;
-    QTest::newRow("list-combo") << "listCombo" << WindowLongIndex::Style << ComboStyle::DropDownList;
-    QTest::newRow("text-box") << "edit" << WindowLongIndex::Style << 0;
+    QTest::newRow("editable-combo") << "editCombo" << kWindowLongStyle << kComboStyleDropDown;
+    QTest::newRow("list-combo") << "listCombo" << kWindowLongStyle << kComboStyleDropDownList;
+    QTest::newRow("text-box") << "edit" << kWindowLongStyle << 0;
     QTest::newRow("other-index") << "listCombo" << -20 << 0;
 }
 
@@ -158,15 +158,15 @@ void WindowFunctionsTest::findsChildrenByTypeName() {
 
 void WindowFunctionsTest::droppedStateFollowsTheList() {
     const WindowHandle combo = HandleOf(listCombo_);
-    QCOMPARE(SendWindowMessage(combo, ComboMsg::GetDroppedState, 0, 0), 0);
+    QCOMPARE(SendWindowMessage(combo, kComboGetDroppedState, 0, 0), 0);
     listCombo_->showPopup();
     QCoreApplication::processEvents();
-    QCOMPARE(SendWindowMessage(combo, ComboMsg::GetDroppedState, 0, 0), 1);
-    QCOMPARE(SendWindowMessage(combo, ComboMsg::GetDroppedState + 1, 0, 0), 0);
+    QCOMPARE(SendWindowMessage(combo, kComboGetDroppedState, 0, 0), 1);
+    QCOMPARE(SendWindowMessage(combo, kComboGetDroppedState + 1, 0, 0), 0);
     listCombo_->hidePopup();
     QCoreApplication::processEvents();
-    QCOMPARE(SendWindowMessage(combo, ComboMsg::GetDroppedState, 0, 0), 0);
-    QCOMPARE(SendWindowMessage(HandleOf(edit_), ComboMsg::GetDroppedState, 0, 0), 0);
+    QCOMPARE(SendWindowMessage(combo, kComboGetDroppedState, 0, 0), 0);
+    QCOMPARE(SendWindowMessage(HandleOf(edit_), kComboGetDroppedState, 0, 0), 0);
 }
 
 void WindowFunctionsTest::focusAndCursorAreTheApplications() {
@@ -191,7 +191,7 @@ void WindowFunctionsTest::comboButtonLiesInTheClientArea() {
     QVERIFY(button.right <= client.right);
     QVERIFY(button.right > button.left);
     QVERIFY(!ComboBoxButtonRect(HandleOf(edit_), button));
-    QVERIFY(SystemMetric(SystemMetricIndex::HScrollThumbWidth) > 0);
+    QVERIFY(SystemMetric(kHScrollThumbWidth) > 0);
 }
 
 void WindowFunctionsTest::pointInRectangle_data() {
