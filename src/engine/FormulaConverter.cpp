@@ -2,6 +2,7 @@
 
 #include "errors/RuntimeError.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quorlex {
@@ -20,11 +21,33 @@ Variant FormulaConverter::Compute() {
     if (from == to) {
         return StoredValue();
     }
-    const double result = Apply(from, to, NumericValue(StoredValue(), ClassName()));
-    if (!std::isfinite(result)) {
+    const double v = NumericValue(StoredValue(), ClassName());
+    const Outcome outcome = Apply(from, to, v);
+    if (!std::isfinite(outcome.value)) {
         RaiseStandardError(kErrOverflow, ClassName());
     }
-    return result;
+    return WithoutNoise(v, outcome);
+}
+
+double FormulaConverter::WithoutNoise(double v, Outcome outcome) {
+    const double r = outcome.value;
+    const double largest = std::max({std::fabs(v), std::fabs(r), std::fabs(outcome.largestTerm)});
+    if (largest == 0.0 || !std::isfinite(largest)) {
+        return r == 0.0 ? 0.0 : r;
+    }
+    // The unit of the 15th significant digit of the largest magnitude is 10^e; scaling by an exact power
+    // of ten (or dividing by it) keeps the rounding to that decimal place exact.
+    const int e = static_cast<int>(std::floor(std::log10(largest))) - 14;
+    double rounded = 0.0;
+    if (e < 0) {
+        const double scale = std::pow(10.0, -e);
+        const double scaled = r * scale;
+        rounded = std::isfinite(scaled) ? std::round(scaled) / scale : r;
+    } else {
+        const double unit = std::pow(10.0, e);
+        rounded = std::round(r / unit) * unit;
+    }
+    return rounded == 0.0 ? 0.0 : rounded;
 }
 
 } // namespace quorlex

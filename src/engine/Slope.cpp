@@ -29,9 +29,14 @@ std::string Slope::FactorText() {
 
 Slope::Slope() : FormulaConverter(Units(), FactorText()) {}
 
-double Slope::Apply(std::int32_t from, std::int32_t /*to*/, double v) const {
+FormulaConverter::Outcome Slope::Apply(std::int32_t from, std::int32_t /*to*/, double v) const {
     constexpr double pi = std::numbers::pi;
-    return from == kDegrees ? std::tan(v * pi / 180) * 100 : std::atan(v / 100) * 180 / pi;
+    if (from == kDegrees) {
+        // The angle in radians, times 100, is the percent the tangent scales: its size bounds the noise.
+        const double radians = v * pi / 180;
+        return Outcome{std::tan(radians) * 100, radians * 100};
+    }
+    return Outcome{std::atan(v / 100) * 180 / pi, 0.0};
 }
 
 } // namespace quorlex

@@ -21,7 +21,7 @@ public:
     const char *ClassName() const override { return kClassName; }
 
 private:
-    double Apply(std::int32_t from, std::int32_t to, double v) const override;
+    Outcome Apply(std::int32_t from, std::int32_t to, double v) const override;
 };
 
 } // namespace quorlex

@@ -33,15 +33,17 @@ std::string Temperature::FactorText() {
 
 Temperature::Temperature() : FormulaConverter(Units(), kFactorText) {}
 
-double Temperature::Apply(std::int32_t from, std::int32_t to, double v) const {
+FormulaConverter::Outcome Temperature::Apply(std::int32_t from, std::int32_t to, double v) const {
     const double q = 5.0 / 9.0;
     if (from == kFahrenheit) {
-        return to == kCelsius ? (v - 32) * q : (v - 32) * q + kKelvinOffset;
+        return to == kCelsius ? Outcome{(v - 32) * q, 32}
+                              : Outcome{(v - 32) * q + kKelvinOffset, kKelvinOffset};
     }
     if (from == kCelsius) {
-        return to == kFahrenheit ? v * 9 / 5 + 32 : v + kKelvinOffset;
+        return to == kFahrenheit ? Outcome{v * 9 / 5 + 32, 32} : Outcome{v + kKelvinOffset, kKelvinOffset};
     }
-    return to == kFahrenheit ? (v - kKelvinOffset) * 9 / 5 + 32 : v - kKelvinOffset;
+    return to == kFahrenheit ? Outcome{(v - kKelvinOffset) * 9 / 5 + 32, kKelvinOffset}
+                             : Outcome{v - kKelvinOffset, kKelvinOffset};
 }
 
 } // namespace quorlex

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <utility>
 
 namespace quorlex {
 
@@ -33,7 +34,7 @@ constexpr int kEnterKeyAscii = 13;
 
 constexpr OleColor kSelectedOptionBack = OleRgb(192, 64, 0); // dark orange
 constexpr OleColor kSelectedOptionText = OleRgb(255, 255, 255);
-constexpr OleColor kOptionBack = SystemColor(COLOR_BTNFACE);
+constexpr OleColor kOptionBack = SystemColor(SysColor::BtnFace);
 constexpr OleColor kOptionText = OleRgb(0, 0, 0);
 
 constexpr OleColor kNumericText = OleRgb(0, 0, 0);
@@ -65,12 +66,22 @@ void frmMain::Guarded(const std::function<void()> &handler) {
 
 void frmMain::ConnectHandlers() {
     for (int index = 0; index < kCategoryCount; ++index) {
-        connect(c_.optType[static_cast<std::size_t>(index)], &QRadioButton::toggled, this,
-                [this, index](bool selected) {
-                    if (selected) {
-                        Guarded([this, index] { optType_Click(index); });
-                    }
-                });
+        QRadioButton *option = c_.optType[static_cast<std::size_t>(index)];
+        // A button that becomes selected, by a click or by the program, runs the selection. A click on the
+        // button that is already selected changes nothing, so no toggle comes: that click runs it itself.
+        // Every click (mouse, Space, arrow keys) is pressed first, while the button's state is still the old.
+        connect(option, &QRadioButton::toggled, this, [this, index](bool selected) {
+            if (selected) {
+                Guarded([this, index] { optType_Click(index); });
+            }
+        });
+        connect(option, &QRadioButton::pressed, this,
+                [this, option] { pressedWhileSelected_ = option->isChecked() ? option : nullptr; });
+        connect(option, &QRadioButton::clicked, this, [this, option, index] {
+            if (std::exchange(pressedWhileSelected_, nullptr) == option) {
+                Guarded([this, index] { optType_Click(index); });
+            }
+        });
     }
     connect(c_.cmdCompute, &CoolButton::clicked, this, [this] { cmdCompute_Click(); });
     connect(c_.cmdCopyClip, &CoolButton::clicked, this, [this] { cmdCopyClip_Click(); });
@@ -251,23 +262,29 @@ void frmMain::cmd_MouseLeave(CoolButton &button) {
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        enterOnItsWay_ = {}; // a new key press begins: the last one has gone its whole way
+        return false;
+    }
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
         return false;
     }
     auto *widget = static_cast<QWidget *>(watched);
-    if (widget->window() != this) {
-        return false;
-    }
-    // A key press travels on to the parents of a control that ignores it; the window takes it once, from
-    // the control it was sent to: the one with the focus (the window itself when nothing has it).
-    QWidget *first = QApplication::focusWidget();
-    if (widget != (first && first->window() == this ? first : this)) {
-        return false;
-    }
     const auto *key = static_cast<QKeyEvent *>(event);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        Guarded([this] { Form_KeyPress(kEnterKeyAscii); });
+    if (widget->window() != this || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)) {
+        return false;
     }
+    // A key press travels on to the parents of a control that ignores it. The window takes it once, from
+    // the control it was sent to, and knows the later steps by the event itself: a message box that the
+    // Compute command opens moves the focus away, so the focus cannot tell them apart.
+    if (key == enterOnItsWay_.key && enterOnItsWay_.sentTo && widget->isAncestorOf(enterOnItsWay_.sentTo)) {
+        if (widget == this) {
+            enterOnItsWay_ = {}; // the window is the last step
+        }
+        return false;
+    }
+    Guarded([this] { Form_KeyPress(kEnterKeyAscii); });
+    enterOnItsWay_ = {key, widget};
     // The key goes on to the control unchanged.
     return false;
 }

@@ -3,6 +3,7 @@
 #include "engine/ConversionRun.h"
 #include "ui/frmMainDesign.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -74,6 +75,14 @@ private:
     double resultValue_ = 0.0;
     std::string formatMask_;
     HandlerRuns runs_;
+    // The option button last pressed while it was already the selected one.
+    const QRadioButton *pressedWhileSelected_ = nullptr;
+    // The Enter key press the window has taken, and the control it was sent to, while the press travels
+    // on to that control's parents.
+    struct EnterOnItsWay {
+        const QEvent *key = nullptr;
+        QPointer<QWidget> sentTo;
+    } enterOnItsWay_;
 };
 
 } // namespace quorlex

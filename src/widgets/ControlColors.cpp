@@ -1,5 +1,6 @@
 #include "widgets/ControlColors.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QPalette>
 #include <QWidget>
@@ -35,10 +36,15 @@ bool SetForeColor(QWidget &control, OleColor color) {
         return false;
     }
     QPalette palette = control.palette();
+    // Check boxes and option buttons draw their mark in the Text colour: their fore colour is the
+    // caption's alone, so the mark keeps the style's own colour.
+    const bool marked = qobject_cast<QAbstractButton *>(&control) != nullptr;
     // Disabled text keeps the style's greyed colour, so a disabled control still looks disabled.
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::WindowText, *translated);
-        palette.setColor(group, QPalette::Text, *translated);
+        if (!marked) {
+            palette.setColor(group, QPalette::Text, *translated);
+        }
         palette.setColor(group, QPalette::ButtonText, *translated);
     }
     control.setPalette(palette);

@@ -12,7 +12,8 @@ namespace quorlex {
 bool SetBackColor(QWidget &control, OleColor color);
 
 // A control's fore colour: the colour of its text (labels, option buttons, check boxes and text boxes
-// alike). Same translation and failure rule as SetBackColor.
+// alike); the mark of a check box or option button keeps the style's colour. Same translation and
+// failure rule as SetBackColor.
 bool SetForeColor(QWidget &control, OleColor color);
 
 } // namespace quorlex

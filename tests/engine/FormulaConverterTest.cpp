@@ -40,20 +40,23 @@ TEST_P(TemperatureTest, ConvertsByFormula) {
     ExpectFormula<Temperature>(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, TemperatureTest,
-                         ::testing::Values(FormulaCase{"BoilingFahrenheitToCelsius", 0, 1, 212, "100"},
-                                           FormulaCase{"BoilingFahrenheitToKelvin", 0, 2, 212, "373.15"},
-                                           FormulaCase{"BoilingCelsiusToFahrenheit", 1, 0, 100, "212"},
-                                           FormulaCase{"MinusFortyIsMinusForty", 1, 0, -40, "-40"},
-                                           FormulaCase{"FreezingCelsiusToKelvin", 1, 2, 0, "273.15"},
-                                           FormulaCase{"AbsoluteZeroToCelsius", 2, 1, 0, "-273.15"},
-                                           FormulaCase{"AbsoluteZeroToFahrenheit", 2, 0, 0, "-459.67"},
-                                           FormulaCase{"ZeroFahrenheitToCelsius", 0, 1, 0,
-                                                       "-17.7777777777778"},
-                                           FormulaCase{"FahrenheitUnchanged", 0, 0, 451, "451"},
-                                           FormulaCase{"CelsiusUnchanged", 1, 1, -3.5, "-3.5"},
-                                           FormulaCase{"KelvinUnchanged", 2, 2, 300, "300"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TemperatureTest,
+    ::testing::Values(FormulaCase{"BoilingFahrenheitToCelsius", 0, 1, 212, "100"},
+                      FormulaCase{"BoilingFahrenheitToKelvin", 0, 2, 212, "373.15"},
+                      FormulaCase{"BoilingCelsiusToFahrenheit", 1, 0, 100, "212"},
+                      FormulaCase{"MinusFortyIsMinusForty", 1, 0, -40, "-40"},
+                      FormulaCase{"FreezingCelsiusToKelvin", 1, 2, 0, "273.15"},
+                      FormulaCase{"AbsoluteZeroToCelsius", 2, 1, 0, "-273.15"},
+                      FormulaCase{"AbsoluteZeroToFahrenheit", 2, 0, 0, "-459.67"},
+                      FormulaCase{"ZeroFahrenheitToCelsius", 0, 1, 0, "-17.7777777777778"},
+                      FormulaCase{"AbsoluteZeroFahrenheitToKelvin", 0, 2, -459.67, "0"},
+                      FormulaCase{"AbsoluteZeroCelsiusToKelvin", 1, 2, -273.15, "0"},
+                      FormulaCase{"SmallDifferenceKeepsItsDigits", 2, 1, 273.1501, "0.0001"},
+                      FormulaCase{"FahrenheitUnchanged", 0, 0, 451, "451"},
+                      FormulaCase{"CelsiusUnchanged", 1, 1, -3.5, "-3.5"},
+                      FormulaCase{"KelvinUnchanged", 2, 2, 300, "300"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 class SlopeTest : public ::testing::TestWithParam<FormulaCase> {};
 TEST_P(SlopeTest, ConvertsByFormula) {
@@ -67,8 +70,21 @@ INSTANTIATE_TEST_SUITE_P(
                       FormulaCase{"MinusOneHundredPercent", 1, 0, -100, "-45"},
                       FormulaCase{"ZeroDegrees", 0, 1, 0, "0"}, FormulaCase{"ZeroPercent", 1, 0, 0, "0"},
                       FormulaCase{"ThirtyDegrees", 0, 1, 30, "57.7350269189626"},
+                      FormulaCase{"HalfTurnIsLevel", 0, 1, 180, "0"},
+                      FormulaCase{"FullTurnIsLevel", 0, 1, 360, "0"},
+                      FormulaCase{"OnePercentToTheDigitsOfItsValue", 1, 0, 1, "0.57293869768349"},
                       FormulaCase{"DegreesUnchanged", 0, 0, 12, "12"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Temperature, CancellationGivesPlusZero) {
+    Temperature temperature;
+    temperature.SetSourceUnits(0);
+    temperature.SetDesiredUnits(2);
+    temperature.LetSourceValue(-459.67);
+    const double kelvin = std::get<double>(temperature.Compute());
+    EXPECT_EQ(kelvin, 0.0);
+    EXPECT_FALSE(std::signbit(kelvin));
+}
 
 TEST(Slope, NinetyDegreesGivesALargeFinitePercentage) {
     Slope slope;

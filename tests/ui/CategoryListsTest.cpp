@@ -3,6 +3,8 @@
 #include "engine/Convert.h"
 #include "engine/ConverterBase.h"
 
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <numeric>
 
 using namespace quorlex;
@@ -14,6 +16,8 @@ private slots:
     void tableMatchesTheConverters();
     void listsForEveryCategory_data();
     void listsForEveryCategory();
+    void everyClickRunsTheSelection_data();
+    void everyClickRunsTheSelection();
     void earlierResultStaysAfterCategoryChange();
     void pickedUnitsAreForgottenOnCategoryChange();
     void sameFirstItemDifferentConverter();
@@ -118,6 +122,60 @@ void CategoryListsTest::listsForEveryCategory() {
     QRadioButton *chosen = c.optType[static_cast<std::size_t>(index)];
     const QImage look = chosen->grab().toImage();
     QCOMPARE(QColor(look.pixel(look.width() - 3, look.height() / 2)), QColor(192, 64, 0));
+    // The white is the caption's alone: the mark in the middle of the white circle stays dark.
+    QStyleOptionButton button;
+    button.initFrom(chosen);
+    const QRect circle = chosen->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &button, chosen);
+    QVERIFY(qGray(look.pixel(circle.center())) < 100);
+    QCOMPARE(QColor(look.pixel(circle.left() + 2, circle.center().y())), QColor(Qt::white));
+}
+
+void CategoryListsTest::everyClickRunsTheSelection_data() {
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("on");
+    QTest::addColumn<Qt::Key>("key"); // Qt::Key_unknown: a mouse click
+    QTest::addColumn<int>("selects");
+    QTest::newRow("Weight-at-start-up-mouse") << 0 << 0 << Qt::Key_unknown << 0;
+    QTest::newRow("Weight-at-start-up-Space") << 0 << 0 << Qt::Key_Space << 0;
+    QTest::newRow("Length-again-mouse") << 1 << 1 << Qt::Key_unknown << 1;
+    QTest::newRow("Length-again-Space") << 1 << 1 << Qt::Key_Space << 1;
+    QTest::newRow("another-mouse") << 1 << 3 << Qt::Key_unknown << 3;
+    QTest::newRow("another-Space") << 1 << 3 << Qt::Key_Space << 3;
+    QTest::newRow("arrow-to-the-next") << 1 << 1 << Qt::Key_Down << 2;
+}
+
+void CategoryListsTest::everyClickRunsTheSelection() {
+    QFETCH(int, selected);
+    QFETCH(int, on);
+    QFETCH(Qt::Key, key);
+    QFETCH(int, selects);
+    const auto &c = f.c();
+    if (selected != 0) {
+        f.ChooseCategory(selected);
+    }
+    f.ChooseUnits(2, 3);
+    QRadioButton *option = c.optType[static_cast<std::size_t>(on)];
+    option->setFocus();
+    const int runs = f.window->Runs().categorySelection;
+    if (key == Qt::Key_unknown) {
+        // On the circle: an option button takes clicks on its circle and caption only.
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    } else {
+        QTest::keyClick(option, key);
+    }
+    QCOMPARE(f.window->Runs().categorySelection, runs + 1);
+    QCOMPARE(f.window->SelectedCategory(), selects);
+    QCOMPARE(c.cboSource->currentIndex(), 0);
+    QCOMPARE(c.cboDest->currentIndex(), 0);
+    if (key == Qt::Key_Down) {
+        // An arrow key leaves the focus on the buttons, so that the next arrow walks on.
+        QCOMPARE(QApplication::focusWidget(), c.optType[static_cast<std::size_t>(selects)]);
+        return;
+    }
+    QCOMPARE(QApplication::focusWidget(), c.txtIn);
+    // What the user types next goes into the value box.
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
+    QCOMPARE(c.txtIn->text(), QStringLiteral("15"));
 }
 
 void CategoryListsTest::earlierResultStaysAfterCategoryChange() {

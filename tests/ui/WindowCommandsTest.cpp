@@ -6,7 +6,10 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QEnterEvent>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
 
 using namespace quorlex;
 
@@ -16,6 +19,8 @@ class WindowCommandsTest : public quorlex::test::WindowTest {
 private slots:
     void enterRunsComputeOnce_data();
     void enterRunsComputeOnce();
+    void enterRunsComputeOnceWhateverClosesItsMessage_data();
+    void enterRunsComputeOnceWhateverClosesItsMessage();
     void enterWithNonNumericValueConvertsNothing();
     void enterInAnOpenListOnlyPicks();
     void typedDesiredUnit_data();
@@ -65,6 +70,63 @@ void WindowCommandsTest::enterRunsComputeOnce() {
     QVERIFY(f.window->isVisible());
     QVERIFY(!f.c().chkOnTop->isChecked());
     QVERIFY(f.reporter.Silent());
+}
+
+namespace {
+
+// Closes every message box as soon as it shows, the way the user does: a key on its focused button, or
+// a click on it (Qt::Key_unknown).
+class MessageCloser : public QObject {
+public:
+    explicit MessageCloser(Qt::Key key) : key_(key) { qApp->installEventFilter(this); }
+    int closed = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        auto *box = qobject_cast<QMessageBox *>(watched);
+        if (box && event->type() == QEvent::Show) {
+            QTimer::singleShot(0, box, [this, box] {
+                ++closed;
+                if (key_ == Qt::Key_unknown) {
+                    QTest::mouseClick(box->defaultButton(), Qt::LeftButton);
+                } else {
+                    QTest::keyClick(box->defaultButton(), key_);
+                }
+            });
+        }
+        return false;
+    }
+
+private:
+    Qt::Key key_;
+};
+
+} // namespace
+
+void WindowCommandsTest::enterRunsComputeOnceWhateverClosesItsMessage_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<Qt::Key>("close");
+    QTest::newRow("txtIn-Escape") << "txtIn" << Qt::Key_Escape;
+    QTest::newRow("txtIn-Space") << "txtIn" << Qt::Key_Space;
+    QTest::newRow("txtIn-Enter") << "txtIn" << Qt::Key_Return;
+    QTest::newRow("txtIn-mouse") << "txtIn" << Qt::Key_unknown;
+    for (const char *name : {"cboDest", "chkOnTop", "vsDecPlaces"}) {
+        QTest::newRow(name) << name << Qt::Key_Escape;
+    }
+}
+
+void WindowCommandsTest::enterRunsComputeOnceWhateverClosesItsMessage() {
+    QFETCH(QString, focus);
+    QFETCH(Qt::Key, close);
+    QVERIFY(f.Open(true));
+    MessageCloser closer(close);
+    f.TypeValue(QStringLiteral("1e400"));
+    QWidget *control = Control(focus);
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_Return);
+    QCOMPARE(f.window->Runs().computeCommand, 1);
+    QCOMPARE(closer.closed, 1);
+    QCOMPARE(f.guard.TakeUnexpected().size(), 1);
 }
 
 void WindowCommandsTest::enterWithNonNumericValueConvertsNothing() {

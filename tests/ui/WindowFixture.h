@@ -28,9 +28,10 @@ struct WindowFixture {
         (void)lookApplied;
     }
 
-    // Makes a new window, shows it and waits until it is active.
-    bool Open() {
-        window = std::make_unique<frmMain>(&reporter);
+    // Makes a new window, shows it and waits until it is active. Its messages go to the recorder, or to
+    // real message boxes.
+    bool Open(bool messageBoxes = false) {
+        window = std::make_unique<frmMain>(messageBoxes ? nullptr : &reporter);
         window->show();
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());

@@ -28,6 +28,7 @@ private slots:
     void windowHasFixedClientSize();
     void tabOrderFollowsTabIndexes();
     void designedFontsAndColours();
+    void groupCaptionBreaksTheFrameLine();
     void everyControlHasAnAccessibleName();
     void captionsFitTheirControls_data();
     void captionsFitTheirControls();
@@ -247,6 +248,40 @@ void frmMainStartUpTest::designedFontsAndColours() {
     QCOMPARE(c.cmdCompute->text(), QStringLiteral("Compute"));
     QCOMPARE(c.cmdCopyClip->text(), QStringLiteral("Copy to Clipboard"));
     QCOMPARE(c.cmdExit->text(), QStringLiteral("Exit"));
+}
+
+void frmMainStartUpTest::groupCaptionBreaksTheFrameLine() {
+    QGroupBox *frame = f.c().Frame1;
+    const QImage look = frame->grab().toImage();
+    const QRgb dark = frame->palette().color(QPalette::Dark).rgb();
+    const QRgb light = frame->palette().color(QPalette::Light).rgb();
+    // The caption's glyphs: the black pixels above the first option button.
+    QRect glyphs;
+    for (int y = 0; y < f.c().optType[10]->y(); ++y) {
+        for (int x = 0; x < look.width(); ++x) {
+            if (qGray(look.pixel(x, y)) < 64) {
+                glyphs |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    QVERIFY(glyphs.width() > 20);
+    // The etched top line (dark, light below it) runs at the caption's mid-height, right of the caption.
+    int top = 0;
+    while (top < look.height() && look.pixel(look.width() - 20, top) != dark) {
+        ++top;
+    }
+    QVERIFY2(qAbs(top - glyphs.center().y()) <= 2, qPrintable(QStringLiteral("line at %1").arg(top)));
+    QCOMPARE(look.pixel(look.width() - 20, top + 1), light);
+    // A gap behind the caption: neither line shows between its glyphs.
+    for (int x = glyphs.left(); x <= glyphs.right(); ++x) {
+        QVERIFY(look.pixel(x, top) != dark && look.pixel(x, top + 1) != light);
+    }
+    // The left line starts at the top line and keeps clear of the caption's first letter.
+    QVERIFY(look.pixel(0, top - 1) != dark);
+    QCOMPARE(look.pixel(0, top), dark);
+    QCOMPARE(look.pixel(0, look.height() / 2), dark);
+    QCOMPARE(look.pixel(1, look.height() / 2), light);
+    QVERIFY(glyphs.left() >= 4);
 }
 
 void frmMainStartUpTest::everyControlHasAnAccessibleName() {
