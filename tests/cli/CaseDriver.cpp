@@ -338,13 +338,11 @@ std::string Check(const Case &c, const Outcome &outcome, const fs::path &directo
         problems += "  exit status " + std::to_string(outcome.status) + ", expected " +
                     std::to_string(c.exitCode) + "\n";
     }
-    if (c.stdoutPatternGiven ? !Contains(outcome.out, c.stdoutPattern)
-                             : outcome.out != c.stdoutText) {
+    if (c.stdoutPatternGiven ? !Contains(outcome.out, c.stdoutPattern) : outcome.out != c.stdoutText) {
         problems += "  standard output: " + Shown(outcome.out) + "\n  expected:        " +
                     (c.stdoutPatternGiven ? "/" + c.stdoutPattern + "/" : Shown(c.stdoutText)) + "\n";
     }
-    const bool errMatches =
-        c.stderrGiven ? Contains(outcome.err, c.stderrPattern) : outcome.err.empty();
+    const bool errMatches = c.stderrGiven ? Contains(outcome.err, c.stderrPattern) : outcome.err.empty();
     if (!errMatches) {
         problems += "  standard error: " + Shown(outcome.err) + "\n  expected:       " +
                     (c.stderrGiven ? "/" + c.stderrPattern + "/" : std::string("nothing")) + "\n";
