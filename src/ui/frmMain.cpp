@@ -284,8 +284,13 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event) {
         return false;
     }
     Guarded([this] { Form_KeyPress(kEnterKeyAscii); });
+    if (widget == c_.cmdCompute) {
+        // A focused push button clicks on Enter, and this one would run the command a second time.
+        enterOnItsWay_ = {};
+        return true;
+    }
     enterOnItsWay_ = {key, widget};
-    // The key goes on to the control unchanged.
+    // The key goes on to the control unchanged: a focused Copy or Exit button clicks on it.
     return false;
 }
 

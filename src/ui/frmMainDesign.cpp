@@ -5,6 +5,7 @@
 #include "widgets/ComboListIndex.h"
 #include "widgets/ControlColors.h"
 #include "widgets/CoolButton.h"
+#include "widgets/FocusRing.h"
 #include "widgets/OptionGroupTabStop.h"
 
 #include <QCheckBox>
@@ -231,6 +232,7 @@ frmMainControls BuildControls(QWidget &form) {
     // The right arrow, the Right key and Up increase; the left arrow, Left and Down decrease.
     c.vsDecPlaces->setInvertedControls(false);
     c.vsDecPlaces->setFocusPolicy(Qt::StrongFocus);
+    ShowFocusRing(*c.vsDecPlaces);
     c.vsDecPlaces->setValue(1);
     Describe(*c.vsDecPlaces, QStringLiteral("Decimal places"),
              QStringLiteral("Fewer or more decimal places for the converted value"));
