@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "engine/Catalogue.h"
+#include "engine/UnitLookup.h"
 #include "numbers/DecimalPlaces.h"
 #include "numbers/GeneralText.h"
 #include "numbers/NumericText.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -180,6 +182,7 @@ void frmMain::optType_Click(int Index) {
 
 void frmMain::ComputeCommand() {
     ++runs_.computeCommand;
+    SelectTypedDesiredUnit();
     const Input input = CurrentInput();
     const std::string valueText = input.value.toStdString();
     ConversionRequest request;
@@ -245,6 +248,21 @@ void frmMain::vsDecPlaces_Change() {
 
 frmMain::Input frmMain::CurrentInput() const {
     return {SelectedCategory(), ListIndex(*c_.cboSource), ListIndex(*c_.cboDest), c_.txtIn->text()};
+}
+
+// A desired unit typed rather than picked selects the item it names in the selected category, by the
+// catalogue's lookup of unit names: the item text or the unit's name in any letter case and spacing, or
+// its symbol or an alias exactly. Runs when the typing is done (Compute, or the focus leaving the list),
+// so that the text is not replaced under the user's fingers. Text that names no unit stays as typed.
+void frmMain::SelectTypedDesiredUnit() {
+    QComboBox &dest = *c_.cboDest;
+    if (ListIndex(dest) >= 0) {
+        return;
+    }
+    const auto unit = LookupUnitIn(SelectedCategory(), dest.currentText().toStdString());
+    if (unit && *unit < dest.count()) {
+        SelectItem(dest, *unit);
+    }
 }
 
 // Once the category, a unit list's position or the value differs from what the shown result was
@@ -314,6 +332,11 @@ void frmMain::cmd_MouseLeave(CoolButton &button) {
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::FocusOut && watched == c_.cboDest &&
+        static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
+        Guarded([this] { SelectTypedDesiredUnit(); });
+        return false;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         enterOnItsWay_ = {}; // a new key press begins: the last one has gone its whole way
         return false;

@@ -78,6 +78,7 @@ private:
         friend bool operator==(const Input &, const Input &) = default;
     };
     Input CurrentInput() const;
+    void SelectTypedDesiredUnit();
     void InputChanged();
     void ShowResultCurrent(bool current);
     void ShowResultTip();

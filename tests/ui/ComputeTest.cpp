@@ -238,8 +238,8 @@ void ComputeTest::resultGreysWhenTheInputChanges() {
 void ComputeTest::typedDesiredUnitConvertsNothing_data() {
     QTest::addColumn<QString>("typed");
     QTest::newRow("unknown-text") << "abc";
-    QTest::newRow("other-case") << "1- ounces";
-    QTest::newRow("missing-trailing-blank") << "0- Grams ";
+    QTest::newRow("symbol-in-the-wrong-case") << "mg";
+    QTest::newRow("another-category's-unit") << "0- Millimeters";
 }
 
 void ComputeTest::typedDesiredUnitConvertsNothing() {

@@ -168,32 +168,76 @@ void WindowCommandsTest::enterInAnOpenListOnlyPicks() {
 
 void WindowCommandsTest::typedDesiredUnit_data() {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("listIndex");
-    QTest::newRow("an-item") << "2- Pounds" << 2;
-    QTest::newRow("last-item") << "5- MegaGrams" << 5;
-    QTest::newRow("other-text") << "abc" << -1;
-    QTest::newRow("other-case") << "2- pounds" << -1;
-    QTest::newRow("empty") << "" << -1;
+    QTest::addColumn<QString>("done");  // Enter, the Compute button, or Tab away from the list
+    QTest::addColumn<int>("listIndex"); // -1: names no Weight unit
+    QTest::newRow("an-item") << "2- Pounds"
+                             << "Enter" << 2;
+    QTest::newRow("the-name") << "Pounds"
+                              << "Enter" << 2;
+    QTest::newRow("the-name-in-other-case") << "pounds"
+                                            << "button" << 2;
+    QTest::newRow("an-item-in-other-case") << "2- pounds"
+                                           << "Enter" << 2;
+    QTest::newRow("pasted-with-its-line-break") << "3- KiloGrams\n"
+                                                << "button" << 3;
+    QTest::newRow("blanks-around") << "  kilograms "
+                                   << "Enter" << 3;
+    QTest::newRow("a-blank-inside-a-word") << "kilo grams"
+                                           << "Enter" << -1;
+    QTest::newRow("repeated-blanks") << "3-   KiloGrams"
+                                     << "Tab" << 3;
+    QTest::newRow("the-symbol") << "lb"
+                                << "Tab" << 2;
+    QTest::newRow("symbol-case-counts") << "Mg"
+                                        << "Enter" << 5;
+    QTest::newRow("symbol-in-the-wrong-case") << "mg"
+                                              << "Enter" << -1;
+    QTest::newRow("an-alias") << "tonne"
+                              << "button" << 5;
+    QTest::newRow("another-category's-unit") << "Meters"
+                                             << "Enter" << -1;
+    QTest::newRow("other-text") << "abc"
+                                << "Tab" << -1;
+    QTest::newRow("empty") << ""
+                           << "Enter" << -1;
 }
 
 void WindowCommandsTest::typedDesiredUnit() {
     QFETCH(QString, typed);
+    QFETCH(QString, done);
     QFETCH(int, listIndex);
     QComboBox *dest = f.c().cboDest;
     dest->setFocus();
     dest->lineEdit()->selectAll();
     dest->lineEdit()->del();
-    QTest::keyClicks(dest->lineEdit(), typed);
-    QCOMPARE(ListIndex(*dest), listIndex);
-    if (listIndex >= 0) {
-        QCOMPARE(dest->currentIndex(), listIndex);
+    if (typed.contains(QLatin1Char('\n'))) {
+        QGuiApplication::clipboard()->setText(typed);
+        dest->lineEdit()->paste();
+    } else {
+        QTest::keyClicks(dest->lineEdit(), typed);
     }
-    // Enter converts (or says that a unit must be chosen) and never adds the typed text to the list.
-    QTest::keyClick(dest, Qt::Key_Return);
+    const QString shown = dest->currentText();
+    // Nothing is looked up while typing.
+    QCOMPARE(shown.simplified(), typed.simplified());
+
+    if (done == QLatin1String("Tab")) {
+        QTest::keyClick(dest, Qt::Key_Tab);
+        QVERIFY(!dest->hasFocus());
+        QCOMPARE(f.window->Runs().computeCommand, 0);
+    } else if (done == QLatin1String("button")) {
+        QTest::mouseClick(f.c().cmdCompute, Qt::LeftButton);
+    } else {
+        QTest::keyClick(dest, Qt::Key_Return);
+    }
     QCOMPARE(dest->count(), 6);
-    QCOMPARE(f.reporter.notices.size(), listIndex < 0 ? 1 : 0);
-    QCOMPARE(f.window->Runs().computeCommand, 1);
-    QCOMPARE(f.Factor() == QStringLiteral("12"), listIndex < 0);
+    QCOMPARE(ListIndex(*dest), listIndex);
+    // A named unit shows as its item; other text stays as typed.
+    QCOMPARE(dest->currentText(), listIndex >= 0 ? dest->itemText(listIndex) : shown);
+    if (done != QLatin1String("Tab")) {
+        QCOMPARE(f.window->Runs().computeCommand, 1);
+        QCOMPARE(f.reporter.notices.size(), listIndex < 0 ? 1 : 0);
+        QCOMPARE(f.Factor() == QStringLiteral("12"), listIndex < 0);
+    }
 }
 
 void WindowCommandsTest::copyPutsTheShownText_data() {
