@@ -1,6 +1,7 @@
 #include "widgets/OptionGroupTabStop.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QRadioButton>
 #include <algorithm>
 #include <vector>
@@ -23,29 +24,33 @@ void KeepOneTabStop(std::span<QRadioButton *const> options) {
     if (options.empty() || !options.front()->parentWidget()) {
         return;
     }
-    QWidget *group = options.front()->parentWidget();
-    const std::vector<QRadioButton *> buttons(options.begin(), options.end());
-    // Qt itself makes a button the only stop when it takes the focus; the selected button has to become the
-    // stop again once the focus has left the group, or the group would be entered on whichever button had
-    // the focus last.
+    // Lives with the buttons, as their sibling: what is still queued for it when they go goes with it.
+    auto *keeper = new QObject(options.front()->parentWidget());
+    std::vector<QPointer<QRadioButton>> buttons(options.begin(), options.end());
     const auto chooseStop = [buttons] {
         const QWidget *focus = QApplication::focusWidget();
         auto stop = std::find(buttons.begin(), buttons.end(), focus);
         if (stop == buttons.end()) {
-            stop = std::find_if(buttons.begin(), buttons.end(),
-                                [](const QRadioButton *option) { return option->isChecked(); });
+            stop = std::find_if(buttons.begin(), buttons.end(), [](const QPointer<QRadioButton> &option) {
+                return option && option->isChecked();
+            });
         }
         if (stop == buttons.end()) {
             return;
         }
-        for (QRadioButton *option : buttons) {
-            SetTabStop(*option, option == *stop);
+        for (const QPointer<QRadioButton> &option : buttons) {
+            if (option) {
+                SetTabStop(*option, option == *stop);
+            }
         }
     };
-    for (QRadioButton *option : buttons) {
-        QObject::connect(option, &QRadioButton::toggled, group, chooseStop);
+    for (QRadioButton *option : options) {
+        QObject::connect(option, &QRadioButton::toggled, keeper, chooseStop);
     }
-    QObject::connect(qApp, &QApplication::focusChanged, group, chooseStop);
+    // Qt makes a button the only stop when it takes the focus, so that the group is entered on whichever
+    // button had the focus last. Once the focus has moved on, the selected button becomes the stop again;
+    // queued, since the focus also moves while the window and its buttons are being destroyed.
+    QObject::connect(qApp, &QApplication::focusChanged, keeper, chooseStop, Qt::QueuedConnection);
     chooseStop();
 }
 

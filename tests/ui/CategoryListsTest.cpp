@@ -182,7 +182,9 @@ void CategoryListsTest::everyClickRunsTheSelection() {
 
 void CategoryListsTest::tabEntersTheGroupOnItsSelectedButton_data() {
     QTest::addColumn<int>("selected"); // chosen with the mouse first
-    QTest::addColumn<QString>("keys"); // from the value box: t Tab, b Shift+Tab, d Down, s Space
+    // From the value box: t Tab, b Shift+Tab, d Down, s Space; p a mouse press on Length released outside
+    // it, which gives Length the focus without selecting it.
+    QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("focus");
     QTest::addColumn<int>("selects");
     QTest::newRow("Tab-into-the-group") << 0 << "ttt"
@@ -205,6 +207,8 @@ void CategoryListsTest::tabEntersTheGroupOnItsSelectedButton_data() {
                                            << "chkOnTop" << 1;
     QTest::newRow("arrow-then-back") << 0 << "tttdtb"
                                      << "optType(1)" << 1;
+    QTest::newRow("pressed-but-not-selected") << 0 << "ptb"
+                                              << "optType(0)" << 0;
     QTest::newRow("back-from-afar-after-an-arrow") << 0 << "tttdtttbbbbt"
                                                    << "optType(1)" << 1;
 }
@@ -217,12 +221,20 @@ void CategoryListsTest::tabEntersTheGroupOnItsSelectedButton() {
     f.ChooseCategory(selected);
     QCOMPARE(QApplication::focusWidget(), f.c().txtIn);
     for (const QChar key : keys) {
+        if (key == QLatin1Char('p')) {
+            QRadioButton *length = f.c().optType[1];
+            QTest::mousePress(length, Qt::LeftButton, {}, QPoint(6, length->height() / 2));
+            QTest::mouseRelease(length, Qt::LeftButton, {}, QPoint(-20, length->height() / 2));
+            QCOMPARE(QApplication::focusWidget(), length);
+            continue;
+        }
         const Qt::Key code = key == QLatin1Char('t')   ? Qt::Key_Tab
                              : key == QLatin1Char('b') ? Qt::Key_Backtab
                              : key == QLatin1Char('d') ? Qt::Key_Down
                                                        : Qt::Key_Space;
         QTest::keyClick(QApplication::focusWidget(), code,
                         code == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QCoreApplication::processEvents();
     }
     const QWidget *now = QApplication::focusWidget();
     QVERIFY(now);
