@@ -247,6 +247,7 @@ frmMainControls BuildControls(QWidget &form) {
     // The option buttons are one stop, at the place of the lowest tab index among them; inside the group
     // they follow their own tab indexes.
     std::vector<TabStop> options;
+    options.reserve(kCategoryCount);
     for (int index = 0; index < kCategoryCount; ++index) {
         options.emplace_back(kOptionDesign[static_cast<std::size_t>(index)].tabIndex,
                              c.optType[static_cast<std::size_t>(index)]);
