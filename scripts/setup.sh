@@ -18,6 +18,15 @@ QUORLEX_CHECK_PACKAGES=(
     cppcheck
 )
 
+# What the Windows cross build needs: MinGW-w64's compiler for 64-bit Windows, GoogleTest's sources to build
+# for that target, and Wine to run the results. Only scripts/windows-check.sh installs these.
+QUORLEX_WINDOWS_PACKAGES=(
+    cmake make
+    g++-mingw-w64-x86-64-posix
+    googletest
+    wine64
+)
+
 quorlex_as_root() {
     if [ "$(id -u)" -eq 0 ]; then
         "$@"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The static checks over every C++ file under src/, tests/, bench/ and fuzz/ (found afresh each run, so new
 # files are covered without listing them): clang-format, clang-tidy (.clang-tidy) and cppcheck
-# (scripts/cppcheck.supp holds the answered findings). Exits non-zero on any finding.
+# (scripts/cppcheck.supp holds the answered findings); and over src/, that no name of the window system's
+# headers (scripts/windows-names.txt) stands anywhere in it. Exits non-zero on any finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -14,6 +15,17 @@ log_dir=build-tidy/logs
 mapfile -t sources < <(find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
 mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep '\.cpp$')
 status=0
+
+# A macro of <windows.h> would replace our name wherever it stands, namespaces and all, so the program's own
+# code keeps clear of those names, comments included.
+mapfile -t program_sources < <(printf '%s\n' "${sources[@]}" | grep '^src/')
+echo "== window-system names (${#program_sources[@]} files)"
+names_status=0
+grep -nwE -f <(grep -vE '^[[:space:]]*(#|$)' scripts/windows-names.txt) "${program_sources[@]}" || names_status=$?
+if [ "$names_status" -ne 1 ]; then
+    echo "window-system names: the lines above use a name of scripts/windows-names.txt; say it in our own words" >&2
+    status=1
+fi
 
 echo "== clang-format (${#sources[@]} files)"
 if ! clang-format-14 --dry-run --Werror "${sources[@]}"; then

@@ -13,6 +13,8 @@
 
 namespace quorlex {
 
+using namespace messages;
+
 namespace {
 
 constexpr const char *kSource = "Quorlex.FlattenControls";

@@ -23,21 +23,21 @@ std::int32_t ResolveColor(OleColor color);
 // r.left equals r.right, the right and bottom edges in bottomRight. The top-right corner takes the
 // bottom-right colour, the bottom-left corner the top-left one. With r.left equal to r.right only a
 // vertical line at r.left from r.bottom - 1 up to r.top is drawn.
-void DrawFrame(DeviceContext &dc, RECT r, OleColor topLeft, OleColor bottomRight);
+void DrawFrame(messages::DeviceContext &dc, messages::PixelRect r, OleColor topLeft, OleColor bottomRight);
 
 // A text box's frame, drawn on its parent around `control` (the control's rectangle in the parent's
 // client coordinates): the outer ring two pixels outside it, the second ring one pixel outside it, and in
 // the raised and pressed styles three highlight rings inside (where the control itself covers them).
-void PaintEditFrame(DeviceContext &dc, RECT control, bool enabled, std::int32_t style, OleColor topLeft,
-                    OleColor bottomRight);
+void PaintEditFrame(messages::DeviceContext &dc, messages::PixelRect control, bool enabled,
+                    std::int32_t style, OleColor topLeft, OleColor bottomRight);
 
 // A combo box's frame inside its client area `client`, with the drop button of the given width at the
 // right, inside the two outer rings.
-void PaintCombo(DeviceContext &dc, RECT client, bool enabled, std::int32_t dropButtonWidth,
-                std::int32_t style, OleColor topLeft, OleColor bottomRight);
+void PaintCombo(messages::DeviceContext &dc, messages::PixelRect client, bool enabled,
+                std::int32_t dropButtonWidth, std::int32_t style, OleColor topLeft, OleColor bottomRight);
 
 // A push button's frame inside its client area `client`.
-void PaintButton(DeviceContext &dc, RECT client, bool enabled, std::int32_t style, OleColor topLeft,
-                 OleColor bottomRight);
+void PaintButton(messages::DeviceContext &dc, messages::PixelRect client, bool enabled, std::int32_t style,
+                 OleColor topLeft, OleColor bottomRight);
 
 } // namespace quorlex

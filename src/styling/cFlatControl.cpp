@@ -16,6 +16,8 @@
 
 namespace quorlex {
 
+using namespace messages;
+
 namespace {
 
 constexpr std::int32_t kIncorrectControlType = vbObjectError + 1049;
@@ -25,15 +27,15 @@ constexpr std::int32_t kErrInvalidPropertyValue = 380;
 constexpr std::int32_t kHoverTimer = 1;
 constexpr std::int32_t kHoverPeriodMs = 10;
 
-constexpr OleColor kFace = SystemColor(COLOR_BTNFACE);
-constexpr OleColor kShadow = SystemColor(COLOR_BTNSHADOW);
-constexpr OleColor kHighlight = SystemColor(COLOR_BTNHIGHLIGHT);
+constexpr OleColor kFace = SystemColor(SysColor::BtnFace);
+constexpr OleColor kShadow = SystemColor(SysColor::BtnShadow);
+constexpr OleColor kHighlight = SystemColor(SysColor::BtnHighlight);
 
-constexpr std::int32_t kControlMessages[] = {WM_PAINT,     WM_MOUSEACTIVATE, WM_SETFOCUS,
-                                             WM_KILLFOCUS, WM_MOUSEMOVE,     WM_TIMER};
-constexpr std::int32_t kControlMessagesToEnd[] = {WM_PAINT,         WM_SETFOCUS,  WM_KILLFOCUS,
-                                                  WM_MOUSEACTIVATE, WM_MOUSEMOVE, WM_TIMER};
-constexpr std::int32_t kEditMessages[] = {WM_MOUSEACTIVATE, WM_SETFOCUS, WM_KILLFOCUS, WM_MOUSEMOVE};
+constexpr std::int32_t kControlMessages[] = {kMsgPaint,     kMsgMouseActivate, kMsgGotFocus,
+                                             kMsgLostFocus, kMsgMouseMove,     kMsgTimer};
+constexpr std::int32_t kControlMessagesToEnd[] = {kMsgPaint,         kMsgGotFocus,  kMsgLostFocus,
+                                                  kMsgMouseActivate, kMsgMouseMove, kMsgTimer};
+constexpr std::int32_t kEditMessages[] = {kMsgMouseActivate, kMsgGotFocus, kMsgLostFocus, kMsgMouseMove};
 
 std::string ExecutableName() {
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
@@ -41,7 +43,7 @@ std::string ExecutableName() {
 }
 
 // The window handle of a control; a control without a window of its own raises the painter's error.
-HWND WindowOfControl(QWidget *control) {
+WindowHandle WindowOfControl(QWidget *control) {
     if (control == nullptr || !HasWindow(*control)) {
         throw RuntimeError(
             kIncorrectControlType, ExecutableName() + ".cFlatControl",
@@ -71,16 +73,16 @@ cFlatControl::~cFlatControl() {
 void cFlatControl::Attach(QWidget *objthis) {
     try {
         UnhookControl();
-        HWND h = WindowOfControl(objthis);
+        WindowHandle h = WindowOfControl(objthis);
         ComboMode = false;
         ButtonMode = false;
         const std::string typeName = TypeName(*objthis);
         if (typeName == "ImageCombo") {
             hWndNotify = h;
-            h = FindWindowExA(h, 0, "ComboBox");
+            h = FindChildWindow(h, 0, "ComboBox");
             ComboMode = true;
         } else if (typeName == "ComboBox" || typeName == "DataCombo") {
-            hWndNotify = GetParent(HandleOf(objthis));
+            hWndNotify = ParentWindow(HandleOf(objthis));
             ComboMode = true;
         } else if (typeName == "OwnerDrawComboList") {
             hWndNotify = h;
@@ -89,7 +91,7 @@ void cFlatControl::Attach(QWidget *objthis) {
             ShrinkControl(*objthis, 1);
         } else if (typeName == "CommandButton") {
             ButtonMode = true;
-        } else if ((GetWindowLongA(h, GWL_STYLE) & 2) != 0) {
+        } else if ((WindowLong(h, kWindowLongStyle) & 2) != 0) {
             hWndNotify = HandleOf(objthis->parentWidget());
             ComboMode = true;
         } else {
@@ -103,16 +105,16 @@ void cFlatControl::Attach(QWidget *objthis) {
 }
 
 bool cFlatControl::DroppedDown() const {
-    return ComboMode && hWndControl != 0 && SendMessageA(hWndControl, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    return ComboMode && hWndControl != 0 && SendWindowMessage(hWndControl, kComboGetDroppedState, 0, 0) != 0;
 }
 
-void cFlatControl::HookControl(HWND h) {
+void cFlatControl::HookControl(WindowHandle h) {
     hWndControl = h;
     if (h == 0) {
         return;
     }
-    if ((GetWindowLongA(h, GWL_STYLE) & 2) != 0) {
-        hWndEdit = GetWindow(h, GW_CHILD);
+    if ((WindowLong(h, kWindowLongStyle) & 2) != 0) {
+        hWndEdit = RelatedWindow(h, kFirstChild);
     }
     SubclassComponent &component = SubclassComponent::Global();
     for (const std::int32_t msg : kControlMessages) {
@@ -124,13 +126,13 @@ void cFlatControl::HookControl(HWND h) {
         }
     }
     if (ComboMode) {
-        component.SubscribeMessage(this, hWndNotify, WM_COMMAND);
+        component.SubscribeMessage(this, hWndNotify, kMsgCommand);
     }
     Subscribed = true;
-    surface_ = ComboMode || ButtonMode ? hWndControl : GetParent(hWndControl);
+    surface_ = ComboMode || ButtonMode ? hWndControl : ParentWindow(hWndControl);
     PaintOverlays::Global().Add(surface_, this);
     // The first paint chooses the look.
-    InvalidateRect(hWndControl, nullptr);
+    InvalidateWindow(hWndControl, nullptr);
 }
 
 void cFlatControl::UnhookControl() {
@@ -147,7 +149,7 @@ void cFlatControl::UnhookControl() {
             }
         }
         if (ComboMode) {
-            component.UnsubscribeMessage(this, hWndNotify, WM_COMMAND);
+            component.UnsubscribeMessage(this, hWndNotify, kMsgCommand);
         }
         Subscribed = false;
     }
@@ -158,7 +160,7 @@ void cFlatControl::UnhookControl() {
     if (surface_ != 0) {
         PaintOverlays::Global().Remove(surface_, this);
         if (shown_) {
-            InvalidateRect(surface_, &shown_->bounds);
+            InvalidateWindow(surface_, &shown_->bounds);
         }
         surface_ = 0;
     }
@@ -171,21 +173,21 @@ void cFlatControl::UnhookControl() {
 void cFlatControl::SetMsgResponse(std::int32_t /*RHS*/) {}
 
 std::int32_t cFlatControl::MsgResponse() {
-    return SubclassComponent::Global().MessageInProgress() == WM_PAINT ? kResponseAfterControl
-                                                                       : kResponseBeforeControl;
+    return SubclassComponent::Global().MessageInProgress() == kMsgPaint ? kResponseAfterControl
+                                                                        : kResponseBeforeControl;
 }
 
-std::int32_t cFlatControl::WindowProc(HWND /*hwnd*/, std::int32_t iMsg, std::int32_t wParam,
+std::int32_t cFlatControl::WindowProc(WindowHandle /*hwnd*/, std::int32_t iMsg, std::int32_t wParam,
                                       std::int32_t lParam) {
     switch (iMsg) {
-    case WM_SETFOCUS:
+    case kMsgGotFocus:
         ShowState(true, false);
         EndHover(false);
         break;
-    case WM_KILLFOCUS:
+    case kMsgLostFocus:
         ShowState(false, false);
         break;
-    case WM_PAINT: {
+    case kMsgPaint: {
         // Qt repaints controls while the mouse moves over them, so a paint keeps the hover look.
         const bool down = DroppedDown();
         const bool on = Focused() || down;
@@ -195,25 +197,25 @@ std::int32_t cFlatControl::WindowProc(HWND /*hwnd*/, std::int32_t iMsg, std::int
         }
         break;
     }
-    case WM_COMMAND:
+    case kMsgCommand:
         if (lParam == hWndControl) {
-            if (wParam / 65536 == CBN_CLOSEUP) {
+            if (wParam / 65536 == kComboCloseUp) {
                 ShowState(Focused(), false);
             }
             EndHover(false);
         }
         break;
-    case WM_TIMER:
+    case kMsgTimer:
         EndHover(true);
         if (!MouseOver) {
             ShowState(false, false);
         }
         break;
-    case WM_MOUSEMOVE:
+    case kMsgMouseMove:
         if (!MouseOver && !Focused() && !DroppedDown()) {
             ShowState(true, false);
             MouseOver = true;
-            SetTimer(hWndControl, kHoverTimer, kHoverPeriodMs);
+            StartWindowTimer(hWndControl, kHoverTimer, kHoverPeriodMs);
         }
         break;
     default:
@@ -234,15 +236,15 @@ void cFlatControl::ShowState(bool active, bool down) {
 
 void cFlatControl::EndHover(bool check) {
     if (check) {
-        POINT cursor;
-        RECT window;
-        GetCursorPos(cursor);
-        GetWindowRect(hWndControl, window);
-        if (PtInRect(window, cursor)) {
+        PixelPoint cursor;
+        PixelRect window;
+        CursorPos(cursor);
+        WindowRect(hWndControl, window);
+        if (PointInRect(window, cursor)) {
             return;
         }
     }
-    KillTimer(hWndControl, kHoverTimer);
+    StopWindowTimer(hWndControl, kHoverTimer);
     MouseOver = false;
 }
 
@@ -250,20 +252,20 @@ void cFlatControl::Paint(std::int32_t style, OleColor topLeft, OleColor bottomRi
     if (hWndControl == 0) {
         return;
     }
-    const Look look{style, topLeft, bottomRight, IsWindowEnabled(hWndControl), FrameBounds()};
+    const Look look{style, topLeft, bottomRight, WindowEnabled(hWndControl), FrameBounds()};
     if (shown_ == look) {
         return;
     }
     if (shown_ && shown_->bounds != look.bounds) {
-        InvalidateRect(surface_, &shown_->bounds);
+        InvalidateWindow(surface_, &shown_->bounds);
     }
     shown_ = look;
-    InvalidateRect(surface_, &look.bounds);
+    InvalidateWindow(surface_, &look.bounds);
 }
 
-void cFlatControl::PaintOverlay(HWND surface, DeviceContext &dc) {
+void cFlatControl::PaintOverlay(WindowHandle surface, DeviceContext &dc) {
     // A control that is gone or hidden has no frame; a text box's parent still paints without it.
-    if (!shown_ || surface != surface_ || !IsWindowVisible(hWndControl)) {
+    if (!shown_ || surface != surface_ || !WindowVisible(hWndControl)) {
         return;
     }
     if (ComboMode) {
@@ -276,60 +278,59 @@ void cFlatControl::PaintOverlay(HWND surface, DeviceContext &dc) {
 }
 
 void cFlatControl::PaintEditFrame(DeviceContext &dc, const Look &look) const {
-    quorlex::PaintEditFrame(dc, ControlRectInParent(), IsWindowEnabled(hWndControl), look.style, look.topLeft,
+    quorlex::PaintEditFrame(dc, ControlRectInParent(), WindowEnabled(hWndControl), look.style, look.topLeft,
                             look.bottomRight);
 }
 
 void cFlatControl::PaintCombo(DeviceContext &dc, const Look &look) const {
-    RECT client;
-    GetClientRect(hWndControl, client);
-    quorlex::PaintCombo(dc, client, IsWindowEnabled(hWndControl), DropButtonWidth(), look.style, look.topLeft,
+    PixelRect client;
+    ClientRect(hWndControl, client);
+    quorlex::PaintCombo(dc, client, WindowEnabled(hWndControl), DropButtonWidth(), look.style, look.topLeft,
                         look.bottomRight);
 }
 
 void cFlatControl::PaintButton(DeviceContext &dc, const Look &look) const {
-    RECT client;
-    GetClientRect(hWndControl, client);
-    quorlex::PaintButton(dc, client, IsWindowEnabled(hWndControl), look.style, look.topLeft,
-                         look.bottomRight);
+    PixelRect client;
+    ClientRect(hWndControl, client);
+    quorlex::PaintButton(dc, client, WindowEnabled(hWndControl), look.style, look.topLeft, look.bottomRight);
 }
 
 std::int32_t cFlatControl::DropButtonWidth() const {
     // The drop button the style draws, from its left edge to the inside of the two outer rings, so that
     // the button's rings fall on it.
-    RECT client;
-    RECT button;
-    if (GetClientRect(hWndControl, client) && GetComboBoxButtonRect(hWndControl, button) &&
+    PixelRect client;
+    PixelRect button;
+    if (ClientRect(hWndControl, client) && ComboBoxButtonRect(hWndControl, button) &&
         button.right > button.left) {
         return std::max(client.right - 2 - button.left, 0);
     }
-    return GetSystemMetrics(SM_CXHTHUMB);
+    return SystemMetric(kHScrollThumbWidth);
 }
 
 bool cFlatControl::Focused() const {
-    const HWND focus = GetFocus();
+    const WindowHandle focus = FocusWindow();
     return focus != 0 && (focus == hWndControl || (hWndEdit != 0 && focus == hWndEdit));
 }
 
-RECT cFlatControl::ControlRectInParent() const {
-    RECT window;
-    GetWindowRect(hWndControl, window);
-    const HWND parent = GetParent(hWndControl);
-    POINT topLeft{window.left, window.top};
-    POINT bottomRight{window.right, window.bottom};
-    ScreenToClient(parent, topLeft);
-    ScreenToClient(parent, bottomRight);
-    return RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+PixelRect cFlatControl::ControlRectInParent() const {
+    PixelRect window;
+    WindowRect(hWndControl, window);
+    const WindowHandle parent = ParentWindow(hWndControl);
+    PixelPoint topLeft{window.left, window.top};
+    PixelPoint bottomRight{window.right, window.bottom};
+    MapScreenToClient(parent, topLeft);
+    MapScreenToClient(parent, bottomRight);
+    return PixelRect{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
 }
 
-RECT cFlatControl::FrameBounds() const {
-    RECT bounds;
+PixelRect cFlatControl::FrameBounds() const {
+    PixelRect bounds;
     if (ComboMode || ButtonMode) {
-        GetClientRect(hWndControl, bounds);
+        ClientRect(hWndControl, bounds);
         return bounds;
     }
     bounds = ControlRectInParent();
-    InflateRect(bounds, 2, 2);
+    GrowRect(bounds, 2, 2);
     return bounds;
 }
 

@@ -24,7 +24,7 @@ namespace quorlex {
 // text box on the text box's parent. A new look asks the surface for a repaint.
 //
 // The painter keeps no reference to the control; after Attach it works with window handles alone.
-class cFlatControl final : public ISubclass, public IPaintOverlay {
+class cFlatControl final : public messages::ISubclass, public messages::IPaintOverlay {
 public:
     cFlatControl() = default;
     // Ends all message subscriptions and the hover timer.
@@ -48,7 +48,8 @@ public:
     std::int32_t MsgResponse() override;
 
     // Reacts to the watched messages; always returns 0.
-    std::int32_t WindowProc(HWND hwnd, std::int32_t iMsg, std::int32_t wParam, std::int32_t lParam) override;
+    std::int32_t WindowProc(messages::WindowHandle hwnd, std::int32_t iMsg, std::int32_t wParam,
+                            std::int32_t lParam) override;
 
 private:
     // What the surface shows: the frame style and colours, and the enabled state and frame rectangle (in
@@ -58,17 +59,17 @@ private:
         OleColor topLeft = 0;
         OleColor bottomRight = 0;
         bool enabled = true;
-        RECT bounds;
+        messages::PixelRect bounds;
 
         friend bool operator==(const Look &, const Look &) = default;
     };
 
-    void HookControl(HWND h);
+    void HookControl(messages::WindowHandle h);
     void UnhookControl();
     void Paint(std::int32_t style, OleColor topLeft, OleColor bottomRight);
-    void PaintEditFrame(DeviceContext &dc, const Look &look) const;
-    void PaintCombo(DeviceContext &dc, const Look &look) const;
-    void PaintButton(DeviceContext &dc, const Look &look) const;
+    void PaintEditFrame(messages::DeviceContext &dc, const Look &look) const;
+    void PaintCombo(messages::DeviceContext &dc, const Look &look) const;
+    void PaintButton(messages::DeviceContext &dc, const Look &look) const;
     std::int32_t DropButtonWidth() const;
     void ShowState(bool active, bool down);
     void EndHover(bool check);
@@ -76,22 +77,22 @@ private:
     // The control has the keyboard focus, or its text part has.
     bool Focused() const;
     // The control's rectangle in its parent's client coordinates.
-    RECT ControlRectInParent() const;
+    messages::PixelRect ControlRectInParent() const;
     // The rectangle the frame occupies on the surface.
-    RECT FrameBounds() const;
+    messages::PixelRect FrameBounds() const;
 
-    void PaintOverlay(HWND surface, DeviceContext &dc) override;
+    void PaintOverlay(messages::WindowHandle surface, messages::DeviceContext &dc) override;
 
-    HWND hWndControl = 0; // the window that is painted and watched; 0 while unattached
-    HWND hWndEdit = 0;    // an editable combo box's text part; 0 if there is none
-    HWND hWndNotify = 0;  // the window that hears the combo box's notifications (its parent)
+    messages::WindowHandle hWndControl = 0; // the window that is painted and watched; 0 while unattached
+    messages::WindowHandle hWndEdit = 0;    // an editable combo box's text part; 0 if there is none
+    messages::WindowHandle hWndNotify = 0; // the window that hears the combo box's notifications (its parent)
     bool Subscribed = false;
     bool MouseOver = false; // hover tracking runs: the mouse is over the control and the hover timer is set
     bool ComboMode = false;
     bool ButtonMode = false;
 
-    HWND surface_ = 0;          // where the frame is drawn: the control, or a text box's parent
-    std::optional<Look> shown_; // the look last chosen
+    messages::WindowHandle surface_ = 0; // where the frame is drawn: the control, or a text box's parent
+    std::optional<Look> shown_;          // the look last chosen
 };
 
 } // namespace quorlex

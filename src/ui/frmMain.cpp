@@ -38,7 +38,7 @@ constexpr int kEnterKeyAscii = 13;
 
 constexpr OleColor kSelectedOptionBack = OleRgb(192, 64, 0); // dark orange
 constexpr OleColor kSelectedOptionText = OleRgb(255, 255, 255);
-constexpr OleColor kOptionBack = SystemColor(COLOR_BTNFACE);
+constexpr OleColor kOptionBack = SystemColor(SysColor::BtnFace);
 constexpr OleColor kOptionText = OleRgb(0, 0, 0);
 
 constexpr OleColor kNumericText = OleRgb(0, 0, 0);

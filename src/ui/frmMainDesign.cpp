@@ -82,7 +82,7 @@ constexpr OleColor kButtonLightShadow = SystemColor(18);      // &H80000012
 constexpr OleColor kButtonHighlight = OleRgb(0, 0, 0);        // &H00000000
 constexpr OleColor kResultBackground = OleRgb(192, 255, 192); // light green
 constexpr OleColor kCreditsText = OleRgb(0, 64, 64);          // dark teal
-constexpr OleColor kWindowText = SystemColor(COLOR_WINDOWTEXT);
+constexpr OleColor kWindowText = SystemColor(SysColor::WindowText);
 
 QLabel *MakeLabel(QWidget &form, const char *name, Place place, const QString &caption) {
     auto *label = new QLabel(caption, &form);
@@ -162,7 +162,7 @@ frmMainControls BuildControls(QWidget &form) {
 
     c.Label4 = MakeLabel(form, "Label4", {3345, 3585, 1170, 255}, QStringLiteral("Decimal Places:"));
     c.lblDecPlaces = MakeLabel(form, "lblDecPlaces", {4650, 3585, 435, 255}, QStringLiteral("2"));
-    SetBackColor(*c.lblDecPlaces, SystemColor(COLOR_WINDOW));
+    SetBackColor(*c.lblDecPlaces, SystemColor(SysColor::Window));
     SetForeColor(*c.lblDecPlaces, kWindowText);
     Describe(*c.lblDecPlaces, QStringLiteral("Number of decimal places"),
              QStringLiteral("How many decimal places the converted value is shown with"));

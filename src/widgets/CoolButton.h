@@ -25,10 +25,10 @@ class CoolButton : public QAbstractButton {
 
 public:
     // The colours a new button starts with, before anyone sets them.
-    static constexpr OleColor kDefaultBackColor = SystemColor(COLOR_BTNFACE);
-    static constexpr OleColor kDefaultDarkShadow = SystemColor(COLOR_3DDKSHADOW);
-    static constexpr OleColor kDefaultLightShadow = SystemColor(COLOR_BTNSHADOW);
-    static constexpr OleColor kDefaultHighlight = SystemColor(COLOR_BTNHIGHLIGHT);
+    static constexpr OleColor kDefaultBackColor = SystemColor(SysColor::BtnFace);
+    static constexpr OleColor kDefaultDarkShadow = SystemColor(SysColor::DkShadow3D);
+    static constexpr OleColor kDefaultLightShadow = SystemColor(SysColor::BtnShadow);
+    static constexpr OleColor kDefaultHighlight = SystemColor(SysColor::BtnHighlight);
 
     explicit CoolButton(QWidget *parent = nullptr);
 

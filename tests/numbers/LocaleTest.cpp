@@ -1,5 +1,6 @@
 // The number texts must not follow the process locale: a decimal-comma locale may not turn a period into
-// a comma, nor make "1,5" a number.
+// a comma, nor make "1,5" a number. German is such a locale on Linux (de_DE.UTF-8) and on Windows
+// (German_Germany.1252).
 #include "numbers/GeneralText.h"
 #include "numbers/NumericText.h"
 #include "numbers/RenderWithMask.h"
@@ -16,7 +17,7 @@ namespace {
 class DecimalCommaLocale : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char *name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"}) {
+        for (const char *name : {"de_DE.UTF-8", "de_DE.utf8", "German_Germany.1252", "de_DE"}) {
             if (std::setlocale(LC_ALL, name) != nullptr) {
                 break;
             }

@@ -74,7 +74,7 @@ TEST(ValueOfText, NegativeUnderflowKeepsItsSign) {
 }
 
 TEST(ValueOfText, TenThousandDigitsReadAsTheirValue) {
-    const std::string digits = "1" + std::string(300, '0') + "." + std::string(9700, '0');
+    const std::string digits = std::string("1").append(300, '0').append(".").append(9700, '0');
     EXPECT_EQ(ValueOfText(digits), 1e300);
 }
 

@@ -15,6 +15,7 @@
 #include <memory>
 
 using namespace quorlex;
+using namespace quorlex::messages;
 using quorlex::test::MessageProbe;
 
 // The painter driven by the events a user causes: hovering, leaving, focusing, opening and closing a list.
@@ -277,8 +278,8 @@ void FlatControlTest::disabledControlShowsTheDisabledRing() {
 void FlatControlTest::openListShowsThePressedButton() {
     painter_->Attach(combo_);
     combo_->setFocus();
-    RECT button;
-    QVERIFY(GetComboBoxButtonRect(HandleOf(combo_), button));
+    PixelRect button;
+    QVERIFY(ComboBoxButtonRect(HandleOf(combo_), button));
     const int buttonEdge = button.left + 1; // the drop button's left ring
 
     combo_->showPopup();
@@ -319,16 +320,16 @@ void FlatControlTest::closingTheListRedrawsByFocus() {
 void FlatControlTest::msgResponse_data() {
     QTest::addColumn<int>("msg");
     QTest::addColumn<int>("response");
-    QTest::newRow("WM_PAINT") << WM_PAINT << kResponseAfterControl;
-    QTest::newRow("WM_SETFOCUS") << WM_SETFOCUS << kResponseBeforeControl;
-    QTest::newRow("WM_MOUSEMOVE") << WM_MOUSEMOVE << kResponseBeforeControl;
+    QTest::newRow("paint") << kMsgPaint << kResponseAfterControl;
+    QTest::newRow("got-focus") << kMsgGotFocus << kResponseBeforeControl;
+    QTest::newRow("mouse-move") << kMsgMouseMove << kResponseBeforeControl;
 }
 
 void FlatControlTest::msgResponse() {
     QFETCH(int, msg);
     QFETCH(int, response);
     painter_->Attach(combo_);
-    painter_->SetMsgResponse(msg == WM_PAINT ? kResponseBeforeControl : kResponseAfterControl); // no effect
+    painter_->SetMsgResponse(msg == kMsgPaint ? kResponseBeforeControl : kResponseAfterControl); // no effect
     MessageProbe probe;
     int answered = 0;
     probe.onMessage = [&](std::int32_t) { answered = painter_->MsgResponse(); };
@@ -376,11 +377,11 @@ void FlatControlTest::controlWithoutWindowLeavesPainterUnattached() {
 void FlatControlTest::attachingAgainEndsTheFirstSubscriptionsFirst() {
     SubclassComponent &component = SubclassComponent::Global();
     painter_->Attach(combo_);
-    QVERIFY(component.IsSubscribed(painter_.get(), HandleOf(combo_), WM_PAINT));
+    QVERIFY(component.IsSubscribed(painter_.get(), HandleOf(combo_), kMsgPaint));
 
     painter_->Attach(edit_);
-    QVERIFY(!component.IsSubscribed(painter_.get(), HandleOf(combo_), WM_PAINT));
-    QVERIFY(!component.IsSubscribed(painter_.get(), HandleOf(form_.get()), WM_COMMAND));
+    QVERIFY(!component.IsSubscribed(painter_.get(), HandleOf(combo_), kMsgPaint));
+    QVERIFY(!component.IsSubscribed(painter_.get(), HandleOf(form_.get()), kMsgCommand));
     QCOMPARE(component.SubscriptionCount(painter_.get()), 6);
 
     // The same control once more: had the old subscriptions ended after the new ones began, none would
@@ -431,7 +432,7 @@ void FlatControlTest::attachDependsOnTheKindOfControl() {
     QCOMPARE(control->geometry(), designed.adjusted(inset, inset, -inset, -inset));
     if (kind == "editCombo") {
         QVERIFY(SubclassComponent::Global().IsSubscribed(painter_.get(), HandleOf(editCombo_->lineEdit()),
-                                                         WM_MOUSEMOVE));
+                                                         kMsgMouseMove));
     }
 }
 
@@ -463,18 +464,18 @@ void FlatControlTest::droppedDown() {
 void FlatControlTest::destroyingThePainterEndsItsSubscriptionsAndTimer() {
     painter_->Attach(combo_);
     MessageProbe ticks;
-    SubclassComponent::Global().SubscribeMessage(&ticks, HandleOf(combo_), WM_TIMER);
+    SubclassComponent::Global().SubscribeMessage(&ticks, HandleOf(combo_), kMsgTimer);
     Hover(combo_);
-    QTRY_VERIFY(ticks.Count(WM_TIMER) > 0);
+    QTRY_VERIFY(ticks.Count(kMsgTimer) > 0);
     const ISubclass *gone = painter_.get();
 
     painter_.reset();
-    const int ticksAtDestruction = ticks.Count(WM_TIMER);
+    const int ticksAtDestruction = ticks.Count(kMsgTimer);
     QTest::qWait(50);
 
     QCOMPARE(SubclassComponent::Global().SubscriptionCount(gone), 0);
-    QCOMPARE(ticks.Count(WM_TIMER), ticksAtDestruction);
-    SubclassComponent::Global().UnsubscribeMessage(&ticks, HandleOf(combo_), WM_TIMER);
+    QCOMPARE(ticks.Count(kMsgTimer), ticksAtDestruction);
+    SubclassComponent::Global().UnsubscribeMessage(&ticks, HandleOf(combo_), kMsgTimer);
 }
 
 void FlatControlTest::controlDestroyedBeforeItsPainter() {

@@ -17,6 +17,7 @@
 #include <memory>
 
 using namespace quorlex;
+using namespace quorlex::messages;
 
 namespace {
 
@@ -57,7 +58,7 @@ Control *Named(QWidget &form, const char *name) {
 }
 
 bool PaintsFor(std::int32_t index, QWidget *control) {
-    return SubclassComponent::Global().IsSubscribed(&FlatControls(index), HandleOf(control), WM_PAINT);
+    return SubclassComponent::Global().IsSubscribed(&FlatControls(index), HandleOf(control), kMsgPaint);
 }
 
 } // namespace

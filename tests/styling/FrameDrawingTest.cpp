@@ -8,6 +8,7 @@
 #include <vector>
 
 using namespace quorlex;
+using namespace quorlex::messages;
 
 namespace {
 
@@ -26,10 +27,10 @@ constexpr QRgb kPaper = 0xFFFF00FF;
 
 // The pictures: a text box at 10, 10, 110, 30 drawn on its parent; a combo box of 120 x 22 with a drop
 // button 16 wide; a push button of 60 x 20.
-constexpr RECT kTextBox{10, 10, 110, 30};
-constexpr RECT kComboClient{0, 0, 120, 22};
+constexpr PixelRect kTextBox{10, 10, 110, 30};
+constexpr PixelRect kComboClient{0, 0, 120, 22};
 constexpr std::int32_t kDropButtonWidth = 16;
-constexpr RECT kButtonClient{0, 0, 60, 20};
+constexpr PixelRect kButtonClient{0, 0, 60, 20};
 
 } // namespace
 
@@ -194,8 +195,8 @@ void FrameDrawingTest::looks() {
     QFETCH(Samples, samples);
     // The painter's colours for each style: flat in the button face, raised and pressed light over dark.
     const bool flat = style != 2 && style != 4;
-    const OleColor topLeft = SystemColor(flat ? COLOR_BTNFACE : COLOR_BTNHIGHLIGHT);
-    const OleColor bottomRight = SystemColor(flat ? COLOR_BTNFACE : COLOR_BTNSHADOW);
+    const OleColor topLeft = SystemColor(flat ? SysColor::BtnFace : SysColor::BtnHighlight);
+    const OleColor bottomRight = SystemColor(flat ? SysColor::BtnFace : SysColor::BtnShadow);
 
     QImage image(130, 40, QImage::Format_RGB32);
     image.fill(kPaper);
@@ -225,7 +226,7 @@ void FrameDrawingTest::looks() {
 }
 
 void FrameDrawingTest::resolveColorGivesMinusOneForUnknownColours() {
-    QCOMPARE(ResolveColor(SystemColor(COLOR_BTNFACE)),
+    QCOMPARE(ResolveColor(SystemColor(SysColor::BtnFace)),
              palette_.face.red() | (palette_.face.green() << 8) | (palette_.face.blue() << 16));
     QCOMPARE(ResolveColor(0x80000063), -1);
 
@@ -235,7 +236,7 @@ void FrameDrawingTest::resolveColorGivesMinusOneForUnknownColours() {
     {
         QPainter painter(&image);
         DeviceContext dc(painter);
-        DrawFrame(dc, RECT{1, 1, 9, 9}, 0x80000063, 0x80000063);
+        DrawFrame(dc, PixelRect{1, 1, 9, 9}, 0x80000063, 0x80000063);
     }
     QCOMPARE(image.pixel(1, 5), kPaper);
     QCOMPARE(image.pixel(8, 5), kPaper);

@@ -10,20 +10,21 @@ namespace quorlex::test {
 
 // A subscriber that records every message it is given, answers a fixed MsgResponse and can run a check
 // while a message is being delivered.
-class MessageProbe final : public ISubclass {
+class MessageProbe final : public messages::ISubclass {
 public:
     struct Received {
-        HWND hwnd;
+        messages::WindowHandle hwnd;
         std::int32_t msg;
         std::int32_t wParam;
         std::int32_t lParam;
     };
 
-    explicit MessageProbe(std::int32_t response = kResponseBeforeControl) : response_(response) {}
+    explicit MessageProbe(std::int32_t response = messages::kResponseBeforeControl) : response_(response) {}
 
     void SetMsgResponse(std::int32_t RHS) override { response_ = RHS; }
     std::int32_t MsgResponse() override { return response_; }
-    std::int32_t WindowProc(HWND hwnd, std::int32_t iMsg, std::int32_t wParam, std::int32_t lParam) override {
+    std::int32_t WindowProc(messages::WindowHandle hwnd, std::int32_t iMsg, std::int32_t wParam,
+                            std::int32_t lParam) override {
         received.push_back(Received{hwnd, iMsg, wParam, lParam});
         if (onMessage) {
             onMessage(iMsg);

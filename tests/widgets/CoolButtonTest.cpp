@@ -125,7 +125,7 @@ void CoolButtonTest::paintsItsColours() {
 void CoolButtonTest::untranslatableColourFallsBackToThePalette() {
     button_->SetBackColor(0x80000063);
     QCOMPARE(button_->FaceColor(), QApplication::palette().color(QPalette::Active, QPalette::Button));
-    button_->SetBackColor(0x8000000F); // COLOR_BTNFACE
+    button_->SetBackColor(0x8000000F); // SysColor::BtnFace
     QCOMPARE(button_->FaceColor(), QApplication::palette().color(QPalette::Active, QPalette::Button));
 }
 

@@ -31,10 +31,10 @@ void OleColorTest::translates_data() {
     QTest::newRow("button-face-blue") << quint32{0xFFC0C0} << QColor(192, 192, 255);
     QTest::newRow("orange") << quint32{0x0080FF} << QColor(255, 128, 0);
     QTest::newRow("dark-teal") << quint32{OleRgb(0, 64, 64)} << QColor(0, 64, 64);
-    QTest::newRow("COLOR_BTNFACE") << quint32{SystemColor(COLOR_BTNFACE)} << QColor(1, 2, 3);
-    QTest::newRow("COLOR_BTNSHADOW") << quint32{SystemColor(COLOR_BTNSHADOW)} << QColor(4, 5, 6);
-    QTest::newRow("COLOR_BTNHIGHLIGHT") << quint32{SystemColor(COLOR_BTNHIGHLIGHT)} << QColor(7, 8, 9);
-    QTest::newRow("COLOR_WINDOW") << quint32{SystemColor(COLOR_WINDOW)} << QColor(10, 11, 12);
+    QTest::newRow("BtnFace") << quint32{SystemColor(SysColor::BtnFace)} << QColor(1, 2, 3);
+    QTest::newRow("BtnShadow") << quint32{SystemColor(SysColor::BtnShadow)} << QColor(4, 5, 6);
+    QTest::newRow("BtnHighlight") << quint32{SystemColor(SysColor::BtnHighlight)} << QColor(7, 8, 9);
+    QTest::newRow("Window") << quint32{SystemColor(SysColor::Window)} << QColor(10, 11, 12);
 }
 
 void OleColorTest::translates() {

@@ -149,8 +149,8 @@ void WindowOperationsTest::colours_data() {
     QTest::addColumn<QColor>("expected");
     QTest::newRow("light-green") << quint32{0xC0FFC0} << QColor(192, 255, 192);
     QTest::newRow("dark-orange") << quint32{OleRgb(192, 64, 0)} << QColor(192, 64, 0);
-    QTest::newRow("COLOR_WINDOW") << quint32{SystemColor(COLOR_WINDOW)}
-                                  << QApplication::palette().color(QPalette::Active, QPalette::Base);
+    QTest::newRow("Window") << quint32{SystemColor(SysColor::Window)}
+                            << QApplication::palette().color(QPalette::Active, QPalette::Base);
 }
 
 void WindowOperationsTest::colours() {

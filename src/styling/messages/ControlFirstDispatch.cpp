@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 void ControlFirstDispatch::Dispatch(QObject *watched, QEvent *event) {
     ++passing_[watched];
@@ -14,4 +14,4 @@ void ControlFirstDispatch::Dispatch(QObject *watched, QEvent *event) {
     }
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

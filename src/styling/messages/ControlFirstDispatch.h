@@ -5,7 +5,7 @@
 class QEvent;
 class QObject;
 
-namespace quorlex {
+namespace quorlex::messages {
 
 // Lets a watched object handle an event before an event filter does its own work on it: the filter sends
 // the event to the object once more, and while that runs, Passing() tells the filter to let the event
@@ -23,4 +23,4 @@ private:
     QHash<const QObject *, int> passing_;
 };
 
-} // namespace quorlex
+} // namespace quorlex::messages

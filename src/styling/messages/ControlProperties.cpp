@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 namespace {
 
@@ -70,4 +70,4 @@ bool Locked(const QWidget &control) {
     RaiseNotSupported();
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

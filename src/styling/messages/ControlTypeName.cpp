@@ -12,7 +12,7 @@
 #include <QScrollBar>
 #include <QTextEdit>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 std::string TypeName(const QWidget &control) {
     if (qobject_cast<const QComboBox *>(&control) != nullptr) {
@@ -54,4 +54,4 @@ bool HasWindow(const QWidget &control) {
     return qobject_cast<const QLabel *>(&control) == nullptr;
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

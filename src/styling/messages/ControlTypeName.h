@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace quorlex {
+namespace quorlex::messages {
 
 // The type name of a control, decided by its Qt class (subclasses included), in the names the window's
 // design uses: "ComboBox" (QComboBox), "TextBox" (QLineEdit, QTextEdit, QPlainTextEdit), "Label" (QLabel),
@@ -16,4 +16,4 @@ std::string TypeName(const QWidget &control);
 // False for controls that are drawn by their container and have no window of their own: labels.
 bool HasWindow(const QWidget &control);
 
-} // namespace quorlex
+} // namespace quorlex::messages

@@ -5,14 +5,14 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 namespace {
 
-constexpr HGDIOBJ kStockBlackPen = 1;
+constexpr ObjectHandle kStockBlackPen = 1;
 
 bool DrawsSomething(std::int32_t style, std::int32_t color) {
-    return style != PS_NULL && (static_cast<std::uint32_t>(color) & 0xFF000000u) == 0;
+    return style != kPenNull && (static_cast<std::uint32_t>(color) & 0xFF000000u) == 0;
 }
 
 QColor ColorOf(std::int32_t color) {
@@ -25,46 +25,46 @@ QColor ColorOf(std::int32_t color) {
 
 DeviceContext::DeviceContext(QPainter &painter)
     : painter_(painter), selected_(kStockBlackPen), lastHandle_(kStockBlackPen) {
-    pens_.emplace(kStockBlackPen, Pen{PS_SOLID, 1, 0});
+    pens_.emplace(kStockBlackPen, Pen{kPenSolid, 1, 0});
 }
 
-HPEN DeviceContext::CreatePen(std::int32_t style, std::int32_t width, std::int32_t color) {
+PenHandle DeviceContext::MakePen(std::int32_t style, std::int32_t width, std::int32_t color) {
     if (width < 0) {
         return 0;
     }
-    const HPEN handle = ++lastHandle_;
+    const PenHandle handle = ++lastHandle_;
     pens_.emplace(handle, Pen{style, std::max(width, 1), color});
     return handle;
 }
 
-HGDIOBJ DeviceContext::SelectObject(HGDIOBJ object) {
+ObjectHandle DeviceContext::Select(ObjectHandle object) {
     if (!pens_.contains(object)) {
         return 0;
     }
-    const HGDIOBJ previous = selected_;
+    const ObjectHandle previous = selected_;
     selected_ = object;
     return previous;
 }
 
-bool DeviceContext::DeleteObject(HGDIOBJ object) {
+bool DeviceContext::Delete(ObjectHandle object) {
     if (object == kStockBlackPen || object == selected_) {
         return false;
     }
     return pens_.erase(object) == 1;
 }
 
-bool DeviceContext::MoveToEx(std::int32_t x, std::int32_t y, POINT *previous) {
+bool DeviceContext::MoveTo(std::int32_t x, std::int32_t y, PixelPoint *previous) {
     if (previous != nullptr) {
         *previous = position_;
     }
-    position_ = POINT{x, y};
+    position_ = PixelPoint{x, y};
     return true;
 }
 
-bool DeviceContext::LineTo(std::int32_t x, std::int32_t y) {
+bool DeviceContext::DrawLineTo(std::int32_t x, std::int32_t y) {
     const Pen &pen = pens_.at(selected_);
-    const POINT from = position_;
-    position_ = POINT{x, y};
+    const PixelPoint from = position_;
+    position_ = PixelPoint{x, y};
     if (!DrawsSomething(pen.style, pen.color) || (from.x == x && from.y == y)) {
         return true;
     }
@@ -107,4 +107,4 @@ void DeviceContext::Plot(std::int32_t x, std::int32_t y, std::int32_t width, std
     painter_.fillRect(x - grow, y - grow, width + pen.width - 1, height + pen.width - 1, ColorOf(pen.color));
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

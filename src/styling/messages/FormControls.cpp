@@ -4,7 +4,7 @@
 #include <QGroupBox>
 #include <QWidget>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 namespace {
 
@@ -41,4 +41,4 @@ std::vector<QWidget *> Controls(const QWidget &form) {
     return controls;
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

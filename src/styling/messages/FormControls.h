@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace quorlex {
+namespace quorlex::messages {
 
 // The controls of a window, in the order they were placed: every child widget that is not a window of its
 // own, depth first, going into containers (group boxes and plain QWidget or QFrame panels) but not into the
@@ -15,4 +15,4 @@ std::vector<QWidget *> Controls(const QWidget &form);
 // placed.
 std::vector<QWidget *> ChildControls(const QWidget &parent);
 
-} // namespace quorlex
+} // namespace quorlex::messages

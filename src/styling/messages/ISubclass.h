@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 // What a subscriber answers in MsgResponse for the message being delivered.
 inline constexpr std::int32_t kResponseBeforeControl = 1; // the subscriber first, then the control
@@ -18,11 +18,11 @@ class ISubclass {
 public:
     virtual void SetMsgResponse(std::int32_t RHS) = 0;
     virtual std::int32_t MsgResponse() = 0;
-    virtual std::int32_t WindowProc(HWND hwnd, std::int32_t iMsg, std::int32_t wParam,
+    virtual std::int32_t WindowProc(WindowHandle hwnd, std::int32_t iMsg, std::int32_t wParam,
                                     std::int32_t lParam) = 0;
 
 protected:
     ~ISubclass() = default;
 };
 
-} // namespace quorlex
+} // namespace quorlex::messages

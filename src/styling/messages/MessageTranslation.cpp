@@ -9,20 +9,20 @@
 #include <QTimerEvent>
 #include <QWidget>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 namespace {
 
 std::int32_t KeyStateFlags(Qt::MouseButtons buttons) {
     std::int32_t flags = 0;
     if (buttons.testFlag(Qt::LeftButton)) {
-        flags |= MK_LBUTTON;
+        flags |= kLeftButtonHeld;
     }
     if (buttons.testFlag(Qt::RightButton)) {
-        flags |= MK_RBUTTON;
+        flags |= kRightButtonHeld;
     }
     if (buttons.testFlag(Qt::MiddleButton)) {
-        flags |= MK_MBUTTON;
+        flags |= kMiddleButtonHeld;
     }
     return flags;
 }
@@ -30,11 +30,11 @@ std::int32_t KeyStateFlags(Qt::MouseButtons buttons) {
 std::int32_t ButtonDownMessage(Qt::MouseButton button) {
     switch (button) {
     case Qt::RightButton:
-        return WM_RBUTTONDOWN;
+        return kMsgRightButtonDown;
     case Qt::MiddleButton:
-        return WM_MBUTTONDOWN;
+        return kMsgMiddleButtonDown;
     default:
-        return WM_LBUTTONDOWN;
+        return kMsgLeftButtonDown;
     }
 }
 
@@ -74,21 +74,21 @@ std::optional<WindowMessage> TranslateEvent(QObject *watched, const QEvent *even
     auto *widget = static_cast<QWidget *>(watched);
     switch (event->type()) {
     case QEvent::Paint:
-        return WindowMessage{HandleOf(widget), WM_PAINT, 0, 0};
+        return WindowMessage{HandleOf(widget), kMsgPaint, 0, 0};
     case QEvent::FocusIn:
-        return WindowMessage{HandleOf(widget), WM_SETFOCUS, 0, 0};
+        return WindowMessage{HandleOf(widget), kMsgGotFocus, 0, 0};
     case QEvent::FocusOut:
-        return WindowMessage{HandleOf(widget), WM_KILLFOCUS, 0, 0};
+        return WindowMessage{HandleOf(widget), kMsgLostFocus, 0, 0};
     case QEvent::MouseMove: {
         const auto &mouse = static_cast<const QMouseEvent &>(*event);
-        return WindowMessage{HandleOf(widget), WM_MOUSEMOVE, KeyStateFlags(mouse.buttons()),
+        return WindowMessage{HandleOf(widget), kMsgMouseMove, KeyStateFlags(mouse.buttons()),
                              PackedPosition(mouse)};
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         const auto &mouse = static_cast<const QMouseEvent &>(*event);
-        return WindowMessage{HandleOf(widget), WM_MOUSEACTIVATE, HandleOf(widget->window()),
-                             MakeLong(HTCLIENT, ButtonDownMessage(mouse.button()))};
+        return WindowMessage{HandleOf(widget), kMsgMouseActivate, HandleOf(widget->window()),
+                             MakeLong(kHitTestClient, ButtonDownMessage(mouse.button()))};
     }
     case QEvent::Timer: {
         const auto &timer = static_cast<const QTimerEvent &>(*event);
@@ -96,14 +96,14 @@ std::optional<WindowMessage> TranslateEvent(QObject *watched, const QEvent *even
         if (!id) {
             return std::nullopt;
         }
-        return WindowMessage{HandleOf(widget), WM_TIMER, *id, 0};
+        return WindowMessage{HandleOf(widget), kMsgTimer, *id, 0};
     }
     case QEvent::Hide: {
         QComboBox *combo = ComboOfListPopup(watched);
         if (combo == nullptr || combo->parentWidget() == nullptr) {
             return std::nullopt;
         }
-        return WindowMessage{HandleOf(combo->parentWidget()), WM_COMMAND, MakeLong(0, CBN_CLOSEUP),
+        return WindowMessage{HandleOf(combo->parentWidget()), kMsgCommand, MakeLong(0, kComboCloseUp),
                              HandleOf(combo)};
     }
     default:
@@ -111,4 +111,4 @@ std::optional<WindowMessage> TranslateEvent(QObject *watched, const QEvent *even
     }
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 PaintOverlays &PaintOverlays::Global() {
     // Never destroyed, like the message subscriptions: painters leave while static data is released.
@@ -15,7 +15,7 @@ PaintOverlays &PaintOverlays::Global() {
     return *overlays;
 }
 
-void PaintOverlays::Add(HWND surface, IPaintOverlay *overlay) {
+void PaintOverlays::Add(WindowHandle surface, IPaintOverlay *overlay) {
     QWidget *widget = WidgetOf(surface);
     if (widget == nullptr || overlay == nullptr) {
         return;
@@ -31,7 +31,7 @@ void PaintOverlays::Add(HWND surface, IPaintOverlay *overlay) {
     }
 }
 
-void PaintOverlays::Remove(HWND surface, IPaintOverlay *overlay) {
+void PaintOverlays::Remove(WindowHandle surface, IPaintOverlay *overlay) {
     QWidget *widget = WidgetOf(surface);
     if (widget == nullptr) {
         return;
@@ -53,7 +53,7 @@ bool PaintOverlays::eventFilter(QObject *watched, QEvent *event) {
     }
     controlFirst_.Dispatch(watched, event);
     auto *surface = static_cast<QWidget *>(watched);
-    const HWND handle = HandleOf(surface);
+    const WindowHandle handle = HandleOf(surface);
     QPainter painter(surface);
     DeviceContext dc(painter);
     // An overlay may remove itself or another while it draws.
@@ -67,4 +67,4 @@ bool PaintOverlays::eventFilter(QObject *watched, QEvent *event) {
     return true;
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <vector>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 class DeviceContext;
 
@@ -16,7 +16,7 @@ class IPaintOverlay {
 public:
     // Draws on the surface, in its client coordinates, inside the surface's paint event. Children of the
     // surface are painted afterwards and cover whatever is drawn under them.
-    virtual void PaintOverlay(HWND surface, DeviceContext &dc) = 0;
+    virtual void PaintOverlay(WindowHandle surface, DeviceContext &dc) = 0;
 
 protected:
     ~IPaintOverlay() = default;
@@ -24,7 +24,7 @@ protected:
 
 // The overlays of every window: in each paint of a surface, the surface paints itself first and then each
 // of its overlays draws, in the order they were added. A change of what an overlay draws is shown by asking
-// the surface for a repaint (InvalidateRect). One global object, created on first use.
+// the surface for a repaint (InvalidateWindow). One global object, created on first use.
 class PaintOverlays final : public QObject {
     Q_OBJECT
 
@@ -32,8 +32,8 @@ public:
     static PaintOverlays &Global();
 
     // Does nothing for a handle that names no window or an overlay already on that surface.
-    void Add(HWND surface, IPaintOverlay *overlay);
-    void Remove(HWND surface, IPaintOverlay *overlay);
+    void Add(WindowHandle surface, IPaintOverlay *overlay);
+    void Remove(WindowHandle surface, IPaintOverlay *overlay);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -45,4 +45,4 @@ private:
     ControlFirstDispatch controlFirst_;
 };
 
-} // namespace quorlex
+} // namespace quorlex::messages

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 namespace {
 
@@ -34,7 +34,7 @@ SubclassComponent &SubclassComponent::Global() {
     return *component;
 }
 
-void SubclassComponent::SubscribeMessage(ISubclass *client, HWND hwnd, std::int32_t msg) {
+void SubclassComponent::SubscribeMessage(ISubclass *client, WindowHandle hwnd, std::int32_t msg) {
     QWidget *widget = WidgetOf(hwnd);
     if (client == nullptr || widget == nullptr) {
         throw RuntimeError(kErrInvalidProcedureCall, "Quorlex.SubclassComponent",
@@ -47,20 +47,20 @@ void SubclassComponent::SubscribeMessage(ISubclass *client, HWND hwnd, std::int3
     if (auto *combo = qobject_cast<QComboBox *>(widget)) {
         WatchListOf(*combo);
     }
-    if (msg == WM_COMMAND) {
+    if (msg == kMsgCommand) {
         // Combo boxes report the closing of their lists to their parent.
         for (QComboBox *child : widget->findChildren<QComboBox *>(Qt::FindDirectChildrenOnly)) {
             WatchListOf(*child);
         }
     }
-    if (msg == WM_MOUSEMOVE && !widget->hasMouseTracking()) {
+    if (msg == kMsgMouseMove && !widget->hasMouseTracking()) {
         widget->setMouseTracking(true);
         trackingSwitchedOn_.insert(widget);
     }
     subscriptions_.push_back(Subscription{client, hwnd, msg});
 }
 
-void SubclassComponent::UnsubscribeMessage(ISubclass *client, HWND hwnd, std::int32_t msg) {
+void SubclassComponent::UnsubscribeMessage(ISubclass *client, WindowHandle hwnd, std::int32_t msg) {
     const auto found = std::find_if(subscriptions_.begin(), subscriptions_.end(), [&](const Subscription &s) {
         return s.client == client && s.hwnd == hwnd && s.msg == msg;
     });
@@ -68,12 +68,12 @@ void SubclassComponent::UnsubscribeMessage(ISubclass *client, HWND hwnd, std::in
         return;
     }
     subscriptions_.erase(found);
-    if (msg != WM_MOUSEMOVE) {
+    if (msg != kMsgMouseMove) {
         return;
     }
     const bool moveStillWatched =
         std::any_of(subscriptions_.begin(), subscriptions_.end(),
-                    [&](const Subscription &s) { return s.hwnd == hwnd && s.msg == WM_MOUSEMOVE; });
+                    [&](const Subscription &s) { return s.hwnd == hwnd && s.msg == kMsgMouseMove; });
     QWidget *widget = WidgetOf(hwnd);
     if (!moveStillWatched && widget != nullptr && trackingSwitchedOn_.remove(widget)) {
         widget->setMouseTracking(false);
@@ -84,7 +84,7 @@ std::int32_t SubclassComponent::MessageInProgress() const {
     return inProgress_.empty() ? 0 : inProgress_.back();
 }
 
-bool SubclassComponent::IsSubscribed(const ISubclass *client, HWND hwnd, std::int32_t msg) const {
+bool SubclassComponent::IsSubscribed(const ISubclass *client, WindowHandle hwnd, std::int32_t msg) const {
     return std::any_of(subscriptions_.begin(), subscriptions_.end(), [&](const Subscription &s) {
         return s.client == client && s.hwnd == hwnd && s.msg == msg;
     });
@@ -95,7 +95,7 @@ int SubclassComponent::SubscriptionCount(const ISubclass *client) const {
                                           [client](const Subscription &s) { return s.client == client; }));
 }
 
-void SubclassComponent::Watch(QObject *object, HWND hwnd) {
+void SubclassComponent::Watch(QObject *object, WindowHandle hwnd) {
     if (watched_.contains(object)) {
         if (hwnd != 0) {
             watched_[object] = hwnd;
@@ -114,7 +114,7 @@ void SubclassComponent::WatchListOf(QComboBox &combo) {
 }
 
 void SubclassComponent::Forget(QObject *object) {
-    const HWND hwnd = watched_.take(object);
+    const WindowHandle hwnd = watched_.take(object);
     trackingSwitchedOn_.remove(object);
     if (hwnd != 0) {
         std::erase_if(subscriptions_, [hwnd](const Subscription &s) { return s.hwnd == hwnd; });
@@ -171,4 +171,4 @@ bool SubclassComponent::eventFilter(QObject *watched, QEvent *event) {
     return true;
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

@@ -14,7 +14,7 @@
 class QComboBox;
 class QWidget;
 
-namespace quorlex {
+namespace quorlex::messages {
 
 // The message subscriptions: a subscriber asks for one message number of one window and from then on gets
 // every such message in its WindowProc, besides the control itself. Built on Qt event filters: the
@@ -29,16 +29,16 @@ public:
 
     // From now on delivers message `msg` of window `hwnd` to `client` as well. Subscribing the same thing
     // twice keeps one subscription. Raises run-time error 5 for a null client or a handle that names no
-    // window. Subscribing WM_MOUSEMOVE makes the widget report moves without a button held.
-    void SubscribeMessage(ISubclass *client, HWND hwnd, std::int32_t msg);
+    // window. Subscribing kMsgMouseMove makes the widget report moves without a button held.
+    void SubscribeMessage(ISubclass *client, WindowHandle hwnd, std::int32_t msg);
 
     // Stops that delivery. Does nothing when there is no such subscription.
-    void UnsubscribeMessage(ISubclass *client, HWND hwnd, std::int32_t msg);
+    void UnsubscribeMessage(ISubclass *client, WindowHandle hwnd, std::int32_t msg);
 
     // The number of the message being delivered (the innermost one when deliveries nest); 0 when none is.
     std::int32_t MessageInProgress() const;
 
-    bool IsSubscribed(const ISubclass *client, HWND hwnd, std::int32_t msg) const;
+    bool IsSubscribed(const ISubclass *client, WindowHandle hwnd, std::int32_t msg) const;
 
     // The number of subscriptions the client holds.
     int SubscriptionCount(const ISubclass *client) const;
@@ -49,13 +49,13 @@ protected:
 private:
     struct Subscription {
         ISubclass *client;
-        HWND hwnd;
+        WindowHandle hwnd;
         std::int32_t msg;
     };
 
     SubclassComponent() = default;
 
-    void Watch(QObject *object, HWND hwnd);
+    void Watch(QObject *object, WindowHandle hwnd);
     void WatchListOf(QComboBox &combo);
     void Forget(QObject *object);
     void Deliver(const std::vector<ISubclass *> &clients, const WindowMessage &message);
@@ -63,10 +63,10 @@ private:
     std::vector<Subscription> subscriptions_;
     std::vector<std::int32_t> inProgress_;
     // Every object with the filter installed, with its handle (0 for combo box list popups).
-    QHash<const QObject *, HWND> watched_;
+    QHash<const QObject *, WindowHandle> watched_;
     // Widgets whose mouse tracking the component switched on, to switch it off with the last subscription.
     QSet<const QObject *> trackingSwitchedOn_;
     ControlFirstDispatch controlFirst_;
 };
 
-} // namespace quorlex
+} // namespace quorlex::messages

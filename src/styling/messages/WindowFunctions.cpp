@@ -12,12 +12,12 @@
 #include <QStyleOptionComboBox>
 #include <QWidget>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 namespace {
 
-RECT RectOf(const QRect &rect) {
-    return RECT{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+PixelRect RectOf(const QRect &rect) {
+    return PixelRect{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
 QWidget *FirstChildWidget(const QWidget &parent, const QWidget *after) {
@@ -33,47 +33,47 @@ QWidget *FirstChildWidget(const QWidget &parent, const QWidget *after) {
 
 } // namespace
 
-HWND GetFocus() {
+WindowHandle FocusWindow() {
     return HandleOf(QApplication::focusWidget());
 }
 
-bool GetCursorPos(POINT &point) {
+bool CursorPos(PixelPoint &point) {
     const QPoint position = QCursor::pos();
-    point = POINT{position.x(), position.y()};
+    point = PixelPoint{position.x(), position.y()};
     return true;
 }
 
-bool GetWindowRect(HWND hwnd, RECT &rect) {
+bool WindowRect(WindowHandle hwnd, PixelRect &rect) {
     QWidget *widget = WidgetOf(hwnd);
     if (widget == nullptr) {
-        rect = RECT{};
+        rect = PixelRect{};
         return false;
     }
     rect = RectOf(QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()));
     return true;
 }
 
-bool GetClientRect(HWND hwnd, RECT &rect) {
+bool ClientRect(WindowHandle hwnd, PixelRect &rect) {
     QWidget *widget = WidgetOf(hwnd);
     if (widget == nullptr) {
-        rect = RECT{};
+        rect = PixelRect{};
         return false;
     }
     rect = RectOf(widget->rect());
     return true;
 }
 
-bool ScreenToClient(HWND hwnd, POINT &point) {
+bool MapScreenToClient(WindowHandle hwnd, PixelPoint &point) {
     QWidget *widget = WidgetOf(hwnd);
     if (widget == nullptr) {
         return false;
     }
     const QPoint client = widget->mapFromGlobal(QPoint(point.x, point.y));
-    point = POINT{client.x(), client.y()};
+    point = PixelPoint{client.x(), client.y()};
     return true;
 }
 
-HWND GetParent(HWND hwnd) {
+WindowHandle ParentWindow(WindowHandle hwnd) {
     QWidget *widget = WidgetOf(hwnd);
     if (widget == nullptr || widget->isWindow()) {
         return 0;
@@ -81,15 +81,15 @@ HWND GetParent(HWND hwnd) {
     return HandleOf(widget->parentWidget());
 }
 
-HWND GetWindow(HWND hwnd, std::int32_t command) {
+WindowHandle RelatedWindow(WindowHandle hwnd, std::int32_t command) {
     QWidget *widget = WidgetOf(hwnd);
-    if (widget == nullptr || command != GW_CHILD) {
+    if (widget == nullptr || command != kFirstChild) {
         return 0;
     }
     return HandleOf(FirstChildWidget(*widget, nullptr));
 }
 
-HWND FindWindowExA(HWND parent, HWND childAfter, std::string_view typeName) {
+WindowHandle FindChildWindow(WindowHandle parent, WindowHandle childAfter, std::string_view typeName) {
     QWidget *widget = WidgetOf(parent);
     if (widget == nullptr) {
         return 0;
@@ -101,44 +101,45 @@ HWND FindWindowExA(HWND parent, HWND childAfter, std::string_view typeName) {
     return HandleOf(child);
 }
 
-std::int32_t GetWindowLongA(HWND hwnd, std::int32_t index) {
+std::int32_t WindowLong(WindowHandle hwnd, std::int32_t index) {
     auto *combo = qobject_cast<QComboBox *>(WidgetOf(hwnd));
-    if (combo == nullptr || index != GWL_STYLE) {
+    if (combo == nullptr || index != kWindowLongStyle) {
         return 0;
     }
-    return combo->isEditable() ? CBS_DROPDOWN : CBS_DROPDOWNLIST;
+    return combo->isEditable() ? kComboStyleDropDown : kComboStyleDropDownList;
 }
 
-bool IsWindowVisible(HWND hwnd) {
+bool WindowVisible(WindowHandle hwnd) {
     QWidget *widget = WidgetOf(hwnd);
     return widget != nullptr && widget->isVisible();
 }
 
-bool IsWindowEnabled(HWND hwnd) {
+bool WindowEnabled(WindowHandle hwnd) {
     QWidget *widget = WidgetOf(hwnd);
     return widget != nullptr && widget->isEnabled();
 }
 
-std::int32_t SendMessageA(HWND hwnd, std::int32_t msg, std::int32_t /*wParam*/, std::int32_t /*lParam*/) {
+std::int32_t SendWindowMessage(WindowHandle hwnd, std::int32_t msg, std::int32_t /*wParam*/,
+                               std::int32_t /*lParam*/) {
     auto *combo = qobject_cast<QComboBox *>(WidgetOf(hwnd));
-    if (combo == nullptr || msg != CB_GETDROPPEDSTATE) {
+    if (combo == nullptr || msg != kComboGetDroppedState) {
         return 0;
     }
     const QWidget *popup = ComboListPopup(*combo);
     return popup != nullptr && popup->isVisible() ? 1 : 0;
 }
 
-std::int32_t GetSystemMetrics(std::int32_t index) {
-    if (index != SM_CXHTHUMB) {
+std::int32_t SystemMetric(std::int32_t index) {
+    if (index != kHScrollThumbWidth) {
         return 0;
     }
     return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
-bool GetComboBoxButtonRect(HWND hwnd, RECT &button) {
+bool ComboBoxButtonRect(WindowHandle hwnd, PixelRect &button) {
     auto *combo = qobject_cast<QComboBox *>(WidgetOf(hwnd));
     if (combo == nullptr) {
-        button = RECT{};
+        button = PixelRect{};
         return false;
     }
     QStyleOptionComboBox option;
@@ -151,7 +152,7 @@ bool GetComboBoxButtonRect(HWND hwnd, RECT &button) {
     return true;
 }
 
-bool InvalidateRect(HWND hwnd, const RECT *rect) {
+bool InvalidateWindow(WindowHandle hwnd, const PixelRect *rect) {
     QWidget *widget = WidgetOf(hwnd);
     if (widget == nullptr) {
         return false;
@@ -164,4 +165,4 @@ bool InvalidateRect(HWND hwnd, const RECT *rect) {
     return true;
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

@@ -5,16 +5,16 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 namespace {
 
 // Handles both ways. An entry goes when its widget is destroyed, so a new widget at the address of a
 // deleted one never inherits its handle.
 struct HandleTable {
-    HWND lastHandle = 0;
-    QHash<const QObject *, HWND> handles;
-    QHash<HWND, QPointer<QWidget>> widgets;
+    WindowHandle lastHandle = 0;
+    QHash<const QObject *, WindowHandle> handles;
+    QHash<WindowHandle, QPointer<QWidget>> widgets;
     QObject context; // owner of the connections to the widgets' destroyed signals
 };
 
@@ -27,7 +27,7 @@ HandleTable &Table() {
 
 } // namespace
 
-HWND HandleOf(QWidget *widget) {
+WindowHandle HandleOf(QWidget *widget) {
     if (widget == nullptr) {
         return 0;
     }
@@ -36,7 +36,7 @@ HWND HandleOf(QWidget *widget) {
     if (found != table.handles.constEnd()) {
         return *found;
     }
-    const HWND handle = ++table.lastHandle;
+    const WindowHandle handle = ++table.lastHandle;
     table.handles.insert(widget, handle);
     table.widgets.insert(handle, widget);
     QObject::connect(widget, &QObject::destroyed, &table.context, [handle](QObject *gone) {
@@ -47,11 +47,11 @@ HWND HandleOf(QWidget *widget) {
     return handle;
 }
 
-QWidget *WidgetOf(HWND handle) {
+QWidget *WidgetOf(WindowHandle handle) {
     if (handle == 0) {
         return nullptr;
     }
     return Table().widgets.value(handle).data();
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

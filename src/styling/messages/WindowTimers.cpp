@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace quorlex {
+namespace quorlex::messages {
 
 namespace {
 
@@ -38,7 +38,7 @@ std::vector<RunningTimer>::iterator FindTimer(const QWidget *widget, std::int32_
 
 } // namespace
 
-std::int32_t SetTimer(HWND hwnd, std::int32_t id, std::int32_t milliseconds) {
+std::int32_t StartWindowTimer(WindowHandle hwnd, std::int32_t id, std::int32_t milliseconds) {
     QWidget *widget = WidgetOf(hwnd);
     if (widget == nullptr) {
         return 0;
@@ -59,7 +59,7 @@ std::int32_t SetTimer(HWND hwnd, std::int32_t id, std::int32_t milliseconds) {
     return id;
 }
 
-bool KillTimer(HWND hwnd, std::int32_t id) {
+bool StopWindowTimer(WindowHandle hwnd, std::int32_t id) {
     QWidget *widget = WidgetOf(hwnd);
     if (widget == nullptr) {
         return false;
@@ -83,4 +83,4 @@ std::optional<std::int32_t> WindowTimerId(const QObject *object, int timerId) {
     return std::nullopt;
 }
 
-} // namespace quorlex
+} // namespace quorlex::messages

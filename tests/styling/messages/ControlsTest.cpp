@@ -19,6 +19,7 @@
 #include <memory>
 
 using namespace quorlex;
+using namespace quorlex::messages;
 
 using WidgetFactory = std::function<QWidget *(QWidget *)>;
 Q_DECLARE_METATYPE(WidgetFactory)

@@ -6,6 +6,7 @@
 #include <vector>
 
 using namespace quorlex;
+using namespace quorlex::messages;
 
 namespace {
 
@@ -63,13 +64,13 @@ void DeviceContextTest::lineStopsBeforeItsEnd() {
     {
         QPainter painter(&image);
         DeviceContext dc(painter);
-        const HPEN pen = dc.CreatePen(PS_SOLID, 1, kRed);
-        dc.SelectObject(pen);
-        dc.MoveToEx(from.x(), from.y());
-        dc.LineTo(to.x(), to.y());
-        POINT position;
-        dc.MoveToEx(0, 0, &position);
-        QCOMPARE(position, (POINT{to.x(), to.y()})); // the end becomes the current position
+        const PenHandle pen = dc.MakePen(kPenSolid, 1, kRed);
+        dc.Select(pen);
+        dc.MoveTo(from.x(), from.y());
+        dc.DrawLineTo(to.x(), to.y());
+        PixelPoint position;
+        dc.MoveTo(0, 0, &position);
+        QCOMPARE(position, (PixelPoint{to.x(), to.y()})); // the end becomes the current position
     }
     std::vector<QPoint> drawn = Inked(image);
     std::sort(drawn.begin(), drawn.end(),
@@ -85,9 +86,9 @@ void DeviceContextTest::lineStopsBeforeItsEnd() {
 void DeviceContextTest::pensThatDrawNothing_data() {
     QTest::addColumn<int>("style");
     QTest::addColumn<int>("color");
-    QTest::newRow("untranslatable-colour") << PS_SOLID << -1;
-    QTest::newRow("palette-index") << PS_SOLID << 0x01000005;
-    QTest::newRow("null-pen") << PS_NULL << kRed;
+    QTest::newRow("untranslatable-colour") << kPenSolid << -1;
+    QTest::newRow("palette-index") << kPenSolid << 0x01000005;
+    QTest::newRow("null-pen") << kPenNull << kRed;
 }
 
 void DeviceContextTest::pensThatDrawNothing() {
@@ -98,9 +99,9 @@ void DeviceContextTest::pensThatDrawNothing() {
     {
         QPainter painter(&image);
         DeviceContext dc(painter);
-        dc.SelectObject(dc.CreatePen(style, 1, color));
-        dc.MoveToEx(0, 3);
-        dc.LineTo(7, 3);
+        dc.Select(dc.MakePen(style, 1, color));
+        dc.MoveTo(0, 3);
+        dc.DrawLineTo(7, 3);
     }
     QVERIFY(Inked(image).empty());
 }
@@ -109,20 +110,20 @@ void DeviceContextTest::pensAreSelectedAndDeletedByHandle() {
     QImage image(4, 4, QImage::Format_RGB32);
     QPainter painter(&image);
     DeviceContext dc(painter);
-    const HPEN red = dc.CreatePen(PS_SOLID, 1, kRed);
-    const HPEN blue = dc.CreatePen(PS_SOLID, 1, 0xFF0000);
+    const PenHandle red = dc.MakePen(kPenSolid, 1, kRed);
+    const PenHandle blue = dc.MakePen(kPenSolid, 1, 0xFF0000);
     QVERIFY(red != 0 && blue != 0 && red != blue);
 
-    const HGDIOBJ stock = dc.SelectObject(red);
+    const ObjectHandle stock = dc.Select(red);
     QVERIFY(stock != 0);
-    QCOMPARE(dc.SelectObject(blue), red);
-    QVERIFY(!dc.DeleteObject(blue)); // still selected
-    QCOMPARE(dc.SelectObject(stock), blue);
-    QVERIFY(dc.DeleteObject(blue));
-    QVERIFY(!dc.DeleteObject(blue));
-    QVERIFY(!dc.DeleteObject(stock));
-    QCOMPARE(dc.SelectObject(blue), 0); // deleted pens cannot be selected
-    QCOMPARE(dc.CreatePen(PS_SOLID, -1, kRed), 0);
+    QCOMPARE(dc.Select(blue), red);
+    QVERIFY(!dc.Delete(blue)); // still selected
+    QCOMPARE(dc.Select(stock), blue);
+    QVERIFY(dc.Delete(blue));
+    QVERIFY(!dc.Delete(blue));
+    QVERIFY(!dc.Delete(stock));
+    QCOMPARE(dc.Select(blue), 0); // deleted pens cannot be selected
+    QCOMPARE(dc.MakePen(kPenSolid, -1, kRed), 0);
 }
 
 QTEST_MAIN(DeviceContextTest)

@@ -13,6 +13,7 @@
 #include <memory>
 
 using namespace quorlex;
+using namespace quorlex::messages;
 using quorlex::test::MessageProbe;
 
 namespace {
@@ -89,13 +90,14 @@ void SubclassComponentTest::translatesEvents_data() {
     QTest::addColumn<int>("lParam");
 
     const int atCentre = MakeLong(50, 15);
-    QTest::newRow("paint") << Action::Paint << WM_PAINT << 0 << 0;
-    QTest::newRow("focus-in") << Action::FocusIn << WM_SETFOCUS << 0 << 0;
-    QTest::newRow("focus-out") << Action::FocusOut << WM_KILLFOCUS << 0 << 0;
-    QTest::newRow("move-without-button") << Action::MoveWithoutButton << WM_MOUSEMOVE << 0 << atCentre;
+    QTest::newRow("paint") << Action::Paint << kMsgPaint << 0 << 0;
+    QTest::newRow("focus-in") << Action::FocusIn << kMsgGotFocus << 0 << 0;
+    QTest::newRow("focus-out") << Action::FocusOut << kMsgLostFocus << 0 << 0;
+    QTest::newRow("move-without-button") << Action::MoveWithoutButton << kMsgMouseMove << 0 << atCentre;
     QTest::newRow("move-with-left-button")
-        << Action::MoveWithButton << WM_MOUSEMOVE << MK_LBUTTON << atCentre;
-    QTest::newRow("press") << Action::Press << WM_MOUSEACTIVATE << -1 << MakeLong(HTCLIENT, WM_LBUTTONDOWN);
+        << Action::MoveWithButton << kMsgMouseMove << kLeftButtonHeld << atCentre;
+    QTest::newRow("press") << Action::Press << kMsgMouseActivate << -1
+                           << MakeLong(kHitTestClient, kMsgLeftButtonDown);
 }
 
 void SubclassComponentTest::translatesEvents() {
@@ -107,7 +109,7 @@ void SubclassComponentTest::translatesEvents() {
         control_->setFocus();
     }
     MessageProbe probe;
-    const HWND hwnd = HandleOf(control_);
+    const WindowHandle hwnd = HandleOf(control_);
     component_.SubscribeMessage(&probe, hwnd, msg);
 
     const QPoint centre(50, 15);
@@ -160,59 +162,59 @@ void SubclassComponentTest::responseDecidesWhoGoesFirst() {
     MessageProbe probe(response);
     int paintsSeenByProbe = -1;
     probe.onMessage = [&](std::int32_t) { paintsSeenByProbe = control_->paints; };
-    const HWND hwnd = HandleOf(control_);
-    component_.SubscribeMessage(&probe, hwnd, WM_PAINT);
+    const WindowHandle hwnd = HandleOf(control_);
+    component_.SubscribeMessage(&probe, hwnd, kMsgPaint);
     const int paintsBefore = control_->paints;
 
     control_->repaint();
 
     QCOMPARE(control_->paints, paintsBefore + 1); // the control is never left out
-    QCOMPARE(probe.Count(WM_PAINT), 1);
+    QCOMPARE(probe.Count(kMsgPaint), 1);
     QCOMPARE(paintsSeenByProbe, controlFirst ? paintsBefore + 1 : paintsBefore);
-    component_.UnsubscribeMessage(&probe, hwnd, WM_PAINT);
+    component_.UnsubscribeMessage(&probe, hwnd, kMsgPaint);
 }
 
 void SubclassComponentTest::messageInProgressNamesTheDeliveredMessage() {
     MessageProbe probe;
     std::int32_t seen = 0;
     probe.onMessage = [&](std::int32_t) { seen = component_.MessageInProgress(); };
-    const HWND hwnd = HandleOf(control_);
-    component_.SubscribeMessage(&probe, hwnd, WM_SETFOCUS);
+    const WindowHandle hwnd = HandleOf(control_);
+    component_.SubscribeMessage(&probe, hwnd, kMsgGotFocus);
 
     control_->setFocus();
 
-    QCOMPARE(seen, WM_SETFOCUS);
+    QCOMPARE(seen, kMsgGotFocus);
     QCOMPARE(component_.MessageInProgress(), 0);
-    component_.UnsubscribeMessage(&probe, hwnd, WM_SETFOCUS);
+    component_.UnsubscribeMessage(&probe, hwnd, kMsgGotFocus);
 }
 
 void SubclassComponentTest::windowTimerTicksArriveAsWmTimer() {
     MessageProbe probe;
-    const HWND hwnd = HandleOf(control_);
-    component_.SubscribeMessage(&probe, hwnd, WM_TIMER);
+    const WindowHandle hwnd = HandleOf(control_);
+    component_.SubscribeMessage(&probe, hwnd, kMsgTimer);
 
-    QCOMPARE(SetTimer(hwnd, 1, 10), 1);
-    QTRY_VERIFY(probe.Count(WM_TIMER) >= 2);
+    QCOMPARE(StartWindowTimer(hwnd, 1, 10), 1);
+    QTRY_VERIFY(probe.Count(kMsgTimer) >= 2);
     QCOMPARE(probe.received.front().wParam, 1);
-    QVERIFY(KillTimer(hwnd, 1));
-    QVERIFY(!KillTimer(hwnd, 1));
-    const int ticks = probe.Count(WM_TIMER);
+    QVERIFY(StopWindowTimer(hwnd, 1));
+    QVERIFY(!StopWindowTimer(hwnd, 1));
+    const int ticks = probe.Count(kMsgTimer);
     QTest::qWait(50);
-    QCOMPARE(probe.Count(WM_TIMER), ticks);
-    component_.UnsubscribeMessage(&probe, hwnd, WM_TIMER);
+    QCOMPARE(probe.Count(kMsgTimer), ticks);
+    component_.UnsubscribeMessage(&probe, hwnd, kMsgTimer);
 }
 
 void SubclassComponentTest::otherTimersAreNotWindowTimers() {
     MessageProbe probe;
-    const HWND hwnd = HandleOf(control_);
-    component_.SubscribeMessage(&probe, hwnd, WM_TIMER);
+    const WindowHandle hwnd = HandleOf(control_);
+    component_.SubscribeMessage(&probe, hwnd, kMsgTimer);
 
     const int qtTimer = control_->startTimer(5);
     QTest::qWait(40);
     control_->killTimer(qtTimer);
 
-    QCOMPARE(probe.Count(WM_TIMER), 0);
-    component_.UnsubscribeMessage(&probe, hwnd, WM_TIMER);
+    QCOMPARE(probe.Count(kMsgTimer), 0);
+    component_.UnsubscribeMessage(&probe, hwnd, kMsgTimer);
 }
 
 void SubclassComponentTest::closingAComboListNotifiesItsParent() {
@@ -221,58 +223,58 @@ void SubclassComponentTest::closingAComboListNotifiesItsParent() {
     combo->setGeometry(20, 80, 150, 24);
     combo->show();
     MessageProbe probe;
-    const HWND parent = HandleOf(form_.get());
-    component_.SubscribeMessage(&probe, parent, WM_COMMAND);
+    const WindowHandle parent = HandleOf(form_.get());
+    component_.SubscribeMessage(&probe, parent, kMsgCommand);
 
     combo->showPopup();
     QCoreApplication::processEvents();
-    QCOMPARE(probe.Count(WM_COMMAND), 0);
+    QCOMPARE(probe.Count(kMsgCommand), 0);
     combo->hidePopup();
     QCoreApplication::processEvents();
 
-    QCOMPARE(probe.Count(WM_COMMAND), 1);
+    QCOMPARE(probe.Count(kMsgCommand), 1);
     const auto &notification = probe.received.front();
     QCOMPARE(notification.hwnd, parent);
-    QCOMPARE(HiWord(notification.wParam), CBN_CLOSEUP);
+    QCOMPARE(HiWord(notification.wParam), kComboCloseUp);
     QCOMPARE(notification.lParam, HandleOf(combo));
-    component_.UnsubscribeMessage(&probe, parent, WM_COMMAND);
+    component_.UnsubscribeMessage(&probe, parent, kMsgCommand);
 }
 
 void SubclassComponentTest::unsubscribingStopsDelivery() {
     MessageProbe probe;
-    const HWND hwnd = HandleOf(control_);
-    component_.SubscribeMessage(&probe, hwnd, WM_PAINT);
-    component_.SubscribeMessage(&probe, hwnd, WM_PAINT);
+    const WindowHandle hwnd = HandleOf(control_);
+    component_.SubscribeMessage(&probe, hwnd, kMsgPaint);
+    component_.SubscribeMessage(&probe, hwnd, kMsgPaint);
     QCOMPARE(component_.SubscriptionCount(&probe), 1);
     control_->repaint();
-    QCOMPARE(probe.Count(WM_PAINT), 1);
+    QCOMPARE(probe.Count(kMsgPaint), 1);
 
-    component_.UnsubscribeMessage(&probe, hwnd, WM_PAINT);
+    component_.UnsubscribeMessage(&probe, hwnd, kMsgPaint);
     control_->repaint();
 
-    QCOMPARE(probe.Count(WM_PAINT), 1);
+    QCOMPARE(probe.Count(kMsgPaint), 1);
     QCOMPARE(component_.SubscriptionCount(&probe), 0);
 }
 
 void SubclassComponentTest::subscriptionsEndWithTheirWidget() {
     MessageProbe probe;
     auto *edit = new QLineEdit(form_.get());
-    const HWND hwnd = HandleOf(edit);
-    component_.SubscribeMessage(&probe, hwnd, WM_PAINT);
-    component_.SubscribeMessage(&probe, hwnd, WM_MOUSEMOVE);
+    const WindowHandle hwnd = HandleOf(edit);
+    component_.SubscribeMessage(&probe, hwnd, kMsgPaint);
+    component_.SubscribeMessage(&probe, hwnd, kMsgMouseMove);
 
     delete edit;
 
     QCOMPARE(component_.SubscriptionCount(&probe), 0);
     QCOMPARE(WidgetOf(hwnd), nullptr);
-    component_.UnsubscribeMessage(&probe, hwnd, WM_PAINT); // a late unsubscription is harmless
+    component_.UnsubscribeMessage(&probe, hwnd, kMsgPaint); // a late unsubscription is harmless
 }
 
 void SubclassComponentTest::subscribingToNoWindowRaises() {
     MessageProbe probe;
-    for (const HWND hwnd : {HWND{0}, HWND{0x7FFFFFFF}}) {
+    for (const WindowHandle hwnd : {WindowHandle{0}, WindowHandle{0x7FFFFFFF}}) {
         try {
-            component_.SubscribeMessage(&probe, hwnd, WM_PAINT);
+            component_.SubscribeMessage(&probe, hwnd, kMsgPaint);
             QFAIL("subscribing to no window must raise");
         } catch (const RuntimeError &error) {
             QCOMPARE(error.Number(), 5);
@@ -284,15 +286,15 @@ void SubclassComponentTest::subscribingToNoWindowRaises() {
 void SubclassComponentTest::mouseTrackingFollowsTheMoveSubscriptions() {
     MessageProbe first;
     MessageProbe second;
-    const HWND hwnd = HandleOf(control_);
+    const WindowHandle hwnd = HandleOf(control_);
     QVERIFY(!control_->hasMouseTracking());
 
-    component_.SubscribeMessage(&first, hwnd, WM_MOUSEMOVE);
-    component_.SubscribeMessage(&second, hwnd, WM_MOUSEMOVE);
+    component_.SubscribeMessage(&first, hwnd, kMsgMouseMove);
+    component_.SubscribeMessage(&second, hwnd, kMsgMouseMove);
     QVERIFY(control_->hasMouseTracking());
-    component_.UnsubscribeMessage(&first, hwnd, WM_MOUSEMOVE);
+    component_.UnsubscribeMessage(&first, hwnd, kMsgMouseMove);
     QVERIFY(control_->hasMouseTracking());
-    component_.UnsubscribeMessage(&second, hwnd, WM_MOUSEMOVE);
+    component_.UnsubscribeMessage(&second, hwnd, kMsgMouseMove);
     QVERIFY(!control_->hasMouseTracking());
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 
 using namespace quorlex;
+using namespace quorlex::messages;
 
 class WindowFunctionsTest : public QObject {
     Q_OBJECT
@@ -66,7 +67,7 @@ void WindowFunctionsTest::handlesFollowTheWidgetsLife() {
     QCOMPARE(HandleOf(nullptr), 0);
     QCOMPARE(WidgetOf(0), nullptr);
     auto *first = new QLabel(form_.get());
-    const HWND handle = HandleOf(first);
+    const WindowHandle handle = HandleOf(first);
     QVERIFY(handle != 0);
     QCOMPARE(HandleOf(first), handle);
     QCOMPARE(WidgetOf(handle), first);
@@ -80,39 +81,39 @@ void WindowFunctionsTest::handlesFollowTheWidgetsLife() {
 }
 
 void WindowFunctionsTest::rectanglesAreInScreenOrClientCoordinates() {
-    const HWND edit = HandleOf(edit_);
+    const WindowHandle edit = HandleOf(edit_);
     const QPoint origin = edit_->mapToGlobal(QPoint(0, 0));
-    RECT window;
-    QVERIFY(GetWindowRect(edit, window));
-    QCOMPARE(window, (RECT{origin.x(), origin.y(), origin.x() + 80, origin.y() + 24}));
+    PixelRect window;
+    QVERIFY(WindowRect(edit, window));
+    QCOMPARE(window, (PixelRect{origin.x(), origin.y(), origin.x() + 80, origin.y() + 24}));
 
-    RECT client;
-    QVERIFY(GetClientRect(edit, client));
-    QCOMPARE(client, (RECT{0, 0, 80, 24}));
+    PixelRect client;
+    QVERIFY(ClientRect(edit, client));
+    QCOMPARE(client, (PixelRect{0, 0, 80, 24}));
 
-    POINT topLeft{window.left, window.top};
-    QVERIFY(ScreenToClient(HandleOf(group_), topLeft));
-    QCOMPARE(topLeft, (POINT{5, 20}));
+    PixelPoint topLeft{window.left, window.top};
+    QVERIFY(MapScreenToClient(HandleOf(group_), topLeft));
+    QCOMPARE(topLeft, (PixelPoint{5, 20}));
 
-    RECT none{1, 2, 3, 4};
-    QVERIFY(!GetWindowRect(0, none));
-    QCOMPARE(none, RECT{});
+    PixelRect none{1, 2, 3, 4};
+    QVERIFY(!WindowRect(0, none));
+    QCOMPARE(none, PixelRect{});
 }
 
 void WindowFunctionsTest::parentIsTheContainingWidget() {
-    QCOMPARE(GetParent(HandleOf(edit_)), HandleOf(group_));
-    QCOMPARE(GetParent(HandleOf(group_)), HandleOf(form_.get()));
-    QCOMPARE(GetParent(HandleOf(form_.get())), 0);
-    QCOMPARE(GetParent(0), 0);
+    QCOMPARE(ParentWindow(HandleOf(edit_)), HandleOf(group_));
+    QCOMPARE(ParentWindow(HandleOf(group_)), HandleOf(form_.get()));
+    QCOMPARE(ParentWindow(HandleOf(form_.get())), 0);
+    QCOMPARE(ParentWindow(0), 0);
 }
 
 void WindowFunctionsTest::firstChild_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("command");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("editable-combo-text-part") << "editCombo" << GW_CHILD << "editComboText";
-    QTest::newRow("list-combo-has-none") << "listCombo" << GW_CHILD << "";
-    QTest::newRow("group-box") << "group" << GW_CHILD << "edit";
+    QTest::newRow("editable-combo-text-part") << "editCombo" << kFirstChild << "editComboText";
+    QTest::newRow("list-combo-has-none") << "listCombo" << kFirstChild << "";
+    QTest::newRow("group-box") << "group" << kFirstChild << "edit";
     QTest::newRow("other-command") << "group" << 2 << "";
 }
 
@@ -125,16 +126,16 @@ void WindowFunctionsTest::firstChild() {
                                             {"listCombo", listCombo_},
                                             {"group", group_},
                                             {"edit", edit_}};
-    QCOMPARE(GetWindow(HandleOf(widgets.value(window)), command), HandleOf(widgets.value(expected)));
+    QCOMPARE(RelatedWindow(HandleOf(widgets.value(window)), command), HandleOf(widgets.value(expected)));
 }
 
 void WindowFunctionsTest::comboStyleBit_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("style");
-    QTest::newRow("editable-combo") << "editCombo" << GWL_STYLE << CBS_DROPDOWN;
-    QTest::newRow("list-combo") << "listCombo" << GWL_STYLE << CBS_DROPDOWNLIST;
-    QTest::newRow("text-box") << "edit" << GWL_STYLE << 0;
+    QTest::newRow("editable-combo") << "editCombo" << kWindowLongStyle << kComboStyleDropDown;
+    QTest::newRow("list-combo") << "listCombo" << kWindowLongStyle << kComboStyleDropDownList;
+    QTest::newRow("text-box") << "edit" << kWindowLongStyle << 0;
     QTest::newRow("other-index") << "listCombo" << -20 << 0;
 }
 
@@ -144,53 +145,53 @@ void WindowFunctionsTest::comboStyleBit() {
     QFETCH(int, style);
     const QHash<QString, QWidget *> widgets{
         {"editCombo", editCombo_}, {"listCombo", listCombo_}, {"edit", edit_}};
-    QCOMPARE(GetWindowLongA(HandleOf(widgets.value(window)), index), style);
+    QCOMPARE(WindowLong(HandleOf(widgets.value(window)), index), style);
 }
 
 void WindowFunctionsTest::findsChildrenByTypeName() {
-    const HWND form = HandleOf(form_.get());
-    QCOMPARE(FindWindowExA(form, 0, "ComboBox"), HandleOf(listCombo_));
-    QCOMPARE(FindWindowExA(form, HandleOf(listCombo_), "ComboBox"), HandleOf(editCombo_));
-    QCOMPARE(FindWindowExA(form, HandleOf(editCombo_), "ComboBox"), 0);
-    QCOMPARE(FindWindowExA(form, 0, "TextBox"), 0); // the text box sits in the group box
+    const WindowHandle form = HandleOf(form_.get());
+    QCOMPARE(FindChildWindow(form, 0, "ComboBox"), HandleOf(listCombo_));
+    QCOMPARE(FindChildWindow(form, HandleOf(listCombo_), "ComboBox"), HandleOf(editCombo_));
+    QCOMPARE(FindChildWindow(form, HandleOf(editCombo_), "ComboBox"), 0);
+    QCOMPARE(FindChildWindow(form, 0, "TextBox"), 0); // the text box sits in the group box
 }
 
 void WindowFunctionsTest::droppedStateFollowsTheList() {
-    const HWND combo = HandleOf(listCombo_);
-    QCOMPARE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0), 0);
+    const WindowHandle combo = HandleOf(listCombo_);
+    QCOMPARE(SendWindowMessage(combo, kComboGetDroppedState, 0, 0), 0);
     listCombo_->showPopup();
     QCoreApplication::processEvents();
-    QCOMPARE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0), 1);
-    QCOMPARE(SendMessageA(combo, CB_GETDROPPEDSTATE + 1, 0, 0), 0);
+    QCOMPARE(SendWindowMessage(combo, kComboGetDroppedState, 0, 0), 1);
+    QCOMPARE(SendWindowMessage(combo, kComboGetDroppedState + 1, 0, 0), 0);
     listCombo_->hidePopup();
     QCoreApplication::processEvents();
-    QCOMPARE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0), 0);
-    QCOMPARE(SendMessageA(HandleOf(edit_), CB_GETDROPPEDSTATE, 0, 0), 0);
+    QCOMPARE(SendWindowMessage(combo, kComboGetDroppedState, 0, 0), 0);
+    QCOMPARE(SendWindowMessage(HandleOf(edit_), kComboGetDroppedState, 0, 0), 0);
 }
 
 void WindowFunctionsTest::focusAndCursorAreTheApplications() {
     edit_->setFocus();
-    QCOMPARE(GetFocus(), HandleOf(edit_));
+    QCOMPARE(FocusWindow(), HandleOf(edit_));
     editCombo_->setFocus();
-    QCOMPARE(GetFocus(), HandleOf(editCombo_)); // the combo box, not its text part
+    QCOMPARE(FocusWindow(), HandleOf(editCombo_)); // the combo box, not its text part
 
     const QPoint target = form_->mapToGlobal(QPoint(7, 9));
     QCursor::setPos(target);
-    POINT cursor;
-    QVERIFY(GetCursorPos(cursor));
-    QCOMPARE(cursor, (POINT{target.x(), target.y()}));
+    PixelPoint cursor;
+    QVERIFY(CursorPos(cursor));
+    QCOMPARE(cursor, (PixelPoint{target.x(), target.y()}));
 }
 
 void WindowFunctionsTest::comboButtonLiesInTheClientArea() {
-    RECT client;
-    RECT button;
-    QVERIFY(GetClientRect(HandleOf(listCombo_), client));
-    QVERIFY(GetComboBoxButtonRect(HandleOf(listCombo_), button));
+    PixelRect client;
+    PixelRect button;
+    QVERIFY(ClientRect(HandleOf(listCombo_), client));
+    QVERIFY(ComboBoxButtonRect(HandleOf(listCombo_), button));
     QVERIFY(button.left > client.left + client.right / 2);
     QVERIFY(button.right <= client.right);
     QVERIFY(button.right > button.left);
-    QVERIFY(!GetComboBoxButtonRect(HandleOf(edit_), button));
-    QVERIFY(GetSystemMetrics(SM_CXHTHUMB) > 0);
+    QVERIFY(!ComboBoxButtonRect(HandleOf(edit_), button));
+    QVERIFY(SystemMetric(kHScrollThumbWidth) > 0);
 }
 
 void WindowFunctionsTest::pointInRectangle_data() {
@@ -210,7 +211,7 @@ void WindowFunctionsTest::pointInRectangle() {
     QFETCH(int, x);
     QFETCH(int, y);
     QFETCH(bool, inside);
-    QCOMPARE(PtInRect(RECT{10, 20, 30, 40}, POINT{x, y}), inside);
+    QCOMPARE(PointInRect(PixelRect{10, 20, 30, 40}, PixelPoint{x, y}), inside);
 }
 
 QTEST_MAIN(WindowFunctionsTest)
