@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "engine/Catalogue.h"
+#include "engine/UnitLookup.h"
 #include "numbers/DecimalPlaces.h"
 #include "numbers/GeneralText.h"
 #include "numbers/NumericText.h"
@@ -15,15 +16,18 @@
 #include "widgets/ControlColors.h"
 #include "widgets/CoolButton.h"
 #include "widgets/StayOnTop.h"
+#include "widgets/ToolTipLines.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <cstdint>
 #include <utility>
 
 namespace quorlex {
@@ -45,8 +49,20 @@ constexpr OleColor kHoverEdges = OleRgb(255, 128, 0);  // &H0080FF, orange
 constexpr OleColor kPlainFace = OleRgb(192, 192, 255); // &HFFC0C0
 constexpr OleColor kPlainEdges = OleRgb(0, 0, 0);
 
+const QString kStaleResultTip =
+    QStringLiteral("Result for the previous input. Press Enter or Compute to convert the current one.");
+
 QString FromStd(const std::string &text) {
     return QString::fromStdString(text);
+}
+
+// Draws a label's text in the application palette's window-text colour of the group: Active for a result
+// that belongs to the input, Disabled (grey) for one that no longer does.
+void DrawTextAs(QLabel &label, QPalette::ColorGroup group) {
+    const QColor color = QApplication::palette().color(group, QPalette::WindowText);
+    SetForeColor(label,
+                 OleRgb(static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
+                        static_cast<std::uint8_t>(color.blue())));
 }
 
 } // namespace
@@ -95,6 +111,11 @@ void frmMain::ConnectHandlers() {
     connect(c_.vsDecPlaces, &QScrollBar::valueChanged, this,
             [this] { Guarded([this] { vsDecPlaces_Change(); }); });
     connect(c_.txtIn, &QLineEdit::textChanged, this, [this] { Guarded([this] { txtIn_Change(); }); });
+    // A change of what Compute would convert leaves the shown result behind.
+    connect(c_.txtIn, &QLineEdit::textChanged, this, [this] { InputChanged(); });
+    connect(c_.cboSource, &QComboBox::currentIndexChanged, this, [this] { InputChanged(); });
+    connect(c_.cboDest, &QComboBox::currentIndexChanged, this, [this] { InputChanged(); });
+    connect(c_.cboDest, &QComboBox::editTextChanged, this, [this] { InputChanged(); });
     connect(c_.chkOnTop, &QCheckBox::toggled, this, [this] { Guarded([this] { chkOnTop_Click(); }); });
 
     // Key preview: the window sees every key pressed in it before the control with the focus does.
@@ -134,6 +155,7 @@ void frmMain::Form_Load() {
 
 void frmMain::optType_Click(int Index) {
     ++runs_.categorySelection;
+    refillingLists_ = true;
     c_.cboSource->clear();
     c_.cboDest->clear();
     const auto &units = Catalogue()[static_cast<std::size_t>(Index)].units;
@@ -144,6 +166,8 @@ void frmMain::optType_Click(int Index) {
     }
     c_.cboDest->setCurrentIndex(0);
     c_.cboSource->setCurrentIndex(0);
+    refillingLists_ = false;
+    InputChanged();
 
     for (QRadioButton *option : c_.optType) {
         const bool selected = option->isChecked();
@@ -158,11 +182,13 @@ void frmMain::optType_Click(int Index) {
 
 void frmMain::ComputeCommand() {
     ++runs_.computeCommand;
-    const std::string valueText = c_.txtIn->text().toStdString();
+    SelectTypedDesiredUnit();
+    const Input input = CurrentInput();
+    const std::string valueText = input.value.toStdString();
     ConversionRequest request;
-    request.category = SelectedCategory();
-    request.sourceUnits = ListIndex(*c_.cboSource);
-    request.desiredUnits = ListIndex(*c_.cboDest);
+    request.category = input.category;
+    request.sourceUnits = input.source;
+    request.desiredUnits = input.desired;
     request.valueText = valueText;
 
     // Everything is worked out first; a run that fails leaves every label and the shown value as they were.
@@ -172,6 +198,8 @@ void frmMain::ComputeCommand() {
         return;
     }
 
+    resultInput_ = input;
+    ShowResultCurrent(true);
     c_.lblFactor->setText(FromStd(outcome.factorText));
     resultValue_ = outcome.resultValue;
     // Runs the decimal places change when the places differ from those shown, which re-renders the value.
@@ -218,10 +246,52 @@ void frmMain::vsDecPlaces_Change() {
     ShowResultText(RenderWithMask(resultValue_, formatMask_));
 }
 
+frmMain::Input frmMain::CurrentInput() const {
+    return {SelectedCategory(), ListIndex(*c_.cboSource), ListIndex(*c_.cboDest), c_.txtIn->text()};
+}
+
+// A desired unit typed rather than picked selects the item it names in the selected category, by the
+// catalogue's lookup of unit names: the item text or the unit's name in any letter case and spacing, or
+// its symbol or an alias exactly. Runs when the typing is done (Compute, or the focus leaving the list),
+// so that the text is not replaced under the user's fingers. Text that names no unit stays as typed.
+void frmMain::SelectTypedDesiredUnit() {
+    QComboBox &dest = *c_.cboDest;
+    if (ListIndex(dest) >= 0) {
+        return;
+    }
+    const auto unit = LookupUnitIn(SelectedCategory(), dest.currentText().toStdString());
+    if (unit && *unit < dest.count()) {
+        SelectItem(dest, *unit);
+    }
+}
+
+// Once the category, a unit list's position or the value differs from what the shown result was
+// converted from, the result is for the previous input: it stays shown until the next Compute, greyed.
+void frmMain::InputChanged() {
+    if (refillingLists_ || resultStale_ || !resultInput_) {
+        return;
+    }
+    if (CurrentInput() != *resultInput_) {
+        ShowResultCurrent(false);
+    }
+}
+
+void frmMain::ShowResultCurrent(bool current) {
+    resultStale_ = !current;
+    const QPalette::ColorGroup group = current ? QPalette::Active : QPalette::Disabled;
+    DrawTextAs(*c_.LblOut, group);
+    DrawTextAs(*c_.lblFactor, group);
+    ShowResultTip();
+}
+
+// The shown value, whole however long it is, or what a greyed result stands for.
+void frmMain::ShowResultTip() {
+    c_.LblOut->setToolTip(resultStale_ ? kStaleResultTip : ToolTipWithinScreens(c_.LblOut->text()));
+}
+
 void frmMain::ShowResultText(const std::string &text) {
-    const QString shown = FromStd(text);
-    c_.LblOut->setText(shown);
-    c_.LblOut->setToolTip(shown);
+    c_.LblOut->setText(FromStd(text));
+    ShowResultTip();
     // A text too long for the label starts at its left edge, so that its leading digits stay visible.
     c_.LblOut->setAlignment((ShowsLeftJustified(text) ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
 }
@@ -262,6 +332,11 @@ void frmMain::cmd_MouseLeave(CoolButton &button) {
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::FocusOut && watched == c_.cboDest &&
+        static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
+        Guarded([this] { SelectTypedDesiredUnit(); });
+        return false;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         enterOnItsWay_ = {}; // a new key press begins: the last one has gone its whole way
         return false;
@@ -284,8 +359,13 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event) {
         return false;
     }
     Guarded([this] { Form_KeyPress(kEnterKeyAscii); });
+    if (widget == c_.cmdCompute) {
+        // A focused push button clicks on Enter, and this one would run the command a second time.
+        enterOnItsWay_ = {};
+        return true;
+    }
     enterOnItsWay_ = {key, widget};
-    // The key goes on to the control unchanged.
+    // The key goes on to the control unchanged: a focused Copy or Exit button clicks on it.
     return false;
 }
 

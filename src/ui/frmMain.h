@@ -4,9 +4,11 @@
 #include "ui/frmMainDesign.h"
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace quorlex {
@@ -14,7 +16,8 @@ namespace quorlex {
 class MessageReporter;
 
 // The program's one window: choose a category, a source unit, a desired unit and a value; Compute shows
-// the converted value, its decimal places and the factor used.
+// the converted value, its decimal places and the factor used. The result stays shown until the next
+// Compute, greyed once the input is no longer the one it was converted from.
 //
 // Every handler runs as the program's top level: a run-time error that escapes it is reported to the user
 // and the window goes on with its labels as they were.
@@ -66,6 +69,19 @@ private:
     void cmd_MouseEnter(CoolButton &button);
     void cmd_MouseLeave(CoolButton &button);
 
+    // What a Compute run converts: the selected category, the two lists' positions and the value text.
+    struct Input {
+        int category = -1;
+        int source = -1;
+        int desired = -1;
+        QString value;
+        friend bool operator==(const Input &, const Input &) = default;
+    };
+    Input CurrentInput() const;
+    void SelectTypedDesiredUnit();
+    void InputChanged();
+    void ShowResultCurrent(bool current);
+    void ShowResultTip();
     void ShowResultText(const std::string &text);
     void ReportRefusal(ConversionRefusal refusal);
 
@@ -75,6 +91,12 @@ private:
     double resultValue_ = 0.0;
     std::string formatMask_;
     HandlerRuns runs_;
+    // What the shown result was converted from (none before the first run), and whether the input has
+    // changed since, so that the result no longer belongs to it.
+    std::optional<Input> resultInput_;
+    bool resultStale_ = false;
+    // The category selection is refilling the unit lists: their passing states are no change of input.
+    bool refillingLists_ = false;
     // The option button last pressed while it was already the selected one.
     const QRadioButton *pressedWhileSelected_ = nullptr;
     // The Enter key press the window has taken, and the control it was sent to, while the press travels

@@ -5,6 +5,8 @@
 #include "widgets/ComboListIndex.h"
 #include "widgets/ControlColors.h"
 #include "widgets/CoolButton.h"
+#include "widgets/FocusRing.h"
+#include "widgets/OptionGroupTabStop.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -101,10 +103,16 @@ CoolButton *MakeButton(QWidget &form, const char *name, Place place, const QStri
     return button;
 }
 
-// The keyboard order: each control that can take the focus after the one with the next lower tab index.
-void SetTabOrder(std::vector<std::pair<int, QWidget *>> controls) {
-    std::sort(controls.begin(), controls.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
+using TabStop = std::pair<int, QWidget *>; // a control and its tab index
+
+bool ByTabIndex(const TabStop &a, const TabStop &b) {
+    return a.first < b.first;
+}
+
+// The keyboard order: each control that can take the focus after the one with the next lower tab index;
+// controls with the same index keep the order they are given in.
+void SetTabOrder(std::vector<TabStop> controls) {
+    std::stable_sort(controls.begin(), controls.end(), ByTabIndex);
     for (std::size_t i = 1; i < controls.size(); ++i) {
         QWidget::setTabOrder(controls[i - 1].second, controls[i].second);
     }
@@ -224,6 +232,7 @@ frmMainControls BuildControls(QWidget &form) {
     // The right arrow, the Right key and Up increase; the left arrow, Left and Down decrease.
     c.vsDecPlaces->setInvertedControls(false);
     c.vsDecPlaces->setFocusPolicy(Qt::StrongFocus);
+    ShowFocusRing(*c.vsDecPlaces);
     c.vsDecPlaces->setValue(1);
     Describe(*c.vsDecPlaces, QStringLiteral("Decimal places"),
              QStringLiteral("Fewer or more decimal places for the converted value"));
@@ -231,15 +240,24 @@ frmMainControls BuildControls(QWidget &form) {
     c.cmdExit = MakeButton(form, "cmdExit", {5100, 3990, 1470, 315}, QStringLiteral("Exit"));
     Describe(*c.cmdExit, QStringLiteral("Exit"), QStringLiteral("Closes the program"));
 
-    std::vector<std::pair<int, QWidget *>> order{
+    std::vector<TabStop> order{
         {0, c.txtIn},        {1, c.cboSource},   {2, c.cboDest},      {28, c.chkOnTop},
         {29, c.vsDecPlaces}, {31, c.cmdCompute}, {32, c.cmdCopyClip}, {33, c.cmdExit},
     };
+    // The option buttons are one stop, at the place of the lowest tab index among them; inside the group
+    // they follow their own tab indexes.
+    std::vector<TabStop> options;
+    options.reserve(kCategoryCount);
     for (int index = 0; index < kCategoryCount; ++index) {
-        order.emplace_back(kOptionDesign[static_cast<std::size_t>(index)].tabIndex,
-                           c.optType[static_cast<std::size_t>(index)]);
+        options.emplace_back(kOptionDesign[static_cast<std::size_t>(index)].tabIndex,
+                             c.optType[static_cast<std::size_t>(index)]);
+    }
+    std::sort(options.begin(), options.end(), ByTabIndex);
+    for (const auto &option : options) {
+        order.emplace_back(options.front().first, option.second);
     }
     SetTabOrder(std::move(order));
+    KeepOneTabStop(c.optType);
     return c;
 }
 

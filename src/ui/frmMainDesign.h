@@ -51,9 +51,9 @@ struct frmMainControls {
 };
 
 // Creates every control of the window at its designed position and size, with its name, caption, colours,
-// font, accessible name and description, and the keyboard tab order; sets the window's designed caption,
-// icon, font and fixed client size. Connects none of the window's handlers: the controls show their
-// design-time state.
+// font, accessible name and description, and the keyboard tab order (the option buttons one stop in it);
+// sets the window's designed caption, icon, font and fixed client size. Connects none of the window's
+// handlers: the controls show their design-time state.
 frmMainControls BuildControls(QWidget &form);
 
 } // namespace quorlex

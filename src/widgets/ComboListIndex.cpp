@@ -25,6 +25,13 @@ int ListIndex(const QComboBox &combo) {
     return ExactItem(combo, shown);
 }
 
+void SelectItem(QComboBox &combo, int index) {
+    combo.setCurrentIndex(index);
+    if (combo.isEditable()) {
+        combo.setEditText(combo.itemText(index));
+    }
+}
+
 void FollowTypedText(QComboBox &combo) {
     combo.setInsertPolicy(QComboBox::NoInsert);
     if (QCompleter *completer = combo.completer()) {

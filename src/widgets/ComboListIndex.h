@@ -14,4 +14,7 @@ int ListIndex(const QComboBox &combo);
 // that begin with the typed text in the same case.
 void FollowTypedText(QComboBox &combo);
 
+// Selects an item of a combo box, and shows that item's own text in a text part that was typed into.
+void SelectItem(QComboBox &combo, int index);
+
 } // namespace quorlex

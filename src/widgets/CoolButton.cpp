@@ -1,14 +1,17 @@
 #include "widgets/CoolButton.h"
 
+#include "widgets/FocusRing.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace quorlex {
 
 namespace {
+
+// The focus ring runs inside the two lines of the edges, one pixel clear of them.
+constexpr int kFocusInset = 3;
 
 bool IsEnterKey(const QKeyEvent &event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
@@ -113,11 +116,8 @@ void CoolButton::paintEvent(QPaintEvent *) {
     }
 
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = area.adjusted(3, 3, -3, -3);
-        focus.backgroundColor = FaceColor();
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        DrawFocusRing(painter, area.adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset), palette(),
+                      1);
     }
 }
 
@@ -133,18 +133,10 @@ void CoolButton::leaveEvent(QEvent *event) {
 
 void CoolButton::keyPressEvent(QKeyEvent *event) {
     if (IsEnterKey(*event)) {
-        event->ignore();
+        click();
         return;
     }
     QAbstractButton::keyPressEvent(event);
-}
-
-void CoolButton::keyReleaseEvent(QKeyEvent *event) {
-    if (IsEnterKey(*event)) {
-        event->ignore();
-        return;
-    }
-    QAbstractButton::keyReleaseEvent(event);
 }
 
 } // namespace quorlex

@@ -8,8 +8,8 @@ namespace quorlex {
 
 // The window's push button: a face in its back colour, edges in three colours of their own, and the
 // caption in the button's font. It reports clicks (only while enabled), the pointer entering and leaving
-// it, takes the keyboard focus and clicks on Space like any push button. Enter does not click it: in this
-// program Enter belongs to the window.
+// it, takes the keyboard focus and clicks on Space, and on Enter while it has the focus, like any push
+// button.
 //
 // Colours are OLE colours (&H00BBGGRR, or a system colour with the top bit set), translated through the
 // application palette when the button is painted; a colour that cannot be translated is painted as the
@@ -18,7 +18,8 @@ namespace quorlex {
 // The look (style 1, the only one there is): the face filled with the back colour; the outer edge drawn in
 // the highlight colour along the top and left and in the dark-shadow colour along the bottom and right; an
 // inner line in the light-shadow colour along the bottom and right. Pressed, the outer edges swap and the
-// caption moves down and right by one pixel. Disabled, the caption is drawn engraved in grey.
+// caption moves down and right by one pixel. Disabled, the caption is drawn engraved in grey. With the
+// keyboard focus, a ring inside the edges (see FocusRing).
 class CoolButton : public QAbstractButton {
     Q_OBJECT
 
@@ -61,7 +62,6 @@ protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     QColor Resolve(OleColor color, QPalette::ColorRole fallback) const;

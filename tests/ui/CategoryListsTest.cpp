@@ -18,6 +18,8 @@ private slots:
     void listsForEveryCategory();
     void everyClickRunsTheSelection_data();
     void everyClickRunsTheSelection();
+    void tabEntersTheGroupOnItsSelectedButton_data();
+    void tabEntersTheGroupOnItsSelectedButton();
     void earlierResultStaysAfterCategoryChange();
     void pickedUnitsAreForgottenOnCategoryChange();
     void sameFirstItemDifferentConverter();
@@ -176,6 +178,72 @@ void CategoryListsTest::everyClickRunsTheSelection() {
     // What the user types next goes into the value box.
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
     QCOMPARE(c.txtIn->text(), QStringLiteral("15"));
+}
+
+void CategoryListsTest::tabEntersTheGroupOnItsSelectedButton_data() {
+    QTest::addColumn<int>("selected"); // chosen with the mouse first
+    // From the value box: t Tab, b Shift+Tab, d Down, s Space; p a mouse press on Length released outside
+    // it, which gives Length the focus without selecting it.
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("selects");
+    QTest::newRow("Tab-into-the-group") << 0 << "ttt"
+                                        << "optType(0)" << 0;
+    QTest::newRow("next-Tab-leaves") << 0 << "tttt"
+                                     << "chkOnTop" << 0;
+    QTest::newRow("Shift-Tab-into-the-group") << 0 << "bbbbbb"
+                                              << "optType(0)" << 0;
+    QTest::newRow("Shift-Tab-leaves") << 0 << "bbbbbbb"
+                                      << "cboDest" << 0;
+    QTest::newRow("all-the-way-round") << 0 << "ttttttttt"
+                                       << "txtIn" << 0;
+    QTest::newRow("last-button-same-place") << 16 << "ttt"
+                                            << "optType(16)" << 16;
+    QTest::newRow("last-button-from-behind") << 16 << "bbbbbb"
+                                             << "optType(16)" << 16;
+    QTest::newRow("Space-then-Tab-again") << 13 << "tttsttttb"
+                                          << "optType(13)" << 13;
+    QTest::newRow("arrow-then-Tab-leaves") << 0 << "tttdt"
+                                           << "chkOnTop" << 1;
+    QTest::newRow("arrow-then-back") << 0 << "tttdtb"
+                                     << "optType(1)" << 1;
+    QTest::newRow("pressed-but-not-selected") << 0 << "ptb"
+                                              << "optType(0)" << 0;
+    QTest::newRow("back-from-afar-after-an-arrow") << 0 << "tttdtttbbbbt"
+                                                   << "optType(1)" << 1;
+}
+
+void CategoryListsTest::tabEntersTheGroupOnItsSelectedButton() {
+    QFETCH(int, selected);
+    QFETCH(QString, keys);
+    QFETCH(QString, focus);
+    QFETCH(int, selects);
+    f.ChooseCategory(selected);
+    QCOMPARE(QApplication::focusWidget(), f.c().txtIn);
+    for (const QChar key : keys) {
+        if (key == QLatin1Char('p')) {
+            QRadioButton *length = f.c().optType[1];
+            QTest::mousePress(length, Qt::LeftButton, {}, QPoint(6, length->height() / 2));
+            QTest::mouseRelease(length, Qt::LeftButton, {}, QPoint(-20, length->height() / 2));
+            QCOMPARE(QApplication::focusWidget(), length);
+            continue;
+        }
+        const Qt::Key code = key == QLatin1Char('t')   ? Qt::Key_Tab
+                             : key == QLatin1Char('b') ? Qt::Key_Backtab
+                             : key == QLatin1Char('d') ? Qt::Key_Down
+                                                       : Qt::Key_Space;
+        QTest::keyClick(QApplication::focusWidget(), code,
+                        code == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QCoreApplication::processEvents();
+    }
+    const QWidget *now = QApplication::focusWidget();
+    QVERIFY(now);
+    QString name = now->objectName();
+    if (now->property("Index").isValid()) {
+        name += QStringLiteral("(%1)").arg(now->property("Index").toInt());
+    }
+    QCOMPARE(name, focus);
+    QCOMPARE(f.window->SelectedCategory(), selects);
 }
 
 void CategoryListsTest::earlierResultStaysAfterCategoryChange() {

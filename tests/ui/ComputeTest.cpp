@@ -1,6 +1,10 @@
 #include "WindowTest.h"
 
+#include <QClipboard>
 #include <QLocale>
+#include <QScreen>
+#include <QToolTip>
+#include <algorithm>
 #include <clocale>
 
 using namespace quorlex;
@@ -13,6 +17,8 @@ private slots:
     void showsTheConversion();
     void decimalPlacesReRenderTheSameValue_data();
     void decimalPlacesReRenderTheSameValue();
+    void resultGreysWhenTheInputChanges_data();
+    void resultGreysWhenTheInputChanges();
     void typedDesiredUnitConvertsNothing_data();
     void typedDesiredUnitConvertsNothing();
     void valueBeyondRangeConvertsNothing_data();
@@ -83,6 +89,18 @@ void ComputeTest::showsTheConversion_data() {
     QTest::newRow("d-exponent") << 0 << 3 << 0 << "1.5D2"
                                 << "150000"
                                 << "1000" << 0 << false;
+    // The noise of a cancellation is no digit: absolute zero is 0 kelvin, a slope of 180 degrees 0 percent.
+    QTest::newRow("absolute-zero") << 11 << 0 << 2 << "-459.67"
+                                   << "0"
+                                   << "Formula Used" << 0 << false;
+    QTest::newRow("zero-kelvin") << 11 << 2 << 0 << "0"
+                                 << "-459.67"
+                                 << "Formula Used" << 2 << false;
+    QTest::newRow("slope-180-degrees") << 15 << 0 << 1 << "180"
+                                       << "0"
+                                       << "Formula Used" << 0 << false;
+    QTest::newRow("201-digits") << 0 << 0 << 0 << "1E200"
+                                << "1" + QString(200, QLatin1Char('0')) << "1" << 0 << true;
 }
 
 void ComputeTest::showsTheConversion() {
@@ -101,7 +119,17 @@ void ComputeTest::showsTheConversion() {
     QCOMPARE(f.c().vsDecPlaces->value(), places);
     QCOMPARE(f.c().lblDecPlaces->text(), QString::number(places));
     QCOMPARE(f.LeftJustified(), leftJustified);
-    QCOMPARE(f.c().LblOut->toolTip(), shown);
+    QCOMPARE(f.Tip(), shown);
+    // The tooltip shows the whole value in lines that fit every screen.
+    int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        screenWidth = std::min(screenWidth, screen->availableGeometry().width());
+    }
+    const QFontMetrics metrics(QToolTip::font());
+    for (const QString &line : f.c().LblOut->toolTip().split(QLatin1Char('\n'))) {
+        QVERIFY2(metrics.horizontalAdvance(line) < screenWidth, qPrintable(line));
+    }
+    QVERIFY(!f.Greyed());
     QCOMPARE(f.window->Runs().computeCommand, 1);
     QVERIFY(f.reporter.Silent());
 }
@@ -140,23 +168,90 @@ void ComputeTest::decimalPlacesReRenderTheSameValue() {
     QCOMPARE(f.LeftJustified(), shown.size() > 12);
 }
 
+void ComputeTest::resultGreysWhenTheInputChanges_data() {
+    QTest::addColumn<bool>("computeFirst"); // 100 Celsius to Fahrenheit: 212
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("greyed");
+    QTest::newRow("another-category") << true << "category 1" << true;
+    QTest::newRow("the-same-category")
+        << true << "category 11" << true; // the lists go back to the first units
+    QTest::newRow("another-original-unit") << true << "source 2" << true;
+    QTest::newRow("the-same-original-unit") << true << "source 1" << false;
+    QTest::newRow("another-desired-unit") << true << "desired 2" << true;
+    QTest::newRow("the-same-desired-unit") << true << "desired 0" << false;
+    QTest::newRow("a-typed-desired-unit") << true << "typed Kelvin" << true;
+    QTest::newRow("another-value") << true << "value 101" << true;
+    QTest::newRow("decimal-places") << true << "places 3" << false;
+    QTest::newRow("computed-again") << true << "category 1;compute" << false;
+    QTest::newRow("changed-back") << true << "value 101;value 100" << true;
+    QTest::newRow("before-any-result") << false << "category 1" << false;
+}
+
+void ComputeTest::resultGreysWhenTheInputChanges() {
+    QFETCH(bool, computeFirst);
+    QFETCH(QString, change);
+    QFETCH(bool, greyed);
+    const QString startUpFactor = f.Factor();
+    if (computeFirst) {
+        f.Convert(11, 1, 0, QStringLiteral("100"));
+        QCOMPARE(f.Shown(), QStringLiteral("212"));
+    }
+    for (const QString &step : change.split(QLatin1Char(';'))) {
+        const QString what = step.section(QLatin1Char(' '), 0, 0);
+        const QString argument = step.section(QLatin1Char(' '), 1);
+        if (what == QLatin1String("category")) {
+            f.ChooseCategory(argument.toInt());
+        } else if (what == QLatin1String("source")) {
+            f.c().cboSource->setCurrentIndex(argument.toInt());
+        } else if (what == QLatin1String("desired")) {
+            f.c().cboDest->setCurrentIndex(argument.toInt());
+        } else if (what == QLatin1String("typed")) {
+            f.c().cboDest->lineEdit()->selectAll();
+            QTest::keyClicks(f.c().cboDest->lineEdit(), argument);
+        } else if (what == QLatin1String("value")) {
+            f.TypeValue(argument);
+        } else if (what == QLatin1String("places")) {
+            f.c().vsDecPlaces->setValue(argument.toInt());
+        } else {
+            f.window->cmdCompute_Click();
+        }
+    }
+    QCOMPARE(f.Greyed(), greyed);
+    QCOMPARE(f.c().LblOut->palette().color(QPalette::WindowText),
+             f.c().lblFactor->palette().color(QPalette::WindowText));
+    QCOMPARE(f.c().LblOut->toolTip(),
+             greyed ? QStringLiteral("Result for the previous input. Press Enter or Compute to convert the "
+                                     "current one.")
+                    : f.Shown());
+    // The result stays shown, greyed or not, and Copy copies it as shown.
+    if (computeFirst && f.window->Runs().computeCommand == 1) {
+        QCOMPARE(f.Factor(), QStringLiteral("Formula Used"));
+        QVERIFY(f.Shown().startsWith(QStringLiteral("212")));
+    } else if (!computeFirst) {
+        QCOMPARE(f.Shown(), QStringLiteral("0"));
+        QCOMPARE(f.Factor(), startUpFactor);
+    }
+    f.window->cmdCopyClip_Click();
+    QCOMPARE(QGuiApplication::clipboard()->text(), f.Shown());
+}
+
 void ComputeTest::typedDesiredUnitConvertsNothing_data() {
     QTest::addColumn<QString>("typed");
     QTest::newRow("unknown-text") << "abc";
-    QTest::newRow("other-case") << "1- ounces";
-    QTest::newRow("missing-trailing-blank") << "0- Grams ";
+    QTest::newRow("symbol-in-the-wrong-case") << "mg";
+    QTest::newRow("another-category's-unit") << "0- Millimeters";
 }
 
 void ComputeTest::typedDesiredUnitConvertsNothing() {
     QFETCH(QString, typed);
     f.Convert(0, 0, 1, QStringLiteral("1"));
-    const auto before = f.Snapshot();
 
     QComboBox *dest = f.c().cboDest;
     dest->lineEdit()->selectAll();
     QTest::keyClicks(dest->lineEdit(), typed);
     QCOMPARE(dest->currentText(), typed);
     f.TypeValue(QStringLiteral("7"));
+    const auto before = f.Snapshot();
     f.window->cmdCompute_Click();
 
     QVERIFY(f.Snapshot() == before);
@@ -185,9 +280,10 @@ void ComputeTest::valueBeyondRangeConvertsNothing() {
     QFETCH(int, desired);
     QFETCH(QString, input);
     f.Convert(0, 0, 1, QStringLiteral("1"));
+    f.PutInput(category, source, desired, input);
     const auto before = f.Snapshot();
 
-    f.Convert(category, source, desired, input);
+    f.window->cmdCompute_Click();
     QVERIFY(f.c().cmdCompute->isEnabled());
     QVERIFY(f.Snapshot() == before);
     QCOMPARE(f.reporter.notices.size(), 1);

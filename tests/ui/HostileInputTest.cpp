@@ -149,7 +149,7 @@ void HostileInputTest::CheckNothingShowsNonFinite() {
 void HostileInputTest::CheckConverted(const Expected &expected, double value, const char *pair) {
     const QString where = QString::fromLatin1(pair) + QStringLiteral(": ") + f.Shown().left(80);
     QCOMPARE(f.Shown(), expected.shown);
-    QCOMPARE(f.c().LblOut->toolTip(), expected.shown);
+    QCOMPARE(f.Tip(), expected.shown);
     QCOMPARE(f.Factor(), expected.factor);
     QCOMPARE(f.c().vsDecPlaces->value(), expected.places);
     QCOMPARE(f.c().lblDecPlaces->text(), QString::number(expected.places));
@@ -203,12 +203,12 @@ void HostileInputTest::convertsCorrectlyOrNotAtAll() {
         f.TypeValue(kBaselineValue);
         f.window->cmdCompute_Click();
         QVERIFY2(f.reporter.Silent(), pair.name);
-        const auto before = f.Snapshot();
         const int runsBefore = f.window->Runs().computeCommand;
 
         PutText(typed, byKeys);
         byKeys = false;
         QCOMPARE(f.c().txtIn->text(), typed);
+        const auto before = f.Snapshot();
 
         // The colour and the button follow the numeric test, which accepts exactly the texts that are not
         // refused.

@@ -10,6 +10,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 using namespace quorlex;
 
@@ -30,6 +32,8 @@ private slots:
     void onTopKeepsGeometry();
     void hoverColours_data();
     void hoverColours();
+    void focusIsClearlyVisible_data();
+    void focusIsClearlyVisible();
     void exitClosesTheWindow();
 
 private:
@@ -52,11 +56,13 @@ void WindowCommandsTest::enterRunsComputeOnce_data() {
         QTest::newRow(name) << QString::fromLatin1(name) << Qt::Key_Return;
     }
     QTest::newRow("keypad-Enter") << "txtIn" << Qt::Key_Enter;
+    QTest::newRow("cmdCopyClip-keypad-Enter") << "cmdCopyClip" << Qt::Key_Enter;
 }
 
 void WindowCommandsTest::enterRunsComputeOnce() {
     QFETCH(QString, focus);
     QFETCH(Qt::Key, key);
+    QGuiApplication::clipboard()->setText(QStringLiteral("something else"));
     f.ChooseUnits(0, 1);
     QWidget *control = Control(focus);
     QVERIFY(control);
@@ -66,8 +72,12 @@ void WindowCommandsTest::enterRunsComputeOnce() {
     QTest::keyClick(control, key);
     QCOMPARE(f.window->Runs().computeCommand, 1);
     QCOMPARE(f.Shown(), QStringLiteral("0.03527"));
-    // Enter belongs to the window: it never clicks a button, Exit included.
-    QVERIFY(f.window->isVisible());
+    // The key then goes on to the control with the focus: a focused push button clicks, Copy copying what
+    // Compute has just shown, Exit closing the window; other controls do nothing with it.
+    QCOMPARE(QGuiApplication::clipboard()->text(), focus == QLatin1String("cmdCopyClip")
+                                                       ? QStringLiteral("0.03527")
+                                                       : QStringLiteral("something else"));
+    QCOMPARE(f.window->isVisible(), focus != QLatin1String("cmdExit"));
     QVERIFY(!f.c().chkOnTop->isChecked());
     QVERIFY(f.reporter.Silent());
 }
@@ -158,32 +168,76 @@ void WindowCommandsTest::enterInAnOpenListOnlyPicks() {
 
 void WindowCommandsTest::typedDesiredUnit_data() {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("listIndex");
-    QTest::newRow("an-item") << "2- Pounds" << 2;
-    QTest::newRow("last-item") << "5- MegaGrams" << 5;
-    QTest::newRow("other-text") << "abc" << -1;
-    QTest::newRow("other-case") << "2- pounds" << -1;
-    QTest::newRow("empty") << "" << -1;
+    QTest::addColumn<QString>("done");  // Enter, the Compute button, or Tab away from the list
+    QTest::addColumn<int>("listIndex"); // -1: names no Weight unit
+    QTest::newRow("an-item") << "2- Pounds"
+                             << "Enter" << 2;
+    QTest::newRow("the-name") << "Pounds"
+                              << "Enter" << 2;
+    QTest::newRow("the-name-in-other-case") << "pounds"
+                                            << "button" << 2;
+    QTest::newRow("an-item-in-other-case") << "2- pounds"
+                                           << "Enter" << 2;
+    QTest::newRow("pasted-with-its-line-break") << "3- KiloGrams\n"
+                                                << "button" << 3;
+    QTest::newRow("blanks-around") << "  kilograms "
+                                   << "Enter" << 3;
+    QTest::newRow("a-blank-inside-a-word") << "kilo grams"
+                                           << "Enter" << -1;
+    QTest::newRow("repeated-blanks") << "3-   KiloGrams"
+                                     << "Tab" << 3;
+    QTest::newRow("the-symbol") << "lb"
+                                << "Tab" << 2;
+    QTest::newRow("symbol-case-counts") << "Mg"
+                                        << "Enter" << 5;
+    QTest::newRow("symbol-in-the-wrong-case") << "mg"
+                                              << "Enter" << -1;
+    QTest::newRow("an-alias") << "tonne"
+                              << "button" << 5;
+    QTest::newRow("another-category's-unit") << "Meters"
+                                             << "Enter" << -1;
+    QTest::newRow("other-text") << "abc"
+                                << "Tab" << -1;
+    QTest::newRow("empty") << ""
+                           << "Enter" << -1;
 }
 
 void WindowCommandsTest::typedDesiredUnit() {
     QFETCH(QString, typed);
+    QFETCH(QString, done);
     QFETCH(int, listIndex);
     QComboBox *dest = f.c().cboDest;
     dest->setFocus();
     dest->lineEdit()->selectAll();
     dest->lineEdit()->del();
-    QTest::keyClicks(dest->lineEdit(), typed);
-    QCOMPARE(ListIndex(*dest), listIndex);
-    if (listIndex >= 0) {
-        QCOMPARE(dest->currentIndex(), listIndex);
+    if (typed.contains(QLatin1Char('\n'))) {
+        QGuiApplication::clipboard()->setText(typed);
+        dest->lineEdit()->paste();
+    } else {
+        QTest::keyClicks(dest->lineEdit(), typed);
     }
-    // Enter converts (or says that a unit must be chosen) and never adds the typed text to the list.
-    QTest::keyClick(dest, Qt::Key_Return);
+    const QString shown = dest->currentText();
+    // Nothing is looked up while typing.
+    QCOMPARE(shown.simplified(), typed.simplified());
+
+    if (done == QLatin1String("Tab")) {
+        QTest::keyClick(dest, Qt::Key_Tab);
+        QVERIFY(!dest->hasFocus());
+        QCOMPARE(f.window->Runs().computeCommand, 0);
+    } else if (done == QLatin1String("button")) {
+        QTest::mouseClick(f.c().cmdCompute, Qt::LeftButton);
+    } else {
+        QTest::keyClick(dest, Qt::Key_Return);
+    }
     QCOMPARE(dest->count(), 6);
-    QCOMPARE(f.reporter.notices.size(), listIndex < 0 ? 1 : 0);
-    QCOMPARE(f.window->Runs().computeCommand, 1);
-    QCOMPARE(f.Factor() == QStringLiteral("12"), listIndex < 0);
+    QCOMPARE(ListIndex(*dest), listIndex);
+    // A named unit shows as its item; other text stays as typed.
+    QCOMPARE(dest->currentText(), listIndex >= 0 ? dest->itemText(listIndex) : shown);
+    if (done != QLatin1String("Tab")) {
+        QCOMPARE(f.window->Runs().computeCommand, 1);
+        QCOMPARE(f.reporter.notices.size(), listIndex < 0 ? 1 : 0);
+        QCOMPARE(f.Factor() == QStringLiteral("12"), listIndex < 0);
+    }
 }
 
 void WindowCommandsTest::copyPutsTheShownText_data() {
@@ -260,6 +314,70 @@ void WindowCommandsTest::hoverColours() {
     look = cool->grab().toImage();
     QCOMPARE(QColor(look.pixel(4, look.height() / 2)), QColor(192, 192, 255));
     QCOMPARE(QColor(look.pixel(look.width() - 1, look.height() - 1)), QColor(0, 0, 0));
+}
+
+namespace {
+
+// The contrast ratio of two colours as accessibility guidelines define it: (L1 + 0.05) / (L2 + 0.05) of
+// their relative luminances, the lighter one first.
+double ContrastRatio(const QColor &a, const QColor &b) {
+    const auto luminance = [](const QColor &color) {
+        const auto linear = [](double channel) {
+            return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+               0.0722 * linear(color.blueF());
+    };
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+} // namespace
+
+void WindowCommandsTest::focusIsClearlyVisible_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("hovered");
+    QTest::addColumn<int>("inset"); // where the focus ring's left line runs, from the control's left edge
+    QTest::addColumn<int>("width");
+    QTest::newRow("cmdCompute") << "cmdCompute" << false << 3 << 1;
+    QTest::newRow("cmdCopyClip-under-the-pointer") << "cmdCopyClip" << true << 3 << 1;
+    QTest::newRow("cmdExit") << "cmdExit" << false << 3 << 1;
+    QTest::newRow("vsDecPlaces") << "vsDecPlaces" << false << 0 << 2;
+}
+
+void WindowCommandsTest::focusIsClearlyVisible() {
+    QFETCH(QString, control);
+    QFETCH(bool, hovered);
+    QFETCH(int, inset);
+    QFETCH(int, width);
+    QWidget *widget = Control(control);
+    QVERIFY(widget);
+    if (hovered) {
+        const QPointF centre = QRectF(widget->rect()).center();
+        QEnterEvent enter(centre, widget->mapToGlobal(centre), widget->mapToGlobal(centre));
+        QApplication::sendEvent(widget, &enter);
+    }
+    const QRect place = widget->geometry();
+    const int y = place.center().y();
+    const QPoint ring(place.left() + inset, y);
+    const QColor unfocused(f.window->grab().toImage().pixel(ring));
+
+    widget->setFocus();
+    QCOMPARE(QApplication::focusWidget(), widget);
+    const QImage look = f.window->grab().toImage();
+    const QColor drawn(look.pixel(ring));
+    QVERIFY(drawn != unfocused);
+    // The ring, as wide as it is, against what lies just outside and just inside it.
+    for (int x = ring.x(); x < ring.x() + width; ++x) {
+        QCOMPARE(QColor(look.pixel(x, y)), drawn);
+    }
+    for (const int x : {ring.x() - 1, ring.x() + width}) {
+        const QColor around(look.pixel(x, y));
+        QVERIFY2(ContrastRatio(drawn, around) >= 3.0, qPrintable(QStringLiteral("%1 against %2: %3")
+                                                                     .arg(drawn.name(), around.name())
+                                                                     .arg(ContrastRatio(drawn, around))));
+    }
 }
 
 void WindowCommandsTest::exitClosesTheWindow() {

@@ -6,6 +6,7 @@
 #include "ui/frmMain.h"
 #include "widgets/CoolButton.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,14 +56,26 @@ struct WindowFixture {
         c().txtIn->del();
         QTest::keyClicks(c().txtIn, text);
     }
-    void Convert(int category, int source, int desired, const QString &value) {
+    // Everything a Compute run converts, put in without running it.
+    void PutInput(int category, int source, int desired, const QString &value) {
         ChooseCategory(category);
         ChooseUnits(source, desired);
         TypeValue(value);
+    }
+    void Convert(int category, int source, int desired, const QString &value) {
+        PutInput(category, source, desired, value);
         window->cmdCompute_Click();
     }
 
     QString Shown() const { return c().LblOut->text(); }
+    // The result's tooltip without the line breaks that make it fit the screen.
+    QString Tip() const { return c().LblOut->toolTip().remove(QLatin1Char('\n')); }
+    // The result and its factor are drawn greyed: they belong to an earlier input.
+    bool Greyed() const {
+        const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+        return c().LblOut->palette().color(QPalette::WindowText) == grey &&
+               c().lblFactor->palette().color(QPalette::WindowText) == grey;
+    }
 
     // Everything a Compute run may change, to prove that a refused run changed none of it.
     struct State {
