@@ -19,13 +19,15 @@ QUORLEX_CHECK_PACKAGES=(
     cppcheck
 )
 
-# What the Windows cross build needs: MinGW-w64's compiler for 64-bit Windows, GoogleTest's sources to build
-# for that target, and Wine to run the results. Only scripts/windows-check.sh installs these.
+# What the Windows cross build needs: MinGW-w64's compiler for 64-bit Windows, GoogleTest's sources and
+# CLI11's headers to build for that target, Wine to run the results, this machine's compiler for the
+# command line's case driver, and groff and zip for the package. Only scripts/windows-check.sh installs these.
 QUORLEX_WINDOWS_PACKAGES=(
-    cmake make
+    cmake make g++
     g++-mingw-w64-x86-64-posix
-    googletest
+    googletest libcli11-dev
     wine64
+    groff-base zip
 )
 
 quorlex_as_root() {

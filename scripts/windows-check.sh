@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The part of Quorlex below the window, for 64-bit Windows: cross-builds the error, number and engine
-# libraries and their GoogleTest programs with MinGW-w64 into build-windows/ (cmake --preset windows-cross),
-# checks that every program needs only DLLs that come with Windows, and runs each program once under Wine.
-# A skipped test fails the check: the decimal-comma locale test, above all, has to run there. Exits non-zero
-# on any failure.
+# libraries, quorlex-convert.exe and their GoogleTest programs with MinGW-w64 into build-windows/
+# (cmake --preset windows-cross), checks that every program needs only DLLs that come with Windows, runs
+# each GoogleTest program once under Wine and the command line's cases through quorlex-convert.exe, and
+# packs build-windows/quorlex-convert-VERSION-windows-x64.zip. A skipped test fails the check: the
+# decimal-comma locale test, above all, has to run there. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -13,7 +14,13 @@ quorlex_ensure_packages "${QUORLEX_WINDOWS_PACKAGES[@]}"
 
 build=build-windows
 jobs="${QUORLEX_JOBS:-$(nproc)}"
-cmake --preset windows-cross >/dev/null
+# The command line's case driver runs here and starts the .exe through Wine, so it is built for this machine.
+mkdir -p "$build/host"
+host_driver="$PWD/$build/host/cli_case_driver"
+if [ ! -x "$host_driver" ] || [ tests/cli/CaseDriver.cpp -nt "$host_driver" ]; then
+    c++ -std=c++20 -O2 -Wall -Wextra -o "$host_driver" tests/cli/CaseDriver.cpp
+fi
+cmake --preset windows-cross -DQUORLEX_HOST_CASE_DRIVER="$host_driver" >/dev/null
 cmake --build --preset windows-cross -j"$jobs"
 
 # The value of one variable in the build's CMake cache.
@@ -66,7 +73,26 @@ echo "started Wine in $WINEPREFIX in $((SECONDS - boot_start)) s"
 
 ctest --preset windows-cross -j"$jobs"
 
-# Every GoogleTest program ends with "[  PASSED  ] N tests." when all its cases passed.
-cases=$(grep -hoE '^\[  PASSED  \] [0-9]+ test' "$build/Testing/Temporary/LastTest.log" |
-    awk '{ sum += $4 } END { print sum + 0 }')
-echo "windows check passed in $((SECONDS - start)) s: $cases GoogleTest cases in ${#programs[@]} programs under Wine"
+# Every GoogleTest program ends with "[  PASSED  ] N tests." when all its cases passed, the case driver
+# with "N cases, 0 failed".
+log="$build/Testing/Temporary/LastTest.log"
+cases=$(grep -hoE '^\[  PASSED  \] [0-9]+ test' "$log" | awk '{ sum += $4 } END { print sum + 0 }')
+cli_cases=$(grep -hoE '^[0-9]+ cases, 0 failed' "$log" | awk '{ sum += $1 } END { print sum + 0 }')
+if [ "$cli_cases" -eq 0 ]; then
+    echo "windows check: the command line's cases did not run" >&2
+    exit 1
+fi
+
+echo "== package"
+# The program, its manual as plain text (UTF-8, Windows line endings, no hyphenation) and the license.
+version=$(cache_value CMAKE_PROJECT_VERSION)
+package="$build/quorlex-convert-$version-windows-x64"
+rm -rf "$package" "$package.zip"
+mkdir -p "$package"
+cp "$build/quorlex-convert.exe" "$package/"
+groff -t -man -Tutf8 -P-cbou -rHY=0 packaging/quorlex-convert.1 | sed 's/$/\r/' >"$package/quorlex-convert.txt"
+sed 's/$/\r/' LICENSE >"$package/LICENSE.txt"
+(cd "$build" && zip -qrX "$(basename "$package").zip" "$(basename "$package")")
+unzip -l "$package.zip"
+echo "windows check passed in $((SECONDS - start)) s: $cases GoogleTest cases in ${#programs[@]} programs and" \
+    "$cli_cases command-line cases through quorlex-convert.exe under Wine"

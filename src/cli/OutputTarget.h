@@ -3,7 +3,6 @@
 #include "cli/OutputSink.h"
 #include "cli/System.h"
 
-#include <filesystem>
 #include <string>
 
 namespace quorlex::cli {
@@ -29,7 +28,7 @@ public:
     void Abandon() noexcept;
 
 private:
-    std::filesystem::path path_;
+    std::string path_;
     sys::TemporaryFile temporary_;
     OutputSink sink_;
 };

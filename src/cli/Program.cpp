@@ -130,13 +130,13 @@ ExitCode Run(const Options &options) {
 
 } // namespace
 
-int RunProgram(int argc, char **argv) {
+int RunProgram(const std::vector<std::string> &arguments) {
     // A real program takes the user's locale; nothing the program reads or writes depends on it.
     std::setlocale(LC_ALL, "");
     sys::PrepareProcess();
     try {
         std::string help;
-        const auto options = ParseCommandLine(sys::Arguments(argc, argv), help);
+        const auto options = ParseCommandLine(arguments, help);
         if (!options) {
             OutputSink out(sys::kStandardOutput, "standard output");
             out.Append(help);

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace quorlex::cli {
 
-// The whole program: the command line in, results out, and the exit status (ExitCode) back.
-int RunProgram(int argc, char **argv);
+// The whole program: the arguments (UTF-8, the program name first) in, results out, and the exit status
+// (ExitCode) back.
+int RunProgram(const std::vector<std::string> &arguments);
 
 } // namespace quorlex::cli

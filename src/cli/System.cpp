@@ -1,211 +1,31 @@
 #include "cli/System.h"
 
 #include "cli/Failure.h"
+#include "cli/SystemShared.h"
 
-#include <cerrno>
-#include <clocale>
-#include <csignal>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <system_error>
 
 namespace quorlex::cli::sys {
 
-namespace {
-
-// The temporary output file that a signal must not leave behind. A plain array: the signal handler may
-// only read memory and call async-signal-safe functions (unlink, signal, raise).
-char pendingTemporary[4096];
-volatile std::sig_atomic_t hasPendingTemporary = 0;
-
-extern "C" void RemovePendingAndResignal(int signalNumber) {
-    if (hasPendingTemporary != 0) {
-        ::unlink(pendingTemporary);
-    }
-    std::signal(signalNumber, SIG_DFL);
-    std::raise(signalNumber);
+std::string QuotedName(const std::string &name) {
+    std::string text = "\"";
+    text += name;
+    text += '"';
+    return text;
 }
 
-void RememberPending(const std::filesystem::path &path) {
-    const std::string &text = path.native();
-    if (text.size() < sizeof pendingTemporary) {
-        std::memcpy(pendingTemporary, text.c_str(), text.size() + 1);
-        hasPendingTemporary = 1;
-    }
-}
-
-void ForgetPending() {
-    hasPendingTemporary = 0;
-}
-
-[[noreturn]] void ThrowInputOutput(const std::string &what) {
+void ThrowLastError(const std::string &what) {
     std::string message = what;
     message += ": ";
     message += LastErrorText();
     throw InputOutputError(message);
 }
 
-// A path as messages show it: in quotes.
-std::string Named(const std::filesystem::path &path) {
-    std::string text = "\"";
-    text += path.string();
-    text += '"';
-    return text;
-}
-
-} // namespace
-
-void PrepareProcess() {
-    std::signal(SIGPIPE, SIG_IGN);
-    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
-        std::signal(signalNumber, RemovePendingAndResignal);
-    }
-}
-
-std::vector<std::string> Arguments(int argc, char **argv) {
-    return {argv, argv + argc};
-}
-
-bool IsTerminal(int fd) {
-    return ::isatty(fd) == 1;
-}
-
-int OpenForReading(const std::filesystem::path &path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        ThrowInputOutput("cannot open " + Named(path));
-    }
-    struct stat status {};
-    if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
-        ::close(fd);
-        throw InputOutputError("cannot read " + Named(path) + ": it is a directory");
-    }
-    return fd;
-}
-
-void Close(int fd) {
-    ::close(fd);
-}
-
-std::size_t ReadSome(int fd, char *buffer, std::size_t size, const std::string &what) {
-    for (;;) {
-        const ssize_t count = ::read(fd, buffer, size);
-        if (count >= 0) {
-            return static_cast<std::size_t>(count);
-        }
-        if (errno != EINTR) {
-            ThrowInputOutput("cannot read " + what);
-        }
-    }
-}
-
-bool WriteAll(int fd, const char *data, std::size_t size, const std::string &what) {
-    while (size > 0) {
-        const ssize_t count = ::write(fd, data, size);
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            if (errno == EPIPE) {
-                return false;
-            }
-            ThrowInputOutput("cannot write " + what);
-        }
-        data += count;
-        size -= static_cast<std::size_t>(count);
-    }
-    return true;
-}
-
-std::optional<std::uint64_t> RegularFileSize(int fd) {
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint64_t>(status.st_size);
-}
-
-bool SameFile(const std::filesystem::path &a, const std::filesystem::path &b) {
+bool SameFile(const std::string &a, const std::string &b) {
+    // By identity, not by name: "./in.csv", a link or another spelling of the same file count. Windows has
+    // no inode numbers in its C runtime; std::filesystem asks the system for the file's own identity there.
     std::error_code error;
-    return std::filesystem::equivalent(a, b, error) && !error;
-}
-
-bool DescriptorIsFile(int fd, const std::filesystem::path &path) {
-    struct stat open {};
-    struct stat named {};
-    return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
-           open.st_ino == named.st_ino;
-}
-
-TemporaryFile CreateTemporaryBeside(const std::filesystem::path &target) {
-    struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) {
-        throw InputOutputError("cannot write " + Named(target) + ": it is a directory");
-    }
-    std::filesystem::path directory = target.parent_path();
-    if (directory.empty()) {
-        directory = ".";
-    }
-    std::string name = ".";
-    name += target.filename().string();
-    name += ".XXXXXX";
-    std::string pattern = (directory / name).string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) {
-        ThrowInputOutput("cannot create a file beside " + Named(target));
-    }
-    TemporaryFile file{fd, pattern};
-    RememberPending(file.path);
-    // The new file gets the permissions the old one had, or those of any new file.
-    mode_t mode = 0;
-    if (exists) {
-        mode = existing.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::fchmod(fd, mode);
-    return file;
-}
-
-void CommitTemporary(TemporaryFile &file, const std::filesystem::path &target) {
-    const std::string what = Named(target);
-    if (::fsync(file.fd) != 0 && errno != EINVAL) {
-        const std::string reason = LastErrorText();
-        DiscardTemporary(file);
-        throw InputOutputError("cannot write " + what + ": " + reason);
-    }
-    const int fd = file.fd;
-    file.fd = -1;
-    if (::close(fd) != 0 || ::rename(file.path.c_str(), target.c_str()) != 0) {
-        const std::string reason = LastErrorText();
-        DiscardTemporary(file);
-        throw InputOutputError("cannot write " + what + ": " + reason);
-    }
-    file.path.clear();
-    ForgetPending();
-}
-
-void DiscardTemporary(TemporaryFile &file) noexcept {
-    if (file.fd >= 0) {
-        ::close(file.fd);
-        file.fd = -1;
-    }
-    if (!file.path.empty()) {
-        ::unlink(file.path.c_str());
-        file.path.clear();
-    }
-    ForgetPending();
-}
-
-std::string LastErrorText() {
-    // The reason in English, like every other message of the program, whatever the user's locale.
-    const int error = errno;
-    static const locale_t plain = ::newlocale(LC_ALL_MASK, "C", nullptr);
-    return plain != nullptr ? ::strerror_l(error, plain) : std::strerror(error);
+    return std::filesystem::equivalent(PathOf(a), PathOf(b), error) && !error;
 }
 
 } // namespace quorlex::cli::sys

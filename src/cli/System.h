@@ -9,7 +9,8 @@
 
 // Every call into the operating system that the command line makes: the process set-up, the command line's
 // arguments, terminals, reading and writing file descriptors, file identity and the temporary output file.
-// Everything else in the command line is standard C++, so a port touches this pair of files only.
+// Everything else in the command line is standard C++. SystemPosix.cpp and SystemWindows.cpp hold the two
+// systems' calls, System.cpp what both share. File names are UTF-8 texts everywhere above this layer.
 namespace quorlex::cli::sys {
 
 inline constexpr int kStandardInput = 0;
@@ -17,16 +18,24 @@ inline constexpr int kStandardOutput = 1;
 inline constexpr int kStandardError = 2;
 
 // Once at start: a write to a closed pipe reports an error instead of ending the process, and the standard
-// streams carry bytes unchanged.
+// streams carry bytes unchanged (no line endings added or taken away on Windows).
 void PrepareProcess();
 
-// The arguments as UTF-8 texts, the program name first.
+// The arguments as UTF-8 texts, the program name first. On Windows they come from the wide command line,
+// so that °F, m² and file names outside the code page arrive whole.
+#ifdef _WIN32
+std::vector<std::string> Arguments(int argc, wchar_t **argv);
+#else
 std::vector<std::string> Arguments(int argc, char **argv);
+#endif
+
+// The file a UTF-8 file name names.
+std::filesystem::path PathOf(const std::string &name);
 
 bool IsTerminal(int fd);
 
 // Opens a file for reading; throws InputOutputError naming the file and the reason.
-int OpenForReading(const std::filesystem::path &path);
+int OpenForReading(const std::string &path);
 void Close(int fd);
 
 // Reads up to size bytes; 0 at the end. Throws InputOutputError (naming `what`) on a failure.
@@ -40,20 +49,21 @@ bool WriteAll(int fd, const char *data, std::size_t size, const std::string &wha
 std::optional<std::uint64_t> RegularFileSize(int fd);
 
 // Whether two paths name the same file (not the same text): both exist and are one file.
-bool SameFile(const std::filesystem::path &a, const std::filesystem::path &b);
+bool SameFile(const std::string &a, const std::string &b);
 
-// Whether a descriptor reads the file a path names.
-bool DescriptorIsFile(int fd, const std::filesystem::path &path);
+// Whether a descriptor reads the file a path names. On Windows, whose C runtime has no file numbers, a
+// regular file of the same size and the same creation and modification times counts as the same file.
+bool DescriptorIsFile(int fd, const std::string &path);
 
 // A new, empty file in the directory of target, for writing, removed when a signal ends the process.
 struct TemporaryFile {
     int fd = -1;
-    std::filesystem::path path;
+    std::string path;
 };
-TemporaryFile CreateTemporaryBeside(const std::filesystem::path &target);
+TemporaryFile CreateTemporaryBeside(const std::string &target);
 
 // Closes the temporary file and renames it over target; throws InputOutputError on a failure.
-void CommitTemporary(TemporaryFile &file, const std::filesystem::path &target);
+void CommitTemporary(TemporaryFile &file, const std::string &target);
 
 // Closes and removes the temporary file; never throws.
 void DiscardTemporary(TemporaryFile &file) noexcept;

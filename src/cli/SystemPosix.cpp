@@ -1,0 +1,196 @@
+#include "cli/Failure.h"
+#include "cli/System.h"
+#include "cli/SystemShared.h"
+
+#include <cerrno>
+#include <clocale>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorlex::cli::sys {
+
+namespace {
+
+// The temporary output file that a signal must not leave behind. A plain array: the signal handler may
+// only read memory and call async-signal-safe functions (unlink, signal, raise).
+char pendingTemporary[4096];
+volatile std::sig_atomic_t hasPendingTemporary = 0;
+
+extern "C" void RemovePendingAndResignal(int signalNumber) {
+    if (hasPendingTemporary != 0) {
+        ::unlink(pendingTemporary);
+    }
+    std::signal(signalNumber, SIG_DFL);
+    std::raise(signalNumber);
+}
+
+void RememberPending(const std::string &text) {
+    if (text.size() < sizeof pendingTemporary) {
+        std::memcpy(pendingTemporary, text.c_str(), text.size() + 1);
+        hasPendingTemporary = 1;
+    }
+}
+
+void ForgetPending() {
+    hasPendingTemporary = 0;
+}
+
+} // namespace
+
+void PrepareProcess() {
+    std::signal(SIGPIPE, SIG_IGN);
+    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+        std::signal(signalNumber, RemovePendingAndResignal);
+    }
+}
+
+std::vector<std::string> Arguments(int argc, char **argv) {
+    return {argv, argv + argc};
+}
+
+std::filesystem::path PathOf(const std::string &name) {
+    // The bytes as they are: a POSIX file name is bytes, whatever the locale.
+    return name;
+}
+
+bool IsTerminal(int fd) {
+    return ::isatty(fd) == 1;
+}
+
+int OpenForReading(const std::string &path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        ThrowLastError("cannot open " + QuotedName(path));
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+        ::close(fd);
+        throw InputOutputError("cannot read " + QuotedName(path) + ": it is a directory");
+    }
+    return fd;
+}
+
+void Close(int fd) {
+    ::close(fd);
+}
+
+std::size_t ReadSome(int fd, char *buffer, std::size_t size, const std::string &what) {
+    for (;;) {
+        const ssize_t count = ::read(fd, buffer, size);
+        if (count >= 0) {
+            return static_cast<std::size_t>(count);
+        }
+        if (errno != EINTR) {
+            ThrowLastError("cannot read " + what);
+        }
+    }
+}
+
+bool WriteAll(int fd, const char *data, std::size_t size, const std::string &what) {
+    while (size > 0) {
+        const ssize_t count = ::write(fd, data, size);
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            if (errno == EPIPE) {
+                return false;
+            }
+            ThrowLastError("cannot write " + what);
+        }
+        data += count;
+        size -= static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+std::optional<std::uint64_t> RegularFileSize(int fd) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(status.st_size);
+}
+
+bool DescriptorIsFile(int fd, const std::string &path) {
+    struct stat open {};
+    struct stat named {};
+    return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+           open.st_ino == named.st_ino;
+}
+
+TemporaryFile CreateTemporaryBeside(const std::string &target) {
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) {
+        throw InputOutputError("cannot write " + QuotedName(target) + ": it is a directory");
+    }
+    const std::filesystem::path targetPath = PathOf(target);
+    std::filesystem::path directory = targetPath.parent_path();
+    if (directory.empty()) {
+        directory = ".";
+    }
+    std::string name = ".";
+    name += targetPath.filename().string();
+    name += ".XXXXXX";
+    std::string pattern = (directory / name).string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) {
+        ThrowLastError("cannot create a file beside " + QuotedName(target));
+    }
+    TemporaryFile file{fd, pattern};
+    RememberPending(file.path);
+    // The new file gets the permissions the old one had, or those of any new file.
+    mode_t mode = 0;
+    if (exists) {
+        mode = existing.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::fchmod(fd, mode);
+    return file;
+}
+
+void CommitTemporary(TemporaryFile &file, const std::string &target) {
+    const std::string what = QuotedName(target);
+    if (::fsync(file.fd) != 0 && errno != EINVAL) {
+        const std::string reason = LastErrorText();
+        DiscardTemporary(file);
+        throw InputOutputError("cannot write " + what + ": " + reason);
+    }
+    const int fd = file.fd;
+    file.fd = -1;
+    if (::close(fd) != 0 || ::rename(file.path.c_str(), target.c_str()) != 0) {
+        const std::string reason = LastErrorText();
+        DiscardTemporary(file);
+        throw InputOutputError("cannot write " + what + ": " + reason);
+    }
+    file.path.clear();
+    ForgetPending();
+}
+
+void DiscardTemporary(TemporaryFile &file) noexcept {
+    if (file.fd >= 0) {
+        ::close(file.fd);
+        file.fd = -1;
+    }
+    if (!file.path.empty()) {
+        ::unlink(file.path.c_str());
+        file.path.clear();
+    }
+    ForgetPending();
+}
+
+std::string LastErrorText() {
+    // The reason in English, like every other message of the program, whatever the user's locale.
+    const int error = errno;
+    static const locale_t plain = ::newlocale(LC_ALL_MASK, "C", nullptr);
+    return plain != nullptr ? ::strerror_l(error, plain) : std::strerror(error);
+}
+
+} // namespace quorlex::cli::sys
