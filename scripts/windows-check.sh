@@ -31,8 +31,8 @@ cache_value() {
 echo "== DLLs the programs need"
 # Windows' own DLLs; anything else (libstdc++-6.dll, libwinpthread-1.dll, ...) would have to be shipped.
 system_dlls='^(kernel32|msvcrt|ucrtbase|api-ms-win-.*|advapi32|shell32|user32|ole32|ws2_32)\.dll$'
-mapfile -t programs < <(find "$build" \( -path "$build/wine-prefix" -o -name CMakeFiles \) -prune -o \
-    -name '*.exe' -print | sort)
+mapfile -t programs < <(find "$build" \( -path "$build/wine-prefix" -o -path "$build/quorlex-convert-*" \
+    -o -name CMakeFiles \) -prune -o -name '*.exe' -print | sort)
 if [ "${#programs[@]}" -eq 0 ]; then
     echo "windows check: the build made no programs" >&2
     exit 1
@@ -94,5 +94,6 @@ groff -t -man -Tutf8 -P-cbou -rHY=0 packaging/quorlex-convert.1 | sed 's/$/\r/' 
 sed 's/$/\r/' LICENSE >"$package/LICENSE.txt"
 (cd "$build" && zip -qrX "$(basename "$package").zip" "$(basename "$package")")
 unzip -l "$package.zip"
-echo "windows check passed in $((SECONDS - start)) s: $cases GoogleTest cases in ${#programs[@]} programs and" \
+test_programs=$(printf '%s\n' "${programs[@]}" | grep -c '/test_[^/]*\.exe$')
+echo "windows check passed in $((SECONDS - start)) s: $cases GoogleTest cases in $test_programs programs and" \
     "$cli_cases command-line cases through quorlex-convert.exe under Wine"
