@@ -3,9 +3,43 @@
 #include "cli/Failure.h"
 #include "cli/SystemShared.h"
 
+#include <algorithm>
+#include <csignal>
 #include <system_error>
 
 namespace quorlex::cli::sys {
+
+namespace {
+
+// A plain array: the signal handler may only read memory and call async-signal-safe functions.
+std::filesystem::path::value_type pendingTemporary[4096];
+volatile std::sig_atomic_t hasPendingTemporary = 0;
+
+extern "C" void RemovePendingAndResignal(int signalNumber) {
+    if (hasPendingTemporary != 0) {
+        RemoveFileInSignal(pendingTemporary);
+    }
+    std::signal(signalNumber, SIG_DFL);
+    std::raise(signalNumber);
+}
+
+} // namespace
+
+void RememberPending(const std::filesystem::path &path) {
+    const auto &text = path.native();
+    if (text.size() < std::size(pendingTemporary)) {
+        std::copy(text.c_str(), text.c_str() + text.size() + 1, pendingTemporary);
+        hasPendingTemporary = 1;
+    }
+}
+
+void ForgetPending() {
+    hasPendingTemporary = 0;
+}
+
+void RemovePendingOnSignal(int signalNumber) {
+    std::signal(signalNumber, RemovePendingAndResignal);
+}
 
 std::string QuotedName(const std::string &name) {
     std::string text = "\"";
@@ -26,6 +60,23 @@ bool SameFile(const std::string &a, const std::string &b) {
     // no inode numbers in its C runtime; std::filesystem asks the system for the file's own identity there.
     std::error_code error;
     return std::filesystem::equivalent(PathOf(a), PathOf(b), error) && !error;
+}
+
+void DiscardTemporary(TemporaryFile &file) noexcept {
+    if (file.fd >= 0) {
+        Close(file.fd);
+        file.fd = -1;
+    }
+    if (!file.path.empty()) {
+        try {
+            std::error_code error;
+            std::filesystem::remove(PathOf(file.path), error);
+        } catch (...) {
+            // Only memory can run out here; the file then stays, which loses no data.
+        }
+        file.path.clear();
+    }
+    ForgetPending();
 }
 
 } // namespace quorlex::cli::sys

@@ -12,39 +12,15 @@
 
 namespace quorlex::cli::sys {
 
-namespace {
-
-// The temporary output file that a signal must not leave behind. A plain array: the signal handler may
-// only read memory and call async-signal-safe functions (unlink, signal, raise).
-char pendingTemporary[4096];
-volatile std::sig_atomic_t hasPendingTemporary = 0;
-
-extern "C" void RemovePendingAndResignal(int signalNumber) {
-    if (hasPendingTemporary != 0) {
-        ::unlink(pendingTemporary);
-    }
-    std::signal(signalNumber, SIG_DFL);
-    std::raise(signalNumber);
-}
-
-void RememberPending(const std::string &text) {
-    if (text.size() < sizeof pendingTemporary) {
-        std::memcpy(pendingTemporary, text.c_str(), text.size() + 1);
-        hasPendingTemporary = 1;
-    }
-}
-
-void ForgetPending() {
-    hasPendingTemporary = 0;
-}
-
-} // namespace
-
 void PrepareProcess() {
     std::signal(SIGPIPE, SIG_IGN);
     for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
-        std::signal(signalNumber, RemovePendingAndResignal);
+        RemovePendingOnSignal(signalNumber);
     }
+}
+
+void RemoveFileInSignal(const std::filesystem::path::value_type *name) noexcept {
+    ::unlink(name);
 }
 
 std::vector<std::string> Arguments(int argc, char **argv) {
@@ -142,7 +118,7 @@ TemporaryFile CreateTemporaryBeside(const std::string &target) {
         ThrowLastError("cannot create a file beside " + QuotedName(target));
     }
     TemporaryFile file{fd, pattern};
-    RememberPending(file.path);
+    RememberPending(PathOf(file.path));
     // The new file gets the permissions the old one had, or those of any new file.
     mode_t mode = 0;
     if (exists) {
@@ -171,18 +147,6 @@ void CommitTemporary(TemporaryFile &file, const std::string &target) {
         throw InputOutputError("cannot write " + what + ": " + reason);
     }
     file.path.clear();
-    ForgetPending();
-}
-
-void DiscardTemporary(TemporaryFile &file) noexcept {
-    if (file.fd >= 0) {
-        ::close(file.fd);
-        file.fd = -1;
-    }
-    if (!file.path.empty()) {
-        ::unlink(file.path.c_str());
-        file.path.clear();
-    }
     ForgetPending();
 }
 

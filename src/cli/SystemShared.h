@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 // What the POSIX and the Windows system calls share: how messages name a file and report a failed call.
@@ -10,5 +11,14 @@ std::string QuotedName(const std::string &name);
 
 // Throws InputOutputError: `what`, a colon and the reason of the last failed call.
 [[noreturn]] void ThrowLastError(const std::string &what);
+
+// The temporary output file that a signal ending the process must not leave behind: remembered while it
+// exists, removed by the handler RemovePendingOnSignal installs, which then lets the signal end the process.
+void RememberPending(const std::filesystem::path &path);
+void ForgetPending();
+void RemovePendingOnSignal(int signalNumber);
+
+// Removes a file from inside a signal handler (unlink, _wunlink): async-signal-safe, no allocation.
+void RemoveFileInSignal(const std::filesystem::path::value_type *name) noexcept;
 
 } // namespace quorlex::cli::sys

@@ -20,30 +20,6 @@ namespace quorlex::cli::sys {
 
 namespace {
 
-// The temporary output file that Ctrl+C must not leave behind; see RemovePendingAndResignal.
-wchar_t pendingTemporary[4096];
-volatile std::sig_atomic_t hasPendingTemporary = 0;
-
-extern "C" void RemovePendingAndResignal(int signalNumber) {
-    if (hasPendingTemporary != 0) {
-        ::_wunlink(pendingTemporary);
-    }
-    std::signal(signalNumber, SIG_DFL);
-    std::raise(signalNumber);
-}
-
-void RememberPending(const std::filesystem::path &path) {
-    const std::wstring &text = path.native();
-    if (text.size() < std::size(pendingTemporary)) {
-        std::wmemcpy(pendingTemporary, text.c_str(), text.size() + 1);
-        hasPendingTemporary = 1;
-    }
-}
-
-void ForgetPending() {
-    hasPendingTemporary = 0;
-}
-
 // At most this many bytes in one _read or _write, whose counts are unsigned int.
 constexpr std::size_t kLargestTransfer = INT_MAX;
 
@@ -56,8 +32,12 @@ void PrepareProcess() {
         ::_setmode(fd, _O_BINARY);
     }
     for (const int signalNumber : {SIGINT, SIGTERM, SIGBREAK}) {
-        std::signal(signalNumber, RemovePendingAndResignal);
+        RemovePendingOnSignal(signalNumber);
     }
+}
+
+void RemoveFileInSignal(const std::filesystem::path::value_type *name) noexcept {
+    ::_wunlink(name);
 }
 
 std::vector<std::string> Arguments(int argc, wchar_t **argv) {
@@ -200,22 +180,6 @@ void CommitTemporary(TemporaryFile &file, const std::string &target) {
         throw InputOutputError("cannot write " + what + ": " + error.message());
     }
     file.path.clear();
-    ForgetPending();
-}
-
-void DiscardTemporary(TemporaryFile &file) noexcept {
-    if (file.fd >= 0) {
-        ::_close(file.fd);
-        file.fd = -1;
-    }
-    if (!file.path.empty()) {
-        try {
-            ::_wunlink(PathOf(file.path).c_str());
-        } catch (...) {
-            // A name that came from the system converts back; nothing else can be done here.
-        }
-        file.path.clear();
-    }
     ForgetPending();
 }
 
