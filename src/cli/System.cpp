@@ -4,6 +4,7 @@
 #include "cli/SystemShared.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <system_error>
 
@@ -53,6 +54,39 @@ void ThrowLastError(const std::string &what) {
     message += ": ";
     message += LastErrorText();
     throw InputOutputError(message);
+}
+
+std::size_t ReadSome(int fd, char *buffer, std::size_t size, const std::string &what) {
+    for (;;) {
+        const std::ptrdiff_t count = ReadOnce(fd, buffer, size);
+        if (count >= 0) {
+            return static_cast<std::size_t>(count);
+        }
+        if (errno != EINTR) {
+            ThrowLastError("cannot read " + what);
+        }
+    }
+}
+
+bool WriteAll(int fd, const char *data, std::size_t size, const std::string &what) {
+    while (size > 0) {
+        const std::ptrdiff_t count = WriteOnce(fd, data, size);
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            // The test may call the system itself; the reason reported is the write's own.
+            const int error = errno;
+            if (ReaderHasGone(fd, error)) {
+                return false;
+            }
+            errno = error;
+            ThrowLastError("cannot write " + what);
+        }
+        data += count;
+        size -= static_cast<std::size_t>(count);
+    }
+    return true;
 }
 
 bool SameFile(const std::string &a, const std::string &b) {

@@ -53,34 +53,16 @@ void Close(int fd) {
     ::close(fd);
 }
 
-std::size_t ReadSome(int fd, char *buffer, std::size_t size, const std::string &what) {
-    for (;;) {
-        const ssize_t count = ::read(fd, buffer, size);
-        if (count >= 0) {
-            return static_cast<std::size_t>(count);
-        }
-        if (errno != EINTR) {
-            ThrowLastError("cannot read " + what);
-        }
-    }
+std::ptrdiff_t ReadOnce(int fd, char *buffer, std::size_t size) {
+    return ::read(fd, buffer, size);
 }
 
-bool WriteAll(int fd, const char *data, std::size_t size, const std::string &what) {
-    while (size > 0) {
-        const ssize_t count = ::write(fd, data, size);
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            if (errno == EPIPE) {
-                return false;
-            }
-            ThrowLastError("cannot write " + what);
-        }
-        data += count;
-        size -= static_cast<std::size_t>(count);
-    }
-    return true;
+std::ptrdiff_t WriteOnce(int fd, const char *data, std::size_t size) {
+    return ::write(fd, data, size);
+}
+
+bool ReaderHasGone(int /*fd*/, int error) {
+    return error == EPIPE;
 }
 
 std::optional<std::uint64_t> RegularFileSize(int fd) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 
@@ -17,6 +18,13 @@ std::string QuotedName(const std::string &name);
 void RememberPending(const std::filesystem::path &path);
 void ForgetPending();
 void RemovePendingOnSignal(int signalNumber);
+
+// One read or write call of the system: the number of bytes moved, or -1 with errno set.
+std::ptrdiff_t ReadOnce(int fd, char *buffer, std::size_t size);
+std::ptrdiff_t WriteOnce(int fd, const char *data, std::size_t size);
+
+// Whether a write that failed with errno `error` found the reading end of a pipe gone.
+bool ReaderHasGone(int fd, int error);
 
 // Removes a file from inside a signal handler (unlink, _wunlink): async-signal-safe, no allocation.
 void RemoveFileInSignal(const std::filesystem::path::value_type *name) noexcept;

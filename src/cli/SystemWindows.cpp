@@ -79,28 +79,17 @@ void Close(int fd) {
     ::_close(fd);
 }
 
-std::size_t ReadSome(int fd, char *buffer, std::size_t size, const std::string &what) {
-    const int count = ::_read(fd, buffer, static_cast<unsigned>(std::min(size, kLargestTransfer)));
-    if (count < 0) {
-        ThrowLastError("cannot read " + what);
-    }
-    return static_cast<std::size_t>(count);
+std::ptrdiff_t ReadOnce(int fd, char *buffer, std::size_t size) {
+    return ::_read(fd, buffer, static_cast<unsigned>(std::min(size, kLargestTransfer)));
 }
 
-bool WriteAll(int fd, const char *data, std::size_t size, const std::string &what) {
-    while (size > 0) {
-        const int count = ::_write(fd, data, static_cast<unsigned>(std::min(size, kLargestTransfer)));
-        if (count < 0) {
-            // A pipe whose reader has gone: the C runtime says EPIPE, or EINVAL while the pipe is closing.
-            if (errno == EPIPE || (errno == EINVAL && !IsTerminal(fd) && !RegularFileSize(fd))) {
-                return false;
-            }
-            ThrowLastError("cannot write " + what);
-        }
-        data += count;
-        size -= static_cast<std::size_t>(count);
-    }
-    return true;
+std::ptrdiff_t WriteOnce(int fd, const char *data, std::size_t size) {
+    return ::_write(fd, data, static_cast<unsigned>(std::min(size, kLargestTransfer)));
+}
+
+bool ReaderHasGone(int fd, int error) {
+    // The C runtime says EPIPE, or EINVAL while the pipe is closing.
+    return error == EPIPE || (error == EINVAL && !IsTerminal(fd) && !RegularFileSize(fd));
 }
 
 std::optional<std::uint64_t> RegularFileSize(int fd) {
