@@ -22,11 +22,13 @@ Variant FormulaConverter::Compute() {
         return StoredValue();
     }
     const double v = NumericValue(StoredValue(), ClassName());
-    const Outcome outcome = Apply(from, to, v);
-    if (!std::isfinite(outcome.value)) {
+    // A result next to the largest double can round past it in its 15th digit: that is as much an
+    // overflow as the formula's own.
+    const double result = WithoutNoise(v, Apply(from, to, v));
+    if (!std::isfinite(result)) {
         RaiseStandardError(kErrOverflow, ClassName());
     }
-    return WithoutNoise(v, outcome);
+    return result;
 }
 
 double FormulaConverter::WithoutNoise(double v, Outcome outcome) {

@@ -6,7 +6,10 @@
 #include "support/NamedParam.h"
 
 #include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <limits>
+#include <string>
 
 namespace {
 
@@ -136,10 +139,20 @@ TEST(FormulaConverter, AnEmptyValueCountsAsZero) {
     EXPECT_EQ(GeneralText(std::get<double>(temperature.Compute())), "255.372222222222");
 }
 
-TEST(FormulaConverter, AResultBeyondTheDoubleRangeRaisesOverflow) {
+struct BeyondRangeCase {
+    const char *name;
+    std::int32_t source;
+    std::int32_t desired;
+    double value;
+};
+
+class FormulaBeyondRangeTest : public ::testing::TestWithParam<BeyondRangeCase> {};
+
+TEST_P(FormulaBeyondRangeTest, RaisesOverflowRatherThanGivingAnInfinity) {
     Temperature temperature;
-    temperature.SetSourceUnits(1);
-    temperature.LetSourceValue(1e308);
+    temperature.SetSourceUnits(GetParam().source);
+    temperature.SetDesiredUnits(GetParam().desired);
+    temperature.LetSourceValue(GetParam().value);
     try {
         temperature.Compute();
         FAIL();
@@ -147,6 +160,14 @@ TEST(FormulaConverter, AResultBeyondTheDoubleRangeRaisesOverflow) {
         EXPECT_EQ(error.Number(), 6);
     }
 }
+
+// The formula itself overflows, or its result is finite but its rounding to 15 digits is not.
+INSTANTIATE_TEST_SUITE_P(
+    Temperature, FormulaBeyondRangeTest,
+    ::testing::Values(BeyondRangeCase{"CelsiusTimesNineFifths", 1, 0, 1e308},
+                      BeyondRangeCase{"LargestCelsiusToKelvin", 1, 2, std::numeric_limits<double>::max()},
+                      BeyondRangeCase{"LowestKelvinToCelsius", 2, 1, std::numeric_limits<double>::lowest()}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(FormulaConverter, AnObjectReferenceIsATypeMismatch) {
     Slope slope;
