@@ -56,6 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FormulaCase{"AbsoluteZeroFahrenheitToKelvin", 0, 2, -459.67, "0"},
                       FormulaCase{"AbsoluteZeroCelsiusToKelvin", 1, 2, -273.15, "0"},
                       FormulaCase{"SmallDifferenceKeepsItsDigits", 2, 1, 273.1501, "0.0001"},
+                      FormulaCase{"HugeValueRoundsItsFifteenthDigitUp", 1, 2, -4.0407156369769254e137,
+                                  "-4.04071563697693E+137"},
                       FormulaCase{"FahrenheitUnchanged", 0, 0, 451, "451"},
                       FormulaCase{"CelsiusUnchanged", 1, 1, -3.5, "-3.5"},
                       FormulaCase{"KelvinUnchanged", 2, 2, 300, "300"}),
