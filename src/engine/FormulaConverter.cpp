@@ -19,14 +19,16 @@ namespace {
 // must not depend on where the program runs.
 constexpr int kLowestPower = -307; // the smallest exponent whose power is a normal double
 constexpr int kHighestPower = 308;
+constexpr std::size_t kPowerCount = kHighestPower - kLowestPower + 1;
 
 double PowerOfTen(int n) {
     static const auto powers = [] {
-        std::array<double, kHighestPower - kLowestPower + 1> table{};
-        for (int k = kLowestPower; k <= kHighestPower; ++k) {
+        std::array<double, kPowerCount> table{};
+        int exponent = kLowestPower;
+        for (double &power : table) {
             std::array<char, 8> text{'1', 'e'};
-            const auto written = std::to_chars(text.data() + 2, text.data() + text.size(), k);
-            std::from_chars(text.data(), written.ptr, table[static_cast<std::size_t>(k - kLowestPower)]);
+            const auto written = std::to_chars(text.data() + 2, text.data() + text.size(), exponent++);
+            std::from_chars(text.data(), written.ptr, power);
         }
         return table;
     }();
