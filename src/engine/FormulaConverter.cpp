@@ -21,6 +21,7 @@ constexpr int kLowestPower = -307; // the smallest exponent whose power is a nor
 constexpr int kHighestPower = 308;
 constexpr std::size_t kPowerCount = kHighestPower - kLowestPower + 1;
 
+// n from kLowestPower up; beyond kHighestPower the power is no finite double.
 double PowerOfTen(int n) {
     static const auto powers = [] {
         std::array<double, kPowerCount> table{};
@@ -35,7 +36,7 @@ double PowerOfTen(int n) {
     if (n > kHighestPower) {
         return std::numeric_limits<double>::infinity();
     }
-    return powers[static_cast<std::size_t>(std::max(n, kLowestPower) - kLowestPower)];
+    return powers[static_cast<std::size_t>(n - kLowestPower)];
 }
 
 // The exponent of x (finite, above 0) in scientific notation: floor(log10(x)), exactly, from 1E-307 up;
