@@ -437,7 +437,8 @@ std::string Check(const Case &c, const Outcome &outcome, const fs::path &directo
     for (const auto &[name, target] : c.links) {
         std::error_code error;
         if (!fs::is_symlink(directory / name) || fs::read_symlink(directory / name, error) != target) {
-            problems += "  " + name + " is no longer a link to " + target + "\n";
+            problems += "  " + name + " is no longer a link to ";
+            problems += target + "\n";
         }
     }
     for (const auto &name : c.fifos) {
