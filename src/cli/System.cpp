@@ -124,7 +124,7 @@ std::string FollowLinks(const std::string &path) {
         // A relative link names its file from the link's own folder.
         file = target.is_absolute() ? target : file.parent_path() / target;
     }
-    throw InputOutputError("cannot write " + QuotedName(path) + ": too many levels of symbolic links");
+    throw InputOutputError("cannot write " + QuotedName(path) + ": Too many levels of symbolic links");
 }
 
 void DiscardTemporary(TemporaryFile &file) noexcept {
