@@ -1,11 +1,13 @@
 #include "numbers/DoubleText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <fast_float/fast_float.h>
 #include <limits>
+#include <string_view>
 #include <system_error>
 
 namespace quorlex {
@@ -153,16 +155,14 @@ private:
 };
 
 // "inf" or "nan", with its sign.
-std::to_chars_result WriteWord(char *first, char *last, bool negative, const char *word) {
-    const std::size_t length = (negative ? 1 : 0) + std::strlen(word);
-    if (static_cast<std::size_t>(last - first) < length) {
+std::to_chars_result WriteWord(char *first, char *last, bool negative, std::string_view word) {
+    if (static_cast<std::size_t>(last - first) < (negative ? 1 : 0) + word.size()) {
         return {last, std::errc::value_too_large};
     }
     if (negative) {
         *first++ = '-';
     }
-    std::memcpy(first, word, std::strlen(word));
-    return {first + std::strlen(word), std::errc{}};
+    return {std::copy(word.begin(), word.end(), first), std::errc{}};
 }
 
 // Writes the `count` significant digits of m * 2^e (m > 0) at digit(0), digit(1), ..., rounded half to
@@ -224,12 +224,12 @@ int WriteSignificantDigits(std::uint64_t m, int e, std::size_t count, DigitAt di
         while (i > 0 && digit(i - 1) == '9') {
             digit(--i) = '0';
         }
-        if (i > 0) {
-            ++digit(i - 1);
-        } else {
-            digit(0) = '1';
+        if (i == 0) {
+            // All nines: 9.99...9 rounds up to 10.00...0, one decimal place higher.
             ++k;
+            i = 1;
         }
+        ++digit(i - 1);
     }
     return k;
 }
