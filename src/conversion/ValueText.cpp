@@ -1,4 +1,4 @@
-#include "cli/ValueText.h"
+#include "conversion/ValueText.h"
 
 #include "numbers/NumericText.h"
 
@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-namespace quorlex::cli {
+namespace quorlex::conversion {
 
 namespace {
 
@@ -78,4 +78,4 @@ void ApplyDecimalMark(std::string &text, DecimalMark mark) {
     }
 }
 
-} // namespace quorlex::cli
+} // namespace quorlex::conversion

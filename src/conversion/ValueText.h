@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace quorlex::cli {
+namespace quorlex::conversion {
 
 // The decimal mark of every value read and every result written in one run.
 enum class DecimalMark {
@@ -30,4 +30,4 @@ bool IsBlankText(std::string_view text);
 // Writes a result text with the run's decimal mark (the engine's texts have a period).
 void ApplyDecimalMark(std::string &text, DecimalMark mark);
 
-} // namespace quorlex::cli
+} // namespace quorlex::conversion
