@@ -78,16 +78,6 @@ Refusal UnknownUnit(std::string_view text, int category) {
     return {RefusalKind::UnknownUnit, message, category};
 }
 
-std::vector<UnitRef> UnitsNamed(std::string_view text, Refusal &refusal) {
-    if (const auto byIndex = UnitByIndex(text, refusal)) {
-        return {*byIndex};
-    }
-    if (refusal) {
-        return {};
-    }
-    return LookupUnit(text);
-}
-
 std::vector<int> CategoriesOf(const std::vector<UnitRef> &units) {
     std::vector<int> categories;
     categories.reserve(units.size());
@@ -123,6 +113,16 @@ int UnitIn(const std::vector<UnitRef> &units, int category) {
 }
 
 } // namespace
+
+std::vector<UnitRef> UnitsNamed(std::string_view name, Refusal &refusal) {
+    if (const auto byIndex = UnitByIndex(name, refusal)) {
+        return {*byIndex};
+    }
+    if (refusal) {
+        return {};
+    }
+    return LookupUnit(name);
+}
 
 int ChooseCategory(std::string_view name, Refusal &refusal) {
     if (const CategoryEntry *entry = FindCategory(name)) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "conversion/Refusal.h"
+#include "engine/UnitLookup.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorlex::conversion {
 
@@ -21,6 +23,10 @@ struct UnitChoice {
 // index the category lacks, units of different categories, and a choice left open.
 UnitChoice ChooseUnits(std::string_view from, std::string_view to, int category, int preferred,
                        Refusal &refusal);
+
+// Every unit a name names: by the catalogue's lookup, or the one CATEGORY:INDEX names ("FuelLoad:2").
+// Empty for none, with a refusal for an index the category does not have.
+std::vector<UnitRef> UnitsNamed(std::string_view name, Refusal &refusal);
 
 // The category a name stands for (caption or class name); -1 and a refusal listing them for none.
 int ChooseCategory(std::string_view name, Refusal &refusal);

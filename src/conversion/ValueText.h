@@ -24,6 +24,10 @@ std::optional<double> ReadValueText(std::string_view text, DecimalMark mark);
 // option, even when it starts with "-".
 bool LooksLikeValue(std::string_view text);
 
+// Whether a text is the start of a value: the text itself, or the text with more typed after it, passes
+// IsValueText ("-", "1e", "&H", "1,"). What is typed so far of a value is not yet a wrong value.
+bool IsValueStart(std::string_view text, DecimalMark mark);
+
 // Whether a text holds nothing but blanks: missing data, converted to nothing.
 bool IsBlankText(std::string_view text);
 
