@@ -5,7 +5,7 @@ namespace quorlex {
 Formula::Formula(Kind kind, std::string_view text) : kind_(kind), text_(text) {}
 
 Formula Formula::Quantity(std::string_view sign) {
-    return Formula(Kind::Quantity, sign);
+    return {Kind::Quantity, sign};
 }
 
 Formula Formula::Number(double value, std::string_view text) {

@@ -35,6 +35,8 @@ private:
     enum class Kind { Quantity, Number, Call, Add, Subtract, Multiply, Divide };
 
     Formula(Kind kind, std::string_view text);
+    // Used by the operators, which are friends.
+    // cppcheck-suppress unusedPrivateFunction
     static Formula Join(Kind kind, Formula left, Formula right);
     // How tightly the formula binds: sums 1, products 2, terms 3.
     int Precedence() const;
