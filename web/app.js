@@ -250,15 +250,28 @@
         });
     }
 
+    // encodeURIComponent throws on a lone surrogate (a half of a character pair, which pasting or a broken
+    // link can put into the value field); such a half is written as the replacement character instead.
+    function escaped(text) {
+        try {
+            return encodeURIComponent(text);
+        } catch (error) {
+            return encodeURIComponent(text.replace(/[\ud800-\udbff](?![\udc00-\udfff])|(^|[^\ud800-\udbff])[\udc00-\udfff]/g,
+                function (match, before) {
+                    return before === undefined ? '\ufffd' : before + '\ufffd';
+                }));
+        }
+    }
+
     function fragmentOf(s) {
         var units = engine.categories[s.category].units;
         var parts = [
-            'v=' + encodeURIComponent(s.value),
-            'from=' + encodeURIComponent(units[s.from].symbol),
-            'to=' + encodeURIComponent(units[s.to].symbol),
+            'v=' + escaped(s.value),
+            'from=' + escaped(units[s.from].symbol),
+            'to=' + escaped(units[s.to].symbol),
         ];
         if (symbolFitsSeveral(s.category, s.from) || symbolFitsSeveral(s.category, s.to)) {
-            parts.push('c=' + encodeURIComponent(engine.categories[s.category].className));
+            parts.push('c=' + escaped(engine.categories[s.category].className));
         }
         if (s.places !== 'auto') {
             parts.push('p=' + s.places);
