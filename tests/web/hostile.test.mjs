@@ -7,12 +7,14 @@ import path from 'node:path';
 import { after, before, test } from 'node:test';
 import { launchChromium, ready, repoDir, serve, siteDir } from './support.mjs';
 
-function hostileTexts() {
+// The hostile texts as [text, expected]: expected is "refused", "overflow" or the number the text shows.
+function hostileRows() {
     const unescape = (text) => text.replace(/\\([tnr0\\])/g, (_, c) => ({ t: '\t', n: '\n', r: '\r', 0: '\0', '\\': '\\' })[c]);
     return fs.readFileSync(path.join(repoDir, 'tests/data/hostile-values.tsv'), 'utf8')
         .split('\n')
         .filter((line) => line && !line.startsWith('#'))
-        .map((line) => unescape(line.split('\t')[1] ?? ''));
+        .map((line) => line.split('\t'))
+        .map((fields) => [unescape(fields[1] ?? ''), fields[2] ?? '']);
 }
 
 // Random strings from a fixed seed, drawn from what breaks parsers: escapes, separators, quotes, number
@@ -118,7 +120,44 @@ async function run(texts) {
 }
 
 test('hostile value texts in the fragment, the value field and the one-line entry', async () => {
-    await run(hostileTexts());
+    await run(hostileRows().map(([text]) => text));
+});
+
+test('a hostile text that is no number never shows a result, typed or from a link', async () => {
+    const refused = hostileRows().filter(([, expected]) => expected === 'refused').map(([text]) => text);
+    const context = await browser.newContext({ locale: 'en-US' });
+    const page = await context.newPage();
+    await page.goto(server.url + '#v=1&from=ton/ac&to=Mg/ha');
+    await ready(page);
+    const shown = await page.evaluate(async (texts) => {
+        const value = document.getElementById('value');
+        const result = document.getElementById('result');
+        const wrong = [];
+        for (const text of texts) {
+            value.focus();
+            value.value = text;
+            value.dispatchEvent(new Event('input'));
+            value.blur();
+            if (!result.classList.contains('none')) {
+                wrong.push(`typed ${JSON.stringify(text)}: ${result.textContent}`);
+            }
+            let link = null;
+            try {
+                link = '#v=' + encodeURIComponent(text) + '&from=ton/ac&to=Mg/ha';
+            } catch (error) {
+                continue;
+            }
+            const changed = new Promise((resolve) => window.addEventListener('hashchange', resolve, { once: true }));
+            location.hash = link;
+            await Promise.race([changed, new Promise((resolve) => setTimeout(resolve, 50))]);
+            if (!result.classList.contains('none') && value.value === text) {
+                wrong.push(`link ${link}: ${result.textContent}`);
+            }
+        }
+        return wrong;
+    }, refused);
+    assert.deepEqual(shown, []);
+    await context.close();
 });
 
 test('seeded random strings in the fragment, the value field and the one-line entry', async () => {
