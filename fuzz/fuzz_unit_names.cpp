@@ -5,9 +5,8 @@
 //
 // Input: FROM, TO and CATEGORY separated by NUL bytes (missing parts are empty).
 #include "FuzzCheck.h"
-#include "cli/Failure.h"
-#include "cli/NearestNames.h"
-#include "cli/UnitChoice.h"
+#include "conversion/NearestNames.h"
+#include "conversion/UnitChoice.h"
 #include "engine/Catalogue.h"
 #include "engine/UnitLookup.h"
 #include "numbers/NumericText.h"
@@ -127,10 +126,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     CheckLookup(from);
     CheckLookup(to);
-    Require(cli::NameDistance(from, from) == 0 && cli::NameDistance(from, to) == cli::NameDistance(to, from),
+    Require(conversion::NameDistance(from, from) == 0 &&
+                conversion::NameDistance(from, to) == conversion::NameDistance(to, from),
             "the name distance is a distance", Printable(from) + " " + Printable(to));
-    try {
-        const cli::UnitChoice choice = cli::ChooseUnits(from, to, category);
+    conversion::Refusal refusal;
+    const int chosen = category.empty() ? -1 : conversion::ChooseCategory(category, refusal);
+    const conversion::UnitChoice choice =
+        refusal ? conversion::UnitChoice{} : conversion::ChooseUnits(from, to, chosen, -1, refusal);
+    // A refusal with a reason is a fine answer to a name that names nothing clear.
+    Require(static_cast<bool>(refusal) == !refusal.reason.empty(), "a refusal gives its reason",
+            Printable(from) + " " + Printable(to));
+    if (!refusal) {
         const auto &entry = Catalogue()[static_cast<std::size_t>(choice.category)];
         Require(choice.from >= 0 && choice.to >= 0 &&
                     static_cast<std::size_t>(choice.from) < entry.units.size() &&
@@ -143,8 +149,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         };
         Require(named(from, choice.from) && named(to, choice.to), "chosen units are the ones the texts name",
                 Printable(from) + " " + Printable(to));
-    } catch (const cli::UsageError &) {
-        // A refusal with a message is a fine answer to a name that names nothing clear.
     }
     return 0;
 }

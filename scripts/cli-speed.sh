@@ -15,7 +15,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
-quorlex_ensure_packages g++ cmake make libcli11-dev mawk units python3 time
+quorlex_ensure_packages g++ cmake make libcli11-dev libfast-float-dev mawk units python3 time
 runs="${QUORLEX_SPEED_RUNS:-5}"
 rows=1000000
 from=ton/ac

@@ -5,27 +5,29 @@ QUORLEX_BUILD_PACKAGES=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-svg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libcli11-dev
+    libcli11-dev libfast-float-dev
     locales
     fonts-liberation
 )
 
 # What the reliability checks need beyond a build: clang 14 with its sanitizer and libFuzzer runtimes (the
-# fuzz targets), llvm-symbolizer (readable sanitizer stacks), clang-tidy, clang-format and cppcheck. Only
-# the check scripts install these; ./test and ./run do not need them.
+# fuzz targets), llvm-symbolizer (readable sanitizer stacks), clang-tidy, clang-format and cppcheck, and
+# fast_float's headers, which the fuzz project's number texts read with. Only the check scripts install
+# these; ./test and ./run do not need them.
 QUORLEX_CHECK_PACKAGES=(
-    clang-14 libclang-rt-14-dev llvm-14
+    clang-14 libclang-rt-14-dev llvm-14 libfast-float-dev
     clang-tidy-14 clang-format-14
     cppcheck
 )
 
 # What the Windows cross build needs: MinGW-w64's compiler for 64-bit Windows, GoogleTest's sources and
-# CLI11's headers to build for that target, Wine to run the results, this machine's compiler for the
-# command line's case driver, and groff and zip for the package. Only scripts/windows-check.sh installs these.
+# CLI11's and fast_float's headers to build for that target, Wine to run the results, this machine's
+# compiler for the command line's case driver, and groff and zip for the package. Only
+# scripts/windows-check.sh installs these.
 QUORLEX_WINDOWS_PACKAGES=(
     cmake make g++
     g++-mingw-w64-x86-64-posix
-    googletest libcli11-dev
+    googletest libcli11-dev libfast-float-dev
     wine64
     groff-base zip
 )

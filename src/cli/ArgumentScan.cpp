@@ -1,7 +1,5 @@
 #include "cli/ArgumentScan.h"
 
-#include "cli/ValueText.h"
-
 namespace quorlex::cli {
 
 namespace {
@@ -27,19 +25,6 @@ bool TakesNextArgument(const std::string &option, const OptionKindOf &kindOf) {
 }
 
 } // namespace
-
-bool IsValueArgument(std::string_view argument) {
-    if (LooksLikeValue(argument)) {
-        return true;
-    }
-    if (argument.size() < 2 || argument[0] != '-') {
-        return false;
-    }
-    const char second = argument[1];
-    const bool startsOption =
-        second == '-' || (second >= 'a' && second <= 'z') || (second >= 'A' && second <= 'Z');
-    return !startsOption;
-}
 
 ScannedArguments ScanArguments(const std::vector<std::string> &arguments, const OptionKindOf &kindOf) {
     ScannedArguments scanned;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "conversion/ValueFromTo.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -14,10 +16,10 @@ struct Positional {
     int argument = 0;
 };
 
-// Whether an argument is meant as a value: it passes the numeric test (LooksLikeValue), or it starts with
-// "-" and a character that starts no option ("-&H10", "-.", "-5x"), so that it is refused as a value
-// instead of being taken for an option.
-bool IsValueArgument(std::string_view argument);
+// Whether an argument is meant as a value, the conversion library's rule: it passes the numeric test, or it
+// starts with "-" and a character that starts no option ("-&H10", "-.", "-5x"), so that it is refused as a
+// value instead of being taken for an option.
+using conversion::IsValueArgument;
 
 // The command line split before the option parser sees it: the options with their values, and the
 // positional arguments. Every value argument (IsValueArgument) is positional, even "-40" or "-.5", unless

@@ -4,6 +4,7 @@
 #include "cli/HelpText.h"
 #include "cli/Messages.h"
 #include "cli/Version.h"
+#include "conversion/ValueFromTo.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -60,25 +61,20 @@ void AssignPositionals(Options &options, const std::vector<Positional> &position
     case Options::Task::Values:
         break;
     }
-    if (count == 0) {
-        throw UsageError("FROM and TO units are needed (see --help)");
+    std::vector<std::string> words;
+    words.reserve(count);
+    for (const Positional &positional : positionals) {
+        words.push_back(positional.text);
     }
-    if (IsValueArgument(positionals[0].text)) {
-        if (count != 3) {
-            throw UsageError(
-                "VALUE FROM TO takes exactly three arguments; for many values write FROM TO VALUE...");
-        }
-        options.values.push_back(positionals[0]);
-        options.from = positionals[1];
-        options.to = positionals[2];
-        return;
+    conversion::Refusal refusal;
+    const auto roles = conversion::AssignWords(words, refusal);
+    if (!roles) {
+        throw UsageError(count == 0 ? refusal.reason + " (see --help)" : refusal.reason);
     }
-    if (count < 2) {
-        throw UsageError("a TO unit is needed after " + positionals[0].text);
-    }
-    options.from = positionals[0];
-    options.to = positionals[1];
-    options.values.assign(positionals.begin() + 2, positionals.end());
+    options.from = positionals[roles->from];
+    options.to = positionals[roles->to];
+    options.values.assign(positionals.begin() + static_cast<std::ptrdiff_t>(roles->firstValue),
+                          positionals.begin() + static_cast<std::ptrdiff_t>(roles->valueEnd));
 }
 
 } // namespace
@@ -168,12 +164,12 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
         throw UsageError("-p (--places) and -g (--general) do not go together");
     }
     if (places >= 0) {
-        options.style = ResultStyle::Places;
+        options.style = conversion::ResultStyle::Places;
         options.places = places;
     } else if (general) {
-        options.style = ResultStyle::General;
+        options.style = conversion::ResultStyle::General;
     }
-    options.mark = decimalComma ? DecimalMark::Comma : DecimalMark::Period;
+    options.mark = decimalComma ? conversion::DecimalMark::Comma : conversion::DecimalMark::Period;
     if (options.tsv && options.task != Options::Task::List) {
         throw UsageError("--tsv goes with --list");
     }

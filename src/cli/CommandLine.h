@@ -1,20 +1,14 @@
 #pragma once
 
 #include "cli/ArgumentScan.h"
-#include "cli/ValueText.h"
+#include "conversion/ResultStyle.h"
+#include "conversion/ValueText.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace quorlex::cli {
-
-// How results are written.
-enum class ResultStyle {
-    Automatic, // the places the window shows after Compute
-    Places,    // a fixed number of places, as after Decimal Places is set
-    General,   // the general text, 15 significant digits
-};
 
 // What one run is asked to do, from the command line.
 struct Options {
@@ -26,9 +20,9 @@ struct Options {
     std::string listCategory;       // --list CATEGORY: empty lists the categories
 
     std::string category; // -c: the category that decides between units of several categories
-    ResultStyle style = ResultStyle::Automatic;
+    conversion::ResultStyle style = conversion::ResultStyle::Automatic;
     int places = 0;
-    DecimalMark mark = DecimalMark::Period;
+    conversion::DecimalMark mark = conversion::DecimalMark::Period;
     bool keepGoing = false;
     std::string output; // -o: empty for standard output
 

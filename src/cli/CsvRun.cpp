@@ -5,10 +5,11 @@
 #include "cli/CsvWriter.h"
 #include "cli/Failure.h"
 #include "cli/Messages.h"
+#include "cli/OptionHints.h"
 #include "cli/OutputSink.h"
 #include "cli/Progress.h"
 #include "cli/Refusals.h"
-#include "cli/ValueConverter.h"
+#include "conversion/ValueConverter.h"
 
 #include <charconv>
 #include <limits>
@@ -66,8 +67,8 @@ std::size_t FindColumn(const CsvRecord &header, const CsvLayout &layout, std::st
 
 } // namespace
 
-void ConvertCsv(InputBuffer &input, const CsvLayout &layout, ValueConverter &converter, OutputSink &out,
-                Refusals &refusals, Progress &progress) {
+void ConvertCsv(InputBuffer &input, const CsvLayout &layout, conversion::ValueConverter &converter,
+                OutputSink &out, Refusals &refusals, Progress &progress) {
     CsvReader reader(input, layout.delimiter);
     // Written with the header, after the column is found: a usage error writes nothing.
     const std::string_view byteOrderMark = reader.TakeByteOrderMark();
@@ -110,9 +111,9 @@ void ConvertCsv(InputBuffer &input, const CsvLayout &layout, ValueConverter &con
         }
         const std::string_view text = CsvFieldText(record, record.fields[column], scratch);
         const auto refusal = converter.Convert(text, result);
-        if (refusal != ValueConverter::Refusal::None) {
+        if (refusal != conversion::ValueConverter::Refusal::None) {
             refusals.Refuse("line " + std::to_string(record.line) + ", " + where,
-                            converter.Describe(refusal, text));
+                            DescribeRefusal(converter, refusal, text));
         }
         WriteCsvRecord(out, record, column, result, layout.replace, layout.delimiter);
         progress.Update(input.ConsumedTotal(), rows);

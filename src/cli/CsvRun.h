@@ -2,13 +2,16 @@
 
 #include <string>
 
+namespace quorlex::conversion {
+class ValueConverter;
+}
+
 namespace quorlex::cli {
 
 class InputBuffer;
 class OutputSink;
 class Progress;
 class Refusals;
-class ValueConverter;
 
 // How a delimited file is converted.
 struct CsvLayout {
@@ -23,7 +26,7 @@ struct CsvLayout {
 // after the source field (or in its place) and the header naming it. A UTF-8 byte order mark and blank
 // lines go through unchanged; an empty field gives an empty result. Throws UsageError for a column the
 // header lacks or names twice, DataError for input that is not delimited text.
-void ConvertCsv(InputBuffer &input, const CsvLayout &layout, ValueConverter &converter, OutputSink &out,
-                Refusals &refusals, Progress &progress);
+void ConvertCsv(InputBuffer &input, const CsvLayout &layout, conversion::ValueConverter &converter,
+                OutputSink &out, Refusals &refusals, Progress &progress);
 
 } // namespace quorlex::cli

@@ -1,8 +1,8 @@
 #include "cli/Listing.h"
 
 #include "cli/OutputSink.h"
+#include "conversion/UnitChoice.h"
 #include "engine/Catalogue.h"
-#include "engine/TextFolding.h"
 
 #include <algorithm>
 #include <string>
@@ -82,11 +82,8 @@ void ListUnits(int category, OutputSink &out, bool tsv) {
                 aliases += alias;
             }
         }
-        std::string_view listText = Trimmed(units.listText);
-        if (listText.starts_with('-')) {
-            listText = Trimmed(listText.substr(1));
-        }
-        rows.push_back({std::to_string(unit), std::string(units.symbol), aliases, std::string(listText)});
+        rows.push_back({std::to_string(unit), std::string(units.symbol), aliases,
+                        std::string(conversion::ListNameOf(category, static_cast<int>(unit)))});
     }
     WriteTable(out, {"index", "symbol", "aliases", "list text"}, rows, tsv);
 }

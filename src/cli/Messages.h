@@ -1,5 +1,7 @@
 #pragma once
 
+#include "conversion/Quoted.h"
+
 #include <string>
 #include <string_view>
 
@@ -7,9 +9,8 @@ namespace quorlex::cli {
 
 inline constexpr std::string_view kProgramName = "quorlex-convert";
 
-// A text as a message shows it: in double quotes, control bytes written as \t, \r, \n or \xHH, and cut
-// after 60 bytes with "..." (a runaway field must not flood the terminal).
-std::string Quoted(std::string_view text);
+// Texts in messages are quoted as the conversion library quotes them.
+using conversion::Quoted;
 
 // Writes "quorlex-convert: MESSAGE" and a line feed to standard error, in one write.
 void PrintMessage(std::string_view message);

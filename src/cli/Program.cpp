@@ -6,12 +6,11 @@
 #include "cli/InputBuffer.h"
 #include "cli/Listing.h"
 #include "cli/Messages.h"
+#include "cli/OptionHints.h"
 #include "cli/OutputTarget.h"
 #include "cli/Progress.h"
 #include "cli/Refusals.h"
 #include "cli/System.h"
-#include "cli/UnitChoice.h"
-#include "cli/ValueConverter.h"
 #include "cli/ValueRuns.h"
 
 #include <clocale>
@@ -68,12 +67,9 @@ ExitCode ListCatalogue(const Options &options) {
 }
 
 ExitCode PrintFactor(const Options &options) {
-    const UnitChoice units = ChooseUnits(options.from.text, options.to.text, options.category);
-    ValueConverter converter(units, options.style, options.places, options.mark);
-    std::string label = converter.FactorLabel();
-    if (label != "Formula Used") {
-        ApplyDecimalMark(label, options.mark);
-    }
+    const conversion::UnitChoice units = ChooseUnits(options.from.text, options.to.text, options.category);
+    conversion::ValueConverter converter(units, options.style, options.places, options.mark);
+    const std::string label = converter.FactorLabel();
     OutputTarget target(options.output);
     target.Sink().Append(label);
     target.Sink().Append('\n');
@@ -82,7 +78,7 @@ ExitCode PrintFactor(const Options &options) {
 }
 
 ExitCode Convert(const Options &options) {
-    const UnitChoice units = ChooseUnits(options.from.text, options.to.text, options.category);
+    const conversion::UnitChoice units = ChooseUnits(options.from.text, options.to.text, options.category);
     const bool csv = options.task == Options::Task::Csv;
     const bool readsInput = csv || options.values.empty();
     if (readsInput) {
@@ -91,7 +87,7 @@ ExitCode Convert(const Options &options) {
     const Input input(readsInput ? options.csv : std::string("-"));
     OutputTarget target(options.output);
     OutputSink &out = target.Sink();
-    ValueConverter converter(units, options.style, options.places, options.mark);
+    conversion::ValueConverter converter(units, options.style, options.places, options.mark);
     Refusals refusals(options.keepGoing, out);
 
     if (!readsInput) {
@@ -103,7 +99,7 @@ ExitCode Convert(const Options &options) {
         buffer.SetWaitingHook([&out]() { out.Flush(); });
         if (csv) {
             const CsvLayout layout{options.column, !options.noHeader, options.delimiter, options.replace,
-                                   std::string(SymbolOf(units.category, units.to))};
+                                   std::string(conversion::SymbolOf(units.category, units.to))};
             ConvertCsv(buffer, layout, converter, out, refusals, progress);
         } else {
             ConvertLines(buffer, converter, out, refusals, progress);

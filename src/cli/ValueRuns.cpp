@@ -2,35 +2,36 @@
 
 #include "cli/Failure.h"
 #include "cli/InputBuffer.h"
+#include "cli/OptionHints.h"
 #include "cli/OutputSink.h"
 #include "cli/Progress.h"
 #include "cli/Refusals.h"
-#include "cli/ValueConverter.h"
+#include "conversion/ValueConverter.h"
 
 #include <cstring>
 #include <string>
 
 namespace quorlex::cli {
 
-void ConvertArguments(const std::vector<Positional> &values, ValueConverter &converter, OutputSink &out,
-                      Refusals &refusals) {
+void ConvertArguments(const std::vector<Positional> &values, conversion::ValueConverter &converter,
+                      OutputSink &out, Refusals &refusals) {
     std::string result;
     for (const Positional &value : values) {
         auto refusal = converter.Convert(value.text, result);
         if (value.text.empty()) {
-            refusal = ValueConverter::Refusal::NotNumber;
+            refusal = conversion::ValueConverter::Refusal::NotNumber;
         }
-        if (refusal != ValueConverter::Refusal::None) {
+        if (refusal != conversion::ValueConverter::Refusal::None) {
             refusals.Refuse("argument " + std::to_string(value.argument),
-                            converter.Describe(refusal, value.text));
+                            DescribeRefusal(converter, refusal, value.text));
         }
         out.Append(result);
         out.Append('\n');
     }
 }
 
-void ConvertLines(InputBuffer &input, ValueConverter &converter, OutputSink &out, Refusals &refusals,
-                  Progress &progress) {
+void ConvertLines(InputBuffer &input, conversion::ValueConverter &converter, OutputSink &out,
+                  Refusals &refusals, Progress &progress) {
     std::string result;
     std::uint64_t line = 0;
     for (;;) {
@@ -59,8 +60,8 @@ void ConvertLines(InputBuffer &input, ValueConverter &converter, OutputSink &out
         }
         ++line;
         const auto refusal = converter.Convert(text, result);
-        if (refusal != ValueConverter::Refusal::None) {
-            refusals.Refuse("line " + std::to_string(line), converter.Describe(refusal, text));
+        if (refusal != conversion::ValueConverter::Refusal::None) {
+            refusals.Refuse("line " + std::to_string(line), DescribeRefusal(converter, refusal, text));
         }
         out.Append(result);
         out.Append(crlf ? std::string_view("\r\n") : std::string_view("\n"));

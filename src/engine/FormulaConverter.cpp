@@ -1,6 +1,7 @@
 #include "engine/FormulaConverter.h"
 
 #include "errors/RuntimeError.h"
+#include "numbers/DoubleText.h"
 
 #include <algorithm>
 #include <array>
@@ -29,7 +30,7 @@ double PowerOfTen(int n) {
         for (double &power : table) {
             std::array<char, 8> text{'1', 'e'};
             const auto written = std::to_chars(text.data() + 2, text.data() + text.size(), exponent++);
-            std::from_chars(text.data(), written.ptr, power);
+            ReadDouble(text.data(), written.ptr, power);
         }
         return table;
     }();

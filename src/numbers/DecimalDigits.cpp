@@ -1,10 +1,12 @@
 #include "numbers/DecimalDigits.h"
 
+#include "numbers/DoubleText.h"
+
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace quorlex {
@@ -13,11 +15,11 @@ namespace {
 
 __extension__ using Uint128 = unsigned __int128;
 
-// The rounding by the C++ library: exact for every double (halves to even on the exact binary value).
+// The rounding by WriteScientific: exact for every double (halves to even on the exact binary value).
 Decimal15 LibraryDecimal15(double x) {
     // "-d.ddddddddddddddde-308" fits easily.
     char buffer[40];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
+    const auto result = WriteScientific(buffer, buffer + sizeof buffer, x, 14);
     const char *p = buffer;
     Decimal15 decimal;
     if (*p == '-') {
@@ -69,7 +71,8 @@ std::optional<Decimal15> IntegerDecimal15(double x) {
     if (!(magnitude >= 1E-8 && magnitude < 1E+15)) {
         return std::nullopt;
     }
-    const auto bits = std::bit_cast<std::uint64_t>(x);
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
     const int biased = static_cast<int>((bits >> 52) & 0x7FF);
     const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
     const int e = biased - 1075; // |x| = m * 2^e, and 2^(e+52) <= |x| < 2^(e+53)

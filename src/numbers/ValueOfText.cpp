@@ -1,6 +1,7 @@
 #include "numbers/ValueOfText.h"
 
 #include "errors/RuntimeError.h"
+#include "numbers/DoubleText.h"
 
 #include <array>
 #include <charconv>
@@ -41,7 +42,7 @@ private:
     std::size_t pos_ = 0;
 };
 
-// The characters of the number handed to from_chars. Factor texts and typed values are short and stay in
+// The characters of the number handed to ReadDouble. Factor texts and typed values are short and stay in
 // the inline part; a long run of digits spills into a string.
 class NumberBuffer {
 public:
@@ -93,7 +94,7 @@ double ReadRadixInteger(Cursor &cursor, int radix) {
 }
 
 // The shape of almost every factor text piece and typed value: blanks, an optional "-", and a number that
-// from_chars reads where it stands, without copying (no "+" sign, no D exponent, no blanks inside). Sets
+// ReadDouble reads where it stands, without copying (no "+" sign, no D exponent, no blanks inside). Sets
 // value and returns the first character after the number and the blanks that follow it; returns null when
 // the text does not start so and needs the general reading.
 const char *ScanPlainNumber(std::string_view text, double &value) {
@@ -109,7 +110,7 @@ const char *ScanPlainNumber(std::string_view text, double &value) {
     if (p == end || !(IsDigit(*p) || *p == '.')) {
         return nullptr;
     }
-    const auto result = std::from_chars(start, end, value, std::chars_format::general);
+    const auto result = ReadDouble(start, end, value);
     if (result.ec != std::errc{}) {
         return nullptr;
     }
@@ -236,7 +237,7 @@ double ValueOfText(std::string_view text) {
     }
 
     double value = 0.0;
-    const auto result = std::from_chars(number.Begin(), number.End(), value, std::chars_format::general);
+    const auto result = ReadDouble(number.Begin(), number.End(), value);
     if (result.ec == std::errc::result_out_of_range) {
         if (magnitude + exponent > 0) {
             RaiseStandardError(kErrOverflow, kSource);

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quorlex::cli {
+namespace quorlex::conversion {
 
 // How far apart two names are: an edit distance where a change of letter case alone costs 1 and every
 // other change (a character added, dropped, replaced, or two neighbours swapped) costs 2. "mg" and "Mg"
@@ -18,4 +18,4 @@ int NameDistance(std::string_view a, std::string_view b);
 std::vector<std::size_t> NearestNames(std::string_view text, const std::vector<std::string> &names,
                                       std::size_t most);
 
-} // namespace quorlex::cli
+} // namespace quorlex::conversion

@@ -1,9 +1,9 @@
-#include "cli/NearestNames.h"
+#include "conversion/NearestNames.h"
 
 #include <algorithm>
 #include <numeric>
 
-namespace quorlex::cli {
+namespace quorlex::conversion {
 
 namespace {
 
@@ -70,4 +70,4 @@ std::vector<std::size_t> NearestNames(std::string_view text, const std::vector<s
     return order;
 }
 
-} // namespace quorlex::cli
+} // namespace quorlex::conversion

@@ -1,16 +1,16 @@
-#include "cli/UnitChoice.h"
+#include "conversion/UnitChoice.h"
 
-#include "cli/Failure.h"
-#include "cli/Messages.h"
-#include "cli/NearestNames.h"
+#include "conversion/NearestNames.h"
+#include "conversion/Quoted.h"
 #include "engine/Catalogue.h"
+#include "engine/TextFolding.h"
 #include "engine/UnitLookup.h"
 
 #include <algorithm>
 #include <charconv>
 #include <vector>
 
-namespace quorlex::cli {
+namespace quorlex::conversion {
 
 namespace {
 
@@ -18,9 +18,9 @@ const CategoryEntry &EntryOf(int category) {
     return Catalogue()[static_cast<std::size_t>(category)];
 }
 
-// The unit a CATEGORY:INDEX text names; nullopt when the text has no such form. Throws UsageError for an
+// The unit a CATEGORY:INDEX text names; nullopt when the text has no such form, or with a refusal for an
 // index the category does not have.
-std::optional<UnitRef> UnitByIndex(std::string_view text) {
+std::optional<UnitRef> UnitByIndex(std::string_view text, Refusal &refusal) {
     const auto colon = text.rfind(':');
     if (colon == std::string_view::npos || colon == 0 || colon + 1 == text.size()) {
         return std::nullopt;
@@ -33,9 +33,11 @@ std::optional<UnitRef> UnitByIndex(std::string_view text) {
         return std::nullopt;
     }
     if (index < 0 || static_cast<std::size_t>(index) >= category->units.size()) {
-        throw UsageError(Quoted(text) + ": " + std::string(category->className) + " has the units 0 to " +
-                         std::to_string(category->units.size() - 1) + " (see --list " +
-                         std::string(category->className) + ")");
+        refusal = {RefusalKind::UnitIndex,
+                   Quoted(text) + ": " + std::string(category->className) + " has the units 0 to " +
+                       std::to_string(category->units.size() - 1),
+                   category->index};
+        return std::nullopt;
     }
     return UnitRef{category->index, index};
 }
@@ -55,8 +57,8 @@ void CollectNames(int category, std::vector<std::string> &names, std::vector<Uni
     }
 }
 
-// The message for a name that names no unit (of a category, or of any for -1): the nearest names, if any.
-std::string UnknownUnitMessage(std::string_view text, int category) {
+// The refusal of a name that names no unit (of a category, or of any for -1): the nearest names, if any.
+Refusal UnknownUnit(std::string_view text, int category) {
     std::string message = Quoted(text) + " names no unit";
     if (category >= 0) {
         message += " of " + std::string(CaptionOf(category));
@@ -73,16 +75,7 @@ std::string UnknownUnitMessage(std::string_view text, int category) {
             message += Quoted(names[nearest[i]]) + " (" + std::string(CaptionOf(unit.category)) + ")";
         }
     }
-    message +=
-        category >= 0 ? " (see --list " + std::string(EntryOf(category).className) + ")" : " (see --list)";
-    return message;
-}
-
-std::vector<UnitRef> UnitsNamed(std::string_view text) {
-    if (const auto byIndex = UnitByIndex(text)) {
-        return {*byIndex};
-    }
-    return LookupUnit(text);
+    return {RefusalKind::UnknownUnit, message, category};
 }
 
 std::vector<int> CategoriesOf(const std::vector<UnitRef> &units) {
@@ -98,8 +91,12 @@ std::vector<int> CategoriesOf(const std::vector<UnitRef> &units) {
 std::string CaptionsOf(const std::vector<int> &categories, std::string_view joiningWord = "or") {
     std::string text;
     for (std::size_t i = 0; i < categories.size(); ++i) {
-        if (i > 0) {
-            text += i + 1 == categories.size() ? " " + std::string(joiningWord) + " " : ", ";
+        if (i > 0 && i + 1 == categories.size()) {
+            text += ' ';
+            text += joiningWord;
+            text += ' ';
+        } else if (i > 0) {
+            text += ", ";
         }
         text += CaptionOf(categories[i]);
     }
@@ -117,7 +114,17 @@ int UnitIn(const std::vector<UnitRef> &units, int category) {
 
 } // namespace
 
-int ChooseCategory(std::string_view name) {
+std::vector<UnitRef> UnitsNamed(std::string_view name, Refusal &refusal) {
+    if (const auto byIndex = UnitByIndex(name, refusal)) {
+        return {*byIndex};
+    }
+    if (refusal) {
+        return {};
+    }
+    return LookupUnit(name);
+}
+
+int ChooseCategory(std::string_view name, Refusal &refusal) {
     if (const CategoryEntry *entry = FindCategory(name)) {
         return entry->index;
     }
@@ -126,20 +133,29 @@ int ChooseCategory(std::string_view name) {
         message += entry.index == 0 ? " " : ", ";
         message += entry.className;
     }
-    throw UsageError(message);
+    refusal = {RefusalKind::UnknownCategory, message, -1};
+    return -1;
 }
 
-UnitChoice ChooseUnits(std::string_view from, std::string_view to, std::string_view category) {
-    const int chosen = category.empty() ? -1 : ChooseCategory(category);
-    const std::vector<UnitRef> fromUnits = UnitsNamed(from);
-    const std::vector<UnitRef> toUnits = UnitsNamed(to);
+UnitChoice ChooseUnits(std::string_view from, std::string_view to, int category, int preferred,
+                       Refusal &refusal) {
+    refusal = {};
+    const std::vector<UnitRef> fromUnits = UnitsNamed(from, refusal);
+    if (refusal) {
+        return {};
+    }
+    const std::vector<UnitRef> toUnits = UnitsNamed(to, refusal);
+    if (refusal) {
+        return {};
+    }
     for (const auto &[text, units] : {std::pair{from, &fromUnits}, std::pair{to, &toUnits}}) {
-        if (units->empty() || (chosen >= 0 && UnitIn(*units, chosen) < 0)) {
-            throw UsageError(UnknownUnitMessage(text, chosen));
+        if (units->empty() || (category >= 0 && UnitIn(*units, category) < 0)) {
+            refusal = UnknownUnit(text, category);
+            return {};
         }
     }
-    if (chosen >= 0) {
-        return {chosen, UnitIn(fromUnits, chosen), UnitIn(toUnits, chosen)};
+    if (category >= 0) {
+        return {category, UnitIn(fromUnits, category), UnitIn(toUnits, category)};
     }
     const std::vector<int> fromCategories = CategoriesOf(fromUnits);
     const std::vector<int> toCategories = CategoriesOf(toUnits);
@@ -150,22 +166,42 @@ UnitChoice ChooseUnits(std::string_view from, std::string_view to, std::string_v
         }
     }
     if (shared.empty()) {
-        throw UsageError(Quoted(from) + " is a unit of " + CaptionsOf(fromCategories) + " and " + Quoted(to) +
-                         " of " + CaptionsOf(toCategories) + ": both units must be of one category");
+        refusal = {RefusalKind::CategoriesDiffer,
+                   Quoted(from) + " is a unit of " + CaptionsOf(fromCategories) + " and " + Quoted(to) +
+                       " of " + CaptionsOf(toCategories) + ": both units must be of one category",
+                   -1};
+        return {};
     }
+    int chosen = shared[0];
     if (shared.size() > 1) {
-        throw UsageError(Quoted(from) + " and " + Quoted(to) + " fit both " + CaptionsOf(shared, "and") +
-                         ": choose the category with -c (--category)");
+        if (std::find(shared.begin(), shared.end(), preferred) == shared.end()) {
+            refusal = {RefusalKind::Ambiguous,
+                       Quoted(from) + " and " + Quoted(to) + " fit both " + CaptionsOf(shared, "and"), -1};
+            return {};
+        }
+        chosen = preferred;
     }
-    return {shared[0], UnitIn(fromUnits, shared[0]), UnitIn(toUnits, shared[0])};
+    return {chosen, UnitIn(fromUnits, chosen), UnitIn(toUnits, chosen)};
 }
 
 std::string_view SymbolOf(int category, int unit) {
     return EntryOf(category).units[static_cast<std::size_t>(unit)].symbol;
 }
 
+std::string_view ListNameOf(int category, int unit) {
+    std::string_view name = Trimmed(EntryOf(category).units[static_cast<std::size_t>(unit)].listText);
+    if (name.starts_with('-')) {
+        name = Trimmed(name.substr(1));
+    }
+    return name;
+}
+
 std::string_view CaptionOf(int category) {
     return EntryOf(category).caption;
 }
 
-} // namespace quorlex::cli
+std::string_view ClassNameOf(int category) {
+    return EntryOf(category).className;
+}
+
+} // namespace quorlex::conversion

@@ -1,6 +1,6 @@
-#include "cli/ValueConverter.h"
+#include "conversion/ValueConverter.h"
 
-#include "cli/Messages.h"
+#include "conversion/Quoted.h"
 #include "engine/Catalogue.h"
 #include "engine/ConversionRun.h"
 #include "engine/UnitConverter.h"
@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace quorlex::cli {
+namespace quorlex::conversion {
 
 namespace {
 
@@ -36,6 +36,17 @@ ValueConverter::ValueConverter(const UnitChoice &units, ResultStyle style, int p
       converter_(Catalogue()[static_cast<std::size_t>(units.category)].makeConverter()) {}
 
 ValueConverter::~ValueConverter() = default;
+
+void ValueConverter::SetUnits(int from, int to) {
+    units_.from = from;
+    units_.to = to;
+}
+
+void ValueConverter::SetStyle(ResultStyle style, int places, DecimalMark mark) {
+    style_ = style;
+    places_ = places;
+    mark_ = mark;
+}
 
 ValueConverter::Refusal ValueConverter::Convert(std::string_view text, std::string &result) {
     result.clear();
@@ -137,11 +148,6 @@ std::string ValueConverter::Describe(Refusal refusal, std::string_view text) con
     switch (refusal) {
     case Refusal::NotNumber:
         message += " is not a number";
-        if (mark_ == DecimalMark::Comma && text.find('.') != std::string_view::npos) {
-            message += " (with --decimal-comma a comma is the decimal point, and a period is refused)";
-        } else if (mark_ == DecimalMark::Period && IsValueText(text, DecimalMark::Comma)) {
-            message += " (for a decimal comma, use --decimal-comma)";
-        }
         break;
     case Refusal::ValueBeyondRange:
         message += " is ";
@@ -153,24 +159,31 @@ std::string ValueConverter::Describe(Refusal refusal, std::string_view text) con
         message += " gives a result ";
         message += kBeyondRange;
         break;
-    case Refusal::ResultTooSmall: {
-        std::string general = lastGeneralText_;
-        ApplyDecimalMark(general, mark_);
+    case Refusal::ResultTooSmall:
         message += " ";
         message += SymbolOf(units_.category, units_.from);
-        message += " gives " + general + " " + std::string(SymbolOf(units_.category, units_.to)) +
-                   ", which shows as 0 with the most decimal places (" + std::to_string(kMaxDecimalPlaces) +
-                   "); -g (--general) writes it";
+        message +=
+            " gives " + TooSmallGeneralText() + " " + std::string(SymbolOf(units_.category, units_.to)) +
+            ", which shows as 0 with the most decimal places (" + std::to_string(kMaxDecimalPlaces) + ")";
         break;
-    }
     case Refusal::None:
         break;
     }
     return message;
 }
 
-std::string ValueConverter::FactorLabel() {
-    return FactorLabelText(ConvertWith(*converter_, units_.from, units_.to, 1.0));
+std::string ValueConverter::TooSmallGeneralText() const {
+    std::string general = lastGeneralText_;
+    ApplyDecimalMark(general, mark_);
+    return general;
 }
 
-} // namespace quorlex::cli
+std::string ValueConverter::FactorLabel() {
+    std::string label = FactorLabelText(ConvertWith(*converter_, units_.from, units_.to, 1.0));
+    if (label != "Formula Used") {
+        ApplyDecimalMark(label, mark_);
+    }
+    return label;
+}
+
+} // namespace quorlex::conversion

@@ -1,4 +1,4 @@
-#include "cli/ValueText.h"
+#include "conversion/ValueText.h"
 
 #include "numbers/NumericText.h"
 
@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-namespace quorlex::cli {
+namespace quorlex::conversion {
 
 namespace {
 
@@ -67,6 +67,18 @@ bool LooksLikeValue(std::string_view text) {
     return IsValueText(text, DecimalMark::Period) || IsValueText(text, DecimalMark::Comma);
 }
 
+bool IsValueStart(std::string_view text, DecimalMark mark) {
+    // What completes every start of a value: a digit (signs, exponents, "&H"'s digits), the rest of a
+    // group of three after a grouping comma, or the letter and digit of "&H1" and "&O1".
+    constexpr std::array<std::string_view, 6> kCompletions{"", "1", "00", "000", "H1", "O1"};
+    std::string extended(text);
+    return std::any_of(kCompletions.begin(), kCompletions.end(), [&](std::string_view completion) {
+        extended.resize(text.size());
+        extended += completion;
+        return IsValueText(extended, mark);
+    });
+}
+
 bool IsBlankText(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
@@ -78,4 +90,4 @@ void ApplyDecimalMark(std::string &text, DecimalMark mark) {
     }
 }
 
-} // namespace quorlex::cli
+} // namespace quorlex::conversion

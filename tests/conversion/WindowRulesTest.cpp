@@ -2,7 +2,7 @@
 // values (ordinary, negative, tiny, huge, and the hostile value texts), the text of one converter kept for
 // the whole run equals the window's text from a fresh registry per Compute: after Compute (the automatic
 // places), after Decimal Places is set, and the general text. Refusals agree with the window's.
-#include "cli/ValueConverter.h"
+#include "conversion/ValueConverter.h"
 #include "engine/Catalogue.h"
 #include "engine/ConversionRun.h"
 #include "numbers/RenderWithMask.h"
@@ -15,8 +15,8 @@
 namespace {
 
 using namespace quorlex;
-using cli::ResultStyle;
-using cli::ValueConverter;
+using conversion::ResultStyle;
+using conversion::ValueConverter;
 using Refusal = ValueConverter::Refusal;
 
 std::vector<std::string> Values() {
@@ -105,7 +105,7 @@ TEST(WindowRules, EveryUnitPairAndValueIsWrittenAsTheWindowShowsIt) {
                 }
                 for (const Style style : styles) {
                     ValueConverter converter({category.index, from, to}, style.style, style.places,
-                                             cli::DecimalMark::Period);
+                                             conversion::DecimalMark::Period);
                     std::string result;
                     for (std::size_t i = 0; i < values.size(); ++i) {
                         const auto [refusal, text] = Expected(values[i], window[i], style);

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace quorlex::cli {
+namespace quorlex::conversion {
 
 // The decimal mark of every value read and every result written in one run.
 enum class DecimalMark {
@@ -24,10 +24,14 @@ std::optional<double> ReadValueText(std::string_view text, DecimalMark mark);
 // option, even when it starts with "-".
 bool LooksLikeValue(std::string_view text);
 
+// Whether a text is the start of a value: the text itself, or the text with more typed after it, passes
+// IsValueText ("-", "1e", "&H", "1,"). What is typed so far of a value is not yet a wrong value.
+bool IsValueStart(std::string_view text, DecimalMark mark);
+
 // Whether a text holds nothing but blanks: missing data, converted to nothing.
 bool IsBlankText(std::string_view text);
 
 // Writes a result text with the run's decimal mark (the engine's texts have a period).
 void ApplyDecimalMark(std::string &text, DecimalMark mark);
 
-} // namespace quorlex::cli
+} // namespace quorlex::conversion

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/CommandLine.h"
-#include "cli/UnitChoice.h"
-#include "cli/ValueText.h"
+#include "conversion/ResultStyle.h"
+#include "conversion/UnitChoice.h"
+#include "conversion/ValueText.h"
 #include "numbers/DecimalDigits.h"
 
 #include <memory>
@@ -13,7 +13,7 @@ namespace quorlex {
 class UnitConverter;
 }
 
-namespace quorlex::cli {
+namespace quorlex::conversion {
 
 // Converts value texts between the two units of a run and writes each result as the window shows it: one
 // converter for the whole run (its results are those of the window's fresh registry per Compute), the
@@ -30,6 +30,10 @@ public:
     };
 
     ValueConverter(const UnitChoice &units, ResultStyle style, int places, DecimalMark mark);
+    // The converter for other units of the same category, or another style of result: it keeps its
+    // category's converter, so that changing them costs nothing.
+    void SetUnits(int from, int to);
+    void SetStyle(ResultStyle style, int places, DecimalMark mark);
     ValueConverter(const ValueConverter &) = delete;
     ValueConverter &operator=(const ValueConverter &) = delete;
     ~ValueConverter();
@@ -41,8 +45,15 @@ public:
     // What a refusal says about a text: "\"12,5\" is not a number".
     std::string Describe(Refusal refusal, std::string_view text) const;
 
-    // The window's factor label for the two units: the factor's general text, or "Formula Used".
+    // The general text of the last result refused as too small, with the decimal mark: what -g writes.
+    std::string TooSmallGeneralText() const;
+
+    // The window's factor label for the two units: the factor's general text with the decimal mark, or
+    // "Formula Used".
     std::string FactorLabel();
+
+    const UnitChoice &Units() const { return units_; }
+    DecimalMark Mark() const { return mark_; }
 
 private:
     // The result texts from the window's own path: a fresh outcome of ConvertWith, rendered.
@@ -58,4 +69,4 @@ private:
     std::string lastGeneralText_; // the general text of the last result, for messages
 };
 
-} // namespace quorlex::cli
+} // namespace quorlex::conversion

@@ -1,0 +1,286 @@
+#include "web/EngineApi.h"
+
+#include "conversion/Quoted.h"
+#include "conversion/UnitChoice.h"
+#include "conversion/ValueConverter.h"
+#include "conversion/ValueFromTo.h"
+#include "conversion/ValueText.h"
+#include "engine/Catalogue.h"
+#include "engine/UnitFormulas.h"
+#include "numbers/DecimalPlaces.h"
+#include "web/JsonText.h"
+
+#include <array>
+#include <exception>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using namespace quorlex;
+using namespace quorlex::web;
+using conversion::DecimalMark;
+using conversion::ResultStyle;
+using conversion::ValueConverter;
+
+constexpr int kAutomaticPlaces = -1;
+constexpr int kGeneralText = -2;
+
+// The text the last call returned: JavaScript copies it before its next call.
+std::string &Answer() {
+    static std::string answer;
+    return answer;
+}
+
+const char *Give(std::string json) {
+    Answer() = std::move(json);
+    return Answer().c_str();
+}
+
+std::string_view TextOf(const char *text) {
+    return text == nullptr ? std::string_view() : std::string_view(text);
+}
+
+int UnitCount(int category) {
+    return static_cast<int>(Catalogue()[static_cast<std::size_t>(category)].units.size());
+}
+
+bool ValidCategory(int category) {
+    return category >= 0 && category < kCategoryCount;
+}
+
+bool ValidUnit(int category, int unit) {
+    return unit >= 0 && unit < UnitCount(category);
+}
+
+void AppendRefusal(std::string &json, std::string_view kind, std::string_view reason) {
+    json += "{\"ok\":false";
+    AppendJsonKey(json, "kind");
+    AppendJsonString(json, kind);
+    AppendJsonKey(json, "reason");
+    AppendJsonString(json, reason);
+    json += '}';
+}
+
+std::string_view KindOf(ValueConverter::Refusal refusal) {
+    switch (refusal) {
+    case ValueConverter::Refusal::NotNumber:
+        return "not-number";
+    case ValueConverter::Refusal::ValueBeyondRange:
+        return "value-beyond-range";
+    case ValueConverter::Refusal::ResultBeyondRange:
+        return "result-beyond-range";
+    case ValueConverter::Refusal::ResultTooSmall:
+        return "result-too-small";
+    case ValueConverter::Refusal::None:
+        break;
+    }
+    return "";
+}
+
+// One converter per category, made when the category is first asked for and kept: a conversion changes
+// only its units and style.
+ValueConverter &ConverterFor(int category, int from, int to, int places, bool comma) {
+    static std::array<std::unique_ptr<ValueConverter>, kCategoryCount> converters;
+    const ResultStyle style = places == kAutomaticPlaces ? ResultStyle::Automatic
+                              : places == kGeneralText   ? ResultStyle::General
+                                                         : ResultStyle::Places;
+    const int fixed = style == ResultStyle::Places ? places : 0;
+    const DecimalMark mark = comma ? DecimalMark::Comma : DecimalMark::Period;
+    auto &converter = converters[static_cast<std::size_t>(category)];
+    if (!converter) {
+        converter =
+            std::make_unique<ValueConverter>(conversion::UnitChoice{category, from, to}, style, fixed, mark);
+    } else {
+        converter->SetUnits(from, to);
+        converter->SetStyle(style, fixed, mark);
+    }
+    return *converter;
+}
+
+// The decimal places a result text shows: the characters after its decimal mark.
+int PlacesOf(std::string_view result, bool comma) {
+    const auto mark = result.find(comma ? ',' : '.');
+    return mark == std::string_view::npos ? 0 : static_cast<int>(result.size() - mark - 1);
+}
+
+// One conversion's answer, appended as a JSON object.
+void AppendConversion(std::string &json, int category, int from, int to, std::string_view value, int places,
+                      bool comma) {
+    if (!ValidUnit(category, to)) {
+        AppendRefusal(json, "bad-index", "no such unit: " + std::to_string(to));
+        return;
+    }
+    if (conversion::IsBlankText(value)) {
+        AppendRefusal(json, "blank", "no value: the text is blank");
+        return;
+    }
+    ValueConverter &converter = ConverterFor(category, from, to, places, comma);
+    std::string result;
+    const auto refusal = converter.Convert(value, result);
+    if (refusal != ValueConverter::Refusal::None) {
+        json += "{\"ok\":false";
+        AppendJsonKey(json, "kind");
+        AppendJsonString(json, KindOf(refusal));
+        AppendJsonKey(json, "reason");
+        AppendJsonString(json, converter.Describe(refusal, value));
+        if (refusal == ValueConverter::Refusal::ResultTooSmall) {
+            AppendJsonKey(json, "general");
+            AppendJsonString(json, converter.TooSmallGeneralText());
+        }
+        json += '}';
+        return;
+    }
+    json += "{\"ok\":true";
+    AppendJsonKey(json, "result");
+    AppendJsonString(json, result);
+    AppendJsonKey(json, "places");
+    json += places == kGeneralText ? std::string("null") : std::to_string(PlacesOf(result, comma));
+    AppendJsonKey(json, "factor");
+    AppendJsonString(json, converter.FactorLabel());
+    AppendJsonKey(json, "formula");
+    AppendJsonString(json, UnitFormulaText(category, from, to));
+    json += '}';
+}
+
+// The refusal of arguments outside what the interface takes; empty when they are fine.
+std::string BadArguments(int category, int from, int places) {
+    if (!ValidCategory(category)) {
+        return "no such category: " + std::to_string(category);
+    }
+    if (!ValidUnit(category, from)) {
+        return "no such unit: " + std::to_string(from);
+    }
+    if (places < kGeneralText || places > kMaxDecimalPlaces) {
+        return "decimal places are 0 to " + std::to_string(kMaxDecimalPlaces) + ", or -1 or -2, not " +
+               std::to_string(places);
+    }
+    return {};
+}
+
+// Runs one call of the interface; an error no answer foresees becomes a refusal of its own kind, since
+// an exception must not cross into JavaScript.
+template <class Call>
+const char *Answering(Call call) {
+    std::string json;
+    try {
+        call(json);
+    } catch (const std::exception &error) {
+        json.clear();
+        AppendRefusal(json, "internal", error.what());
+    }
+    return Give(std::move(json));
+}
+
+std::string CatalogueJson() {
+    std::string json = "[";
+    for (const auto &category : Catalogue()) {
+        json += category.index == 0 ? "{" : ",{";
+        AppendJsonKey(json, "index", true);
+        json += std::to_string(category.index);
+        AppendJsonKey(json, "caption");
+        AppendJsonString(json, category.caption);
+        AppendJsonKey(json, "className");
+        AppendJsonString(json, category.className);
+        AppendJsonKey(json, "formula");
+        json += UnitFormula(category.index, 0, 0) ? "true" : "false";
+        AppendJsonKey(json, "units");
+        json += '[';
+        for (int unit = 0; unit < static_cast<int>(category.units.size()); ++unit) {
+            json += unit == 0 ? "{" : ",{";
+            AppendJsonKey(json, "index", true);
+            json += std::to_string(unit);
+            AppendJsonKey(json, "name");
+            AppendJsonString(json, conversion::ListNameOf(category.index, unit));
+            AppendJsonKey(json, "symbol");
+            AppendJsonString(json, conversion::SymbolOf(category.index, unit));
+            json += '}';
+        }
+        json += "]}";
+    }
+    json += ']';
+    return json;
+}
+
+} // namespace
+
+extern "C" {
+
+int qx_category_count() {
+    return kCategoryCount;
+}
+
+const char *qx_catalogue() {
+    return Answering([](std::string &json) { json = CatalogueJson(); });
+}
+
+const char *qx_lookup(const char *name) {
+    return Answering([name](std::string &json) {
+        conversion::Refusal refusal;
+        json = "[";
+        for (const UnitRef &unit : conversion::UnitsNamed(TextOf(name), refusal)) {
+            json += json.size() == 1 ? "[" : ",[";
+            json += std::to_string(unit.category) + "," + std::to_string(unit.unit) + "]";
+        }
+        json += ']';
+    });
+}
+
+const char *qx_convert(int category, int from, int to, const char *value, int places, int comma) {
+    return Answering([=](std::string &json) {
+        if (const std::string bad = BadArguments(category, from, places); !bad.empty()) {
+            AppendRefusal(json, "bad-index", bad);
+            return;
+        }
+        AppendConversion(json, category, from, to, TextOf(value), places, comma != 0);
+    });
+}
+
+const char *qx_convert_all(int category, int from, const char *value, int places, int comma) {
+    return Answering([=](std::string &json) {
+        if (const std::string bad = BadArguments(category, from, places); !bad.empty()) {
+            AppendRefusal(json, "bad-index", bad);
+            return;
+        }
+        json += '[';
+        for (int to = 0; to < UnitCount(category); ++to) {
+            if (to > 0) {
+                json += ',';
+            }
+            AppendConversion(json, category, from, to, TextOf(value), places, comma != 0);
+        }
+        json += ']';
+    });
+}
+
+const char *qx_read_line(const char *line, int currentCategory) {
+    return Answering([=](std::string &json) {
+        conversion::Refusal refusal;
+        const int current = ValidCategory(currentCategory) ? currentCategory : -1;
+        const auto reading = conversion::ReadConversionLine(TextOf(line), current, refusal);
+        if (!reading) {
+            static constexpr std::array<std::string_view, 7> kKinds{
+                "",         "syntax", "unknown-category", "unknown-unit", "unit-index", "categories-differ",
+                "ambiguous"};
+            AppendRefusal(json, kKinds[static_cast<std::size_t>(refusal.kind)], refusal.reason);
+            return;
+        }
+        json += "{\"ok\":true";
+        AppendJsonKey(json, "category");
+        json += std::to_string(reading->units.category);
+        AppendJsonKey(json, "from");
+        json += std::to_string(reading->units.from);
+        AppendJsonKey(json, "to");
+        json += std::to_string(reading->units.to);
+        AppendJsonKey(json, "value");
+        AppendJsonString(json, reading->value);
+        json += '}';
+    });
+}
+
+int qx_is_number_start(const char *text, int comma) {
+    return conversion::IsValueStart(TextOf(text), comma != 0 ? DecimalMark::Comma : DecimalMark::Period) ? 1
+                                                                                                         : 0;
+}
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+// The engine's plain C interface for JavaScript (and for the native probe that checks it): numbers in,
+// numbers or JSON texts out. Every text returned is valid UTF-8 and stays valid until the next call.
+//
+// places: -1 the automatic places, 0 to 25 that many, -2 the 15-digit general text. comma: 1 reads and
+// writes a decimal comma (a period is refused), 0 reads as the window does ("1,000" is one thousand).
+extern "C" {
+
+int qx_category_count();
+
+// [{"index","caption","className","formula","units":[{"index","name","symbol"}]}] in catalogue order.
+const char *qx_catalogue();
+
+// [[category,unit],...]: every unit the name names, by symbol, alias, list text or CATEGORY:INDEX.
+const char *qx_lookup(const char *name);
+
+// {"ok":true,"result","places","factor","formula"} or {"ok":false,"kind","reason"[,"general"]}.
+const char *qx_convert(int category, int from, int to, const char *value, int places, int comma);
+
+// [answer,...]: qx_convert's answer for every unit of the category as the To unit.
+const char *qx_convert_all(int category, int from, const char *value, int places, int comma);
+
+// {"ok":true,"category","from","to","value"} or {"ok":false,"kind","reason"}: a VALUE FROM TO line.
+const char *qx_read_line(const char *line, int currentCategory);
+
+// 1 when the text is a number or what is typed so far of one ("-", "1e", "&H").
+int qx_is_number_start(const char *text, int comma);
+}

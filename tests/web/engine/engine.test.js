@@ -1,0 +1,196 @@
+// The WebAssembly module of a web build answers every call as the same commit's binding run natively
+// (quorlex-web-probe) does, byte for byte: the catalogue, the lookup of every unit as CATEGORY:INDEX and by
+// its names, every unit pair with the hostile value texts and generated values in four decimal-places
+// modes, the VALUE FROM TO lines, and the starts of numbers. Both sides are computed here; no expected
+// text is kept. Run by ctest with QUORLEX_WEB_BUILD_DIR, QUORLEX_WEB_PROBE and QUORLEX_SOURCE_DIR set.
+'use strict';
+
+const { test } = require('node:test');
+const assert = require('node:assert/strict');
+const { spawnSync } = require('node:child_process');
+const fs = require('node:fs');
+const path = require('node:path');
+
+const webBuild = process.env.QUORLEX_WEB_BUILD_DIR || '';
+const probe = process.env.QUORLEX_WEB_PROBE;
+const sourceDir = process.env.QUORLEX_SOURCE_DIR || path.join(__dirname, '..', '..', '..');
+const moduleFile = webBuild && path.join(webBuild, 'quorlex-engine.js');
+const skip = moduleFile && fs.existsSync(moduleFile) ? false : 'no web build to compare (set QUORLEX_WEB_BUILD_DIR)';
+
+const PLACES_MODES = [-1, 0, 5, 25];
+
+// The hostile texts a C string can carry (no NUL), with their escapes undone.
+function hostileValues() {
+    const file = path.join(sourceDir, 'tests', 'data', 'hostile-values.tsv');
+    const escapes = { t: '\t', n: '\n', r: '\r', 0: '\0', '\\': '\\' };
+    return fs
+        .readFileSync(file, 'utf8')
+        .split('\n')
+        .filter((line) => line && !line.startsWith('#'))
+        .map((line) => line.split('\t')[1] || '')
+        .map((text) => text.replace(/\\(.)/g, (whole, c) => (c in escapes ? escapes[c] : c)))
+        .filter((text) => !text.includes('\0'));
+}
+
+// Values from a seeded generator: signs, digit counts and exponents across the whole range of a double,
+// in plain, exponent and grouped forms.
+function generatedValues(count, seed) {
+    let state = seed >>> 0;
+    const next = () => {
+        state = (state + 0x6d2b79f5) >>> 0;
+        let t = state;
+        t = Math.imul(t ^ (t >>> 15), t | 1);
+        t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+        return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+    };
+    const digits = (n) => Array.from({ length: n }, () => Math.floor(next() * 10)).join('');
+    const values = [];
+    for (let i = 0; i < count; ++i) {
+        const sign = next() < 0.3 ? '-' : '';
+        const whole = String(Number(digits(1 + Math.floor(next() * 8))));
+        const fraction = digits(Math.floor(next() * 17));
+        const form = Math.floor(next() * 3);
+        if (form === 0) {
+            values.push(sign + whole + (fraction ? '.' + fraction : ''));
+        } else if (form === 1) {
+            const exponent = Math.floor(next() * 640) - 325;
+            values.push(sign + whole + '.' + (fraction || '0') + 'E' + exponent);
+        } else {
+            values.push(sign + Number(whole).toLocaleString('en-US') + (fraction ? '.' + fraction : ''));
+        }
+    }
+    return values;
+}
+
+const hex = (text) => Buffer.from(text, 'utf8').toString('hex');
+
+// Every call twice: as a probe line, and as the same call to the module.
+class Calls {
+    constructor() {
+        this.lines = [];
+        this.calls = [];
+    }
+    add(line, call, what) {
+        this.lines.push(line.join('\t'));
+        this.calls.push({ call, what });
+    }
+}
+
+function buildCalls(catalogue, wasm) {
+    const c = {
+        catalogue: wasm.cwrap('qx_catalogue', 'string', []),
+        lookup: wasm.cwrap('qx_lookup', 'string', ['string']),
+        convert: wasm.cwrap('qx_convert', 'string', ['number', 'number', 'number', 'string', 'number', 'number']),
+        all: wasm.cwrap('qx_convert_all', 'string', ['number', 'number', 'string', 'number', 'number']),
+        line: wasm.cwrap('qx_read_line', 'string', ['string', 'number']),
+        start: wasm.cwrap('qx_is_number_start', 'number', ['string', 'number']),
+        count: wasm.cwrap('qx_category_count', 'number', []),
+    };
+    const values = [...hostileValues(), ...generatedValues(120, 20240518)];
+    const calls = new Calls();
+    calls.add(['count'], () => String(c.count()), 'count');
+    calls.add(['catalogue'], () => c.catalogue(), 'catalogue');
+    for (const category of catalogue) {
+        for (const unit of category.units) {
+            const name = category.className + ':' + unit.index;
+            calls.add(['lookup', hex(name)], () => c.lookup(name), 'lookup ' + name);
+            for (const alias of [unit.symbol, unit.name, unit.symbol.toUpperCase()]) {
+                calls.add(['lookup', hex(alias)], () => c.lookup(alias), 'lookup ' + alias);
+            }
+            for (const to of category.units) {
+                const line = '12.5 ' + name + ' ' + category.className + ':' + to.index;
+                calls.add(['line', hex(line), '-1'], () => c.line(line, -1), 'line ' + line);
+                calls.add(['line', hex(line.slice(5) + ' 3'), String(category.index)],
+                    () => c.line(line.slice(5) + ' 3', category.index), 'line ' + line);
+            }
+            for (const places of PLACES_MODES) {
+                for (const value of values) {
+                    calls.add(['all', category.index, unit.index, hex(value), places, 0],
+                        () => c.all(category.index, unit.index, value, places, 0),
+                        `convertAll ${name} ${JSON.stringify(value)} places ${places}`);
+                }
+            }
+            // The decimal comma, and convert for every pair, on every seventh value.
+            for (let i = 0; i < values.length; i += 7) {
+                const value = values[i].replace(/,/g, '').replace('.', ',');
+                calls.add(['all', category.index, unit.index, hex(value), -1, 1],
+                    () => c.all(category.index, unit.index, value, -1, 1),
+                    `convertAll ${name} ${JSON.stringify(value)} comma`);
+                for (const to of category.units) {
+                    for (const places of [-2, 3]) {
+                        calls.add(['convert', category.index, unit.index, to.index, hex(values[i]), places, 0],
+                            () => c.convert(category.index, unit.index, to.index, values[i], places, 0),
+                            `convert ${name} to ${to.index} ${JSON.stringify(values[i])} places ${places}`);
+                    }
+                }
+            }
+        }
+    }
+    for (const line of ['', '1 deg deg', '1 deg %', '"12 tons', '1 g K', '1 gramz kg', 'g kg 1 2', 'x']) {
+        for (const current of [-1, 11, 13, 15]) {
+            calls.add(['line', hex(line), current], () => c.line(line, current), 'line ' + line);
+        }
+    }
+    for (const value of values) {
+        for (const prefix of [value, value.slice(0, 1), value.slice(0, 2), value.slice(0, -1)]) {
+            for (const comma of [0, 1]) {
+                calls.add(['start', hex(prefix), comma], () => String(c.start(prefix, comma)),
+                    `isNumberStart ${JSON.stringify(prefix)} ${comma}`);
+            }
+        }
+    }
+    return calls;
+}
+
+test('the WebAssembly module answers as the native build of the same code', { skip }, async () => {
+    const factory = require(moduleFile);
+    const wasm = await factory();
+    const catalogue = JSON.parse(wasm.cwrap('qx_catalogue', 'string', [])());
+    assert.equal(catalogue.length, 17);
+    const calls = buildCalls(catalogue, wasm);
+    const run = spawnSync(probe, [], { input: calls.lines.join('\n') + '\n', maxBuffer: 1 << 30 });
+    assert.equal(run.status, 0, String(run.stderr));
+    const answers = run.stdout.toString('utf8').split('\n');
+    assert.equal(answers.length, calls.calls.length + 1);
+    let mismatches = 0;
+    calls.calls.forEach(({ call, what }, i) => {
+        const actual = call();
+        if (actual !== answers[i] && ++mismatches <= 10) {
+            assert.fail(`${what}\n  wasm:   ${actual}\n  native: ${answers[i]}`);
+        }
+    });
+    assert.equal(mismatches, 0);
+    console.log(`# ${calls.calls.length} calls compared`);
+});
+
+test('engine.js gives the page its objects', { skip }, async () => {
+    const { createEngine } = require(path.join(sourceDir, 'web', 'engine.js'));
+    const engine = await createEngine(require(moduleFile));
+    assert.equal(engine.categories.length, 17);
+    const fuelLoad = engine.categories.find((category) => category.className === 'FuelLoad');
+    const tons = fuelLoad.units.find((unit) => unit.symbol === 'ton/ac');
+    assert.equal(tons.name, 'Tons Per Acre');
+    assert.deepEqual(engine.lookup('tons per acre'), [{ category: fuelLoad.index, unit: tons.index }]);
+    assert.equal(engine.lookup('deg').length, 2);
+    const temperature = engine.categories.find((category) => category.className === 'Temperature');
+    assert.ok(temperature.formula && !fuelLoad.formula);
+    const answer = engine.convert(temperature.index, 1, 0, '-40', 'auto', false);
+    assert.equal(answer.ok, true);
+    assert.equal(answer.result, '-40');
+    assert.equal(answer.factor, 'Formula Used');
+    assert.equal(answer.formula, '°F = °C × 9/5 + 32');
+    const general = engine.convert(fuelLoad.index, tons.index, 0, '1,000', 'general', false);
+    assert.equal(general.places, null);
+    const comma = engine.convert(fuelLoad.index, tons.index, tons.index, '2,5', 2, true);
+    assert.deepEqual([comma.result, comma.places], ['2,50', 2]);
+    assert.equal(engine.convert(fuelLoad.index, 0, 1, '  ', 'auto', false).kind, 'blank');
+    assert.equal(engine.convert(fuelLoad.index, 0, 1, '12,5', 'auto', false).kind, 'not-number');
+    const all = engine.convertAll(fuelLoad.index, tons.index, '1', 'auto', false);
+    assert.equal(all.length, fuelLoad.units.length);
+    assert.deepEqual(engine.readLine('12.5 ton/ac Mg/ha'), { ok: true, category: fuelLoad.index, from: tons.index,
+        to: engine.lookup('Mg/ha')[0].unit, value: '12.5' });
+    assert.equal(engine.readLine('1 deg deg').kind, 'ambiguous');
+    assert.equal(engine.isNumberStart('1e', false), true);
+    assert.equal(engine.isNumberStart('1x', false), false);
+    assert.throws(() => engine.convert(0, 0, 0, '1', 26, false), RangeError);
+});

@@ -1,0 +1,68 @@
+// The conversion engine for the page: wraps the WebAssembly module's C interface (quorlex-engine.js) in
+// plain JavaScript objects. The module writes every text (names, symbols, results, factors, reasons);
+// nothing here knows a unit. A classic script: in a browser it defines window.createEngine, in Node.js
+// it is require-able.
+(function (root) {
+    'use strict';
+
+    const AUTOMATIC_PLACES = -1;
+    const GENERAL_TEXT = -2;
+    const MOST_PLACES = 25;
+
+    // The module's number for a places choice: 'auto', 'general' or 0 to 25.
+    function placesCode(places) {
+        if (places === 'auto') {
+            return AUTOMATIC_PLACES;
+        }
+        if (places === 'general') {
+            return GENERAL_TEXT;
+        }
+        if (Number.isInteger(places) && places >= 0 && places <= MOST_PLACES) {
+            return places;
+        }
+        throw new RangeError('decimal places are \'auto\', \'general\' or 0 to 25, not ' + String(places));
+    }
+
+    // createEngine(factory) -> Promise<Engine>, factory being QuorlexEngine from quorlex-engine.js.
+    async function createEngine(factory, options) {
+        const wasm = await factory(options || {});
+        const text = (name, args) => wasm.cwrap(name, 'string', args);
+        const number = (name, args) => wasm.cwrap(name, 'number', args);
+        const catalogue = text('qx_catalogue', []);
+        const lookup = text('qx_lookup', ['string']);
+        const convert = text('qx_convert', ['number', 'number', 'number', 'string', 'number', 'number']);
+        const convertAll = text('qx_convert_all', ['number', 'number', 'string', 'number', 'number']);
+        const readLine = text('qx_read_line', ['string', 'number']);
+        const isNumberStart = number('qx_is_number_start', ['string', 'number']);
+
+        const categories = JSON.parse(catalogue());
+        const currentOf = (category) => (Number.isInteger(category) ? category : -1);
+        return Object.freeze({
+            categories,
+            lookup(name) {
+                return JSON.parse(lookup(String(name))).map(([category, unit]) => ({ category, unit }));
+            },
+            convert(category, from, to, valueText, places, comma) {
+                return JSON.parse(convert(category, from, to, String(valueText), placesCode(places), comma ? 1 : 0));
+            },
+            convertAll(category, from, valueText, places, comma) {
+                return JSON.parse(convertAll(category, from, String(valueText), placesCode(places), comma ? 1 : 0));
+            },
+            readLine(line, currentCategory) {
+                return JSON.parse(readLine(String(line), currentOf(currentCategory)));
+            },
+            isNumberStart(valueText, comma) {
+                return isNumberStart(String(valueText), comma ? 1 : 0) === 1;
+            },
+        });
+    }
+
+    if (typeof module === 'object' && module.exports) {
+        module.exports = { createEngine };
+    }
+    if (typeof window !== 'undefined') {
+        window.createEngine = createEngine;
+    } else if (root) {
+        root.createEngine = createEngine;
+    }
+})(typeof globalThis !== 'undefined' ? globalThis : this);
