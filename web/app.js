@@ -178,7 +178,7 @@
         var current = state.places === 'auto' ? autoPlaces : state.places;
         el.fewer.disabled = state.places !== 'auto' && current <= 0;
         el.more.disabled = state.places !== 'auto' && current >= MAX_PLACES;
-        el.auto.disabled = state.places === 'auto';
+        el.auto.hidden = state.places === 'auto';
     }
 
     function showEveryList(visible) {

@@ -5,8 +5,8 @@ import { launchChromium, ready, serve, siteDir } from './support.mjs';
 
 const out = path.resolve(process.argv[2] || '.');
 const shots = [
-    { name: 'web-phone.png', width: 360, height: 740, scheme: 'light', mobile: true },
-    { name: 'web-phone-dark.png', width: 360, height: 740, scheme: 'dark', mobile: true },
+    { name: 'web-phone.png', width: 360, height: 860, scheme: 'light', mobile: true },
+    { name: 'web-phone-dark.png', width: 360, height: 860, scheme: 'dark', mobile: true, fragment: '#v=-40&from=degC&to=degF' },
     { name: 'web-desktop.png', width: 1100, height: 900, scheme: 'light', mobile: false },
 ];
 
@@ -23,7 +23,7 @@ try {
             locale: 'en-US',
         });
         const page = await context.newPage();
-        await page.goto(server.url + '#v=12.5&from=ton/ac&to=Mg/ha');
+        await page.goto(server.url + (shot.fragment || '#v=12.5&from=ton/ac&to=Mg/ha'));
         await ready(page);
         await page.screenshot({ path: path.join(out, shot.name), fullPage: !shot.mobile });
         await context.close();
