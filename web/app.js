@@ -231,7 +231,7 @@
         showFactor(answer);
         showPlaces(answer);
         showEveryList(listed);
-        writeFragment();
+        scheduleFragment();
         timings.update = performance.now() - start;
         if (listed && !timings.firstResult) {
             timings.firstResult = true;
@@ -252,11 +252,19 @@
         return -1;
     }
 
+    // Whether each unit's symbol also names a unit of another category (deg), per category: a lookup by
+    // name costs far more than the rest of a keystroke, so each category is asked once.
+    var sharedSymbols = [];
+
     function symbolFitsSeveral(category, unit) {
-        var symbol = engine.categories[category].units[unit].symbol;
-        return engine.lookup(symbol).some(function (fit) {
-            return fit.category !== category;
-        });
+        if (!sharedSymbols[category]) {
+            sharedSymbols[category] = engine.categories[category].units.map(function (each) {
+                return engine.lookup(each.symbol).some(function (fit) {
+                    return fit.category !== category;
+                });
+            });
+        }
+        return sharedSymbols[category][unit];
     }
 
     // encodeURIComponent throws on a lone surrogate (a half of a character pair, which pasting or a broken
@@ -291,7 +299,20 @@
         return '#' + parts.join('&');
     }
 
+    // Writing the address costs more than the rest of a keystroke's update (and Chromium ignores a page
+    // that rewrites it hundreds of times in a few seconds), so the state is written once typing pauses,
+    // and at once when the page is hidden or left.
+    var FRAGMENT_DELAY_MS = 120;
+    var pendingWrite = 0;
+
+    function scheduleFragment() {
+        clearTimeout(pendingWrite);
+        pendingWrite = setTimeout(writeFragment, FRAGMENT_DELAY_MS);
+    }
+
     function writeFragment() {
+        clearTimeout(pendingWrite);
+        pendingWrite = 0;
         var fragment = fragmentOf(state);
         if (fragment === writtenFragment) {
             return;
@@ -592,6 +613,16 @@
         el.line.addEventListener('change', function () {
             showLineError(lineReason);
         });
+        window.addEventListener('pagehide', function () {
+            if (pendingWrite) {
+                writeFragment();
+            }
+        });
+        document.addEventListener('visibilitychange', function () {
+            if (document.visibilityState === 'hidden' && pendingWrite) {
+                writeFragment();
+            }
+        });
         window.addEventListener('hashchange', function () {
             if (location.hash !== writtenFragment) {
                 openFragment(location.hash);
@@ -636,7 +667,9 @@
          'comma', 'every', 'every-section', 'link-note'].forEach(function (id) {
             el[id.replace(/-([a-z])/g, function (m, c) { return c.toUpperCase(); })] = byId(id);
         });
-        registerServiceWorker();
+        // The service worker fetches every file of the site to keep it; that waits until the page has loaded,
+        // so it does not compete with the first result.
+        window.addEventListener('load', registerServiceWorker);
         window.createEngine(window.QuorlexEngine).then(function (created) {
             engine = created;
             start();
