@@ -33,14 +33,15 @@ QUORLEX_WINDOWS_PACKAGES=(
 )
 
 # What the web page needs: Debian's Emscripten (which brings clang and Node.js) to build the engine module,
-# and Python's http.server for ./run web. The browser tests add Chromium and npm (scripts/web-check.sh).
+# and Python's http.server for ./run web. The browser tests add Chromium, and npm where Node.js came
+# without it (scripts/web-check.sh).
 QUORLEX_WEB_PACKAGES=(
     cmake make
     emscripten nodejs
     python3
 )
 QUORLEX_WEB_TEST_PACKAGES=(
-    chromium npm
+    chromium
 )
 
 quorlex_as_root() {

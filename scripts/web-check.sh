@@ -7,6 +7,8 @@ cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
 quorlex_ensure_packages "${QUORLEX_WEB_PACKAGES[@]}" "${QUORLEX_WEB_TEST_PACKAGES[@]}"
+# Node.js from elsewhere brings its own npm, which Debian's npm package would conflict with.
+command -v npm >/dev/null 2>&1 || quorlex_ensure_packages npm
 quorlex_build_web
 if [ ! -d tests/web/node_modules/playwright-core ] || [ tests/web/package-lock.json -nt tests/web/node_modules ]; then
     (cd tests/web && npm ci --ignore-scripts --no-audit --no-fund)
