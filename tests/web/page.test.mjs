@@ -255,6 +255,15 @@ test('a refused value shows its reason at the field and no result; a number\'s s
     await close(page);
 });
 
+test('a result too small for the automatic places shows its general text', async () => {
+    const page = await open('#v=1e-300&from=ton/ac&to=Mg/ha');
+    const now = await shown(page);
+    const answer = await withEngine(page, (engine, a) => engine.convert(a.category, a.from, a.to, a.value, 'auto', false), now);
+    assert.equal(answer.kind, 'result-too-small');
+    assert.deepEqual([now.result, now.noResult, now.valueError], [answer.general, false, '']);
+    await close(page);
+});
+
 test('the decimal comma switch reads and writes a comma; it starts on for a comma language', async () => {
     const page = await open('#v=1%2C5&from=ton/ac&to=Mg/ha');
     await page.getByLabel('Decimal comma').check();
