@@ -7,8 +7,11 @@ var CACHE = 'quorlex-@PROJECT_VERSION@';
 var FILES = @SITE_FILES@;
 
 self.addEventListener('install', function (event) {
+    // Past the browser's HTTP cache: a new version must not keep an older copy of a file.
     event.waitUntil(caches.open(CACHE).then(function (cache) {
-        return cache.addAll(FILES);
+        return cache.addAll(FILES.map(function (file) {
+            return new Request(file, { cache: 'reload' });
+        }));
     }).then(function () {
         return self.skipWaiting();
     }));
