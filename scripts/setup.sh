@@ -32,6 +32,18 @@ QUORLEX_WINDOWS_PACKAGES=(
     groff-base zip
 )
 
+# What the web page needs: Debian's Emscripten (which brings clang and Node.js) to build the engine module,
+# and Python's http.server for ./run web. The browser tests add Chromium, and npm where Node.js came
+# without it (scripts/web-check.sh).
+QUORLEX_WEB_PACKAGES=(
+    cmake make
+    emscripten nodejs
+    python3
+)
+QUORLEX_WEB_TEST_PACKAGES=(
+    chromium
+)
+
 quorlex_as_root() {
     if [ "$(id -u)" -eq 0 ]; then
         "$@"
@@ -75,6 +87,14 @@ quorlex_configure_and_build() {
     shift
     cmake -S . -B build -DCMAKE_BUILD_TYPE="$build_type" "$@" >/dev/null
     cmake --build build -j"$(nproc)"
+}
+
+# Builds the web preset into build-web/: the engine module, build-web/site/ and build-web/quorlex.html.
+# Debian's em++ finds its JavaScript tools only with NODE_PATH set.
+quorlex_build_web() {
+    export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"
+    cmake --preset web >/dev/null
+    cmake --build build-web -j"$(nproc)"
 }
 
 # Starts a virtual X server of the given size (e.g. 1024x768) on a display number nobody uses, exports

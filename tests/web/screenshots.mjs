@@ -1,0 +1,35 @@
+// Takes the README's screenshots of the web page at phone and desktop width, in the light and the dark
+// colour scheme: node screenshots.mjs OUTPUT_DIR (run by scripts/web-screenshots.sh).
+import path from 'node:path';
+import { launchChromium, ready, serve, siteDir } from './support.mjs';
+
+const out = path.resolve(process.argv[2] || '.');
+const shots = [
+    { name: 'web-phone.png', width: 360, height: 860, scheme: 'light', mobile: true },
+    { name: 'web-phone-dark.png', width: 360, height: 860, scheme: 'dark', mobile: true, fragment: '#v=-40&from=degC&to=degF' },
+    { name: 'web-desktop.png', width: 1100, height: 900, scheme: 'light', mobile: false },
+];
+
+const server = await serve(siteDir);
+const browser = await launchChromium();
+try {
+    for (const shot of shots) {
+        const context = await browser.newContext({
+            viewport: { width: shot.width, height: shot.height },
+            deviceScaleFactor: shot.mobile ? 2 : 1,
+            isMobile: shot.mobile,
+            hasTouch: shot.mobile,
+            colorScheme: shot.scheme,
+            locale: 'en-US',
+        });
+        const page = await context.newPage();
+        await page.goto(server.url + (shot.fragment || '#v=12.5&from=ton/ac&to=Mg/ha'));
+        await ready(page);
+        await page.screenshot({ path: path.join(out, shot.name), fullPage: !shot.mobile });
+        await context.close();
+        console.log(path.join(out, shot.name));
+    }
+} finally {
+    await browser.close();
+    await server.close();
+}

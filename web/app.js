@@ -1,0 +1,684 @@
+// The converter page: every unit, name, factor and number text comes from the engine; this script only
+// keeps the form's state, shows the engine's answers and keeps the state in the address fragment and in
+// the browser's storage. It converts on every change, so nothing ever needs a Compute press or Enter.
+(function () {
+    'use strict';
+
+    var STORE_KEY = 'quorlex.state';
+    var MAX_PLACES = 25;
+
+    var engine = null;
+    // The form's state. places is 'auto' or a number of decimal places from 0 to MAX_PLACES.
+    var state = { category: 0, from: 0, to: 0, value: '1', places: 'auto', comma: false };
+    // Decimal places of the last automatic result: where Fewer and More start from.
+    var autoPlaces = 0;
+    // The fragment this page wrote last, so its own writes are not read back as a new link.
+    var writtenFragment = null;
+    // A refusal of the one-line entry, shown when the entry loses the focus.
+    var lineReason = '';
+    // Script time of the last update, and of its every-unit list, in milliseconds (for measuring).
+    var timings = { update: 0, every: 0, firstResult: false };
+    window.quorlexTimings = timings;
+
+    function byId(id) {
+        return document.getElementById(id);
+    }
+
+    var el = {};
+
+    function fold(text) {
+        return String(text).replace(/\s+/g, '').toLowerCase();
+    }
+
+    // The engine reads C strings, which end at the first NUL character: "1\0 5" would reach it as "1". A
+    // text with a NUL is therefore never handed over; the page refuses it itself.
+    var NUL_REASON = 'The text contains a NUL character, which no number or unit name has.';
+
+    function hasNul(text) {
+        return String(text).indexOf('\0') >= 0;
+    }
+
+    function unitLabel(unit) {
+        return unit.name + ' (' + unit.symbol + ')';
+    }
+
+    function decimalCommaByDefault() {
+        try {
+            return new Intl.NumberFormat(navigator.language).format(1.5).indexOf(',') >= 0;
+        } catch (error) {
+            return false;
+        }
+    }
+
+    // ---- Lists -------------------------------------------------------------------------------------
+
+    function fillCategories() {
+        var fragment = document.createDocumentFragment();
+        engine.categories.forEach(function (category) {
+            var option = document.createElement('option');
+            option.value = String(category.index);
+            option.textContent = category.caption;
+            fragment.appendChild(option);
+        });
+        el.category.appendChild(fragment);
+    }
+
+    function fillUnits(select, category) {
+        select.textContent = '';
+        category.units.forEach(function (unit) {
+            var option = document.createElement('option');
+            option.value = String(unit.index);
+            option.textContent = unitLabel(unit);
+            select.appendChild(option);
+        });
+    }
+
+    // Builds the every-unit list's rows for the current category; render fills in their values.
+    function fillEveryList(category) {
+        el.every.textContent = '';
+        category.units.forEach(function (unit) {
+            var item = document.createElement('li');
+            var button = document.createElement('button');
+            button.type = 'button';
+            button.className = 'every-row';
+            button.dataset.unit = String(unit.index);
+            var value = document.createElement('span');
+            value.className = 'every-value';
+            var name = document.createElement('span');
+            name.className = 'every-unit';
+            name.textContent = unitLabel(unit);
+            button.appendChild(value);
+            button.appendChild(name);
+            item.appendChild(button);
+            el.every.appendChild(item);
+        });
+    }
+
+    var shownCategory = -1;
+
+    // Puts the state into the form's controls.
+    function showState() {
+        var category = engine.categories[state.category];
+        if (shownCategory !== state.category) {
+            el.category.value = String(state.category);
+            fillUnits(el.from, category);
+            fillUnits(el.to, category);
+            fillEveryList(category);
+            shownCategory = state.category;
+        }
+        el.from.value = String(state.from);
+        el.to.value = String(state.to);
+        if (el.value.value !== state.value) {
+            el.value.value = state.value;
+        }
+        el.comma.checked = state.comma;
+    }
+
+    // ---- Conversion --------------------------------------------------------------------------------
+
+    function placesArgument() {
+        return state.places === 'auto' ? 'auto' : state.places;
+    }
+
+    function showFieldError(reason) {
+        el.valueError.textContent = reason;
+        el.valueError.hidden = !reason;
+        if (reason) {
+            el.value.setAttribute('aria-invalid', 'true');
+        } else {
+            el.value.removeAttribute('aria-invalid');
+        }
+    }
+
+    function showResult(text, note) {
+        el.result.textContent = text;
+        el.result.classList.remove('none');
+        el.resultNote.textContent = note || '';
+        el.resultNote.hidden = !note;
+        el.copy.disabled = false;
+    }
+
+    function showNoResult(note) {
+        el.result.textContent = 'No result';
+        el.result.classList.add('none');
+        el.resultNote.textContent = note || '';
+        el.resultNote.hidden = !note;
+        el.copy.disabled = true;
+    }
+
+    // The text an answer shows: its result, or the general text of a result too small for the automatic
+    // places; null for a refusal.
+    function shownText(answer) {
+        if (answer.ok) {
+            return answer.result;
+        }
+        return answer.kind === 'result-too-small' ? answer.general : null;
+    }
+
+    function showFactor(answer) {
+        if (!answer.ok) {
+            // The value is refused, but the factor depends on the units alone.
+            answer = engine.convert(state.category, state.from, state.to, '1', 'auto', state.comma);
+        }
+        el.factor.textContent = answer.ok ? answer.factor : '';
+        var formula = answer.ok ? answer.formula : '';
+        el.formula.textContent = formula;
+        el.formula.hidden = !formula;
+    }
+
+    function showPlaces(answer) {
+        if (state.places === 'auto') {
+            if (answer.ok && answer.places !== null) {
+                autoPlaces = answer.places;
+            }
+            el.places.textContent = 'auto';
+        } else {
+            el.places.textContent = String(state.places);
+        }
+        var current = state.places === 'auto' ? autoPlaces : state.places;
+        el.fewer.disabled = state.places !== 'auto' && current <= 0;
+        el.more.disabled = state.places !== 'auto' && current >= MAX_PLACES;
+        el.auto.hidden = state.places === 'auto';
+    }
+
+    function showEveryList(visible) {
+        var start = performance.now();
+        el.everySection.hidden = !visible;
+        if (visible) {
+            var answers = engine.convertAll(state.category, state.from, state.value, placesArgument(), state.comma);
+            var rows = el.every.children;
+            for (var i = 0; i < rows.length; ++i) {
+                var button = rows[i].firstChild;
+                var answer = answers[i];
+                var text = answer ? shownText(answer) : null;
+                button.firstChild.textContent = text === null ? (answer ? answer.reason : '') : text;
+                button.classList.toggle('refused', text === null);
+                if (i === state.to) {
+                    button.setAttribute('aria-current', 'true');
+                } else {
+                    button.removeAttribute('aria-current');
+                }
+            }
+        }
+        timings.every = performance.now() - start;
+    }
+
+    // Converts the state's value and shows everything that follows from it.
+    function render() {
+        var start = performance.now();
+        showState();
+        var answer = hasNul(state.value) ? { ok: false, kind: 'not-number', reason: NUL_REASON } :
+            engine.convert(state.category, state.from, state.to, state.value, placesArgument(), state.comma);
+        var text = shownText(answer);
+        var listed = false;
+        if (text !== null) {
+            showFieldError('');
+            var note = answer.ok ? '' : 'Too small for the automatic decimal places; shown with 15 significant digits.';
+            showResult(text, note);
+            listed = true;
+        } else if (answer.kind === 'blank') {
+            showFieldError('');
+            showNoResult('Type a value to convert.');
+        } else if (answer.kind === 'not-number' && document.activeElement === el.value && !hasNul(state.value) &&
+                   engine.isNumberStart(state.value, state.comma)) {
+            // Only the start of a number so far: say nothing until the field loses the focus.
+            showFieldError('');
+            showNoResult('');
+        } else {
+            showFieldError(answer.reason);
+            showNoResult('');
+        }
+        showFactor(answer);
+        showPlaces(answer);
+        showEveryList(listed);
+        scheduleFragment();
+        timings.update = performance.now() - start;
+        if (listed && !timings.firstResult) {
+            timings.firstResult = true;
+            performance.mark('quorlex-first-result');
+        }
+    }
+
+    // ---- The address fragment and the stored state -------------------------------------------------
+
+    function categoryIndexByName(name) {
+        var wanted = fold(name);
+        for (var i = 0; i < engine.categories.length; ++i) {
+            var category = engine.categories[i];
+            if (wanted && (wanted === fold(category.caption) || wanted === fold(category.className))) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    // Whether each unit's symbol also names a unit of another category (deg), per category: a lookup by
+    // name costs far more than the rest of a keystroke, so each category is asked once.
+    var sharedSymbols = [];
+
+    function symbolFitsSeveral(category, unit) {
+        if (!sharedSymbols[category]) {
+            sharedSymbols[category] = engine.categories[category].units.map(function (each) {
+                return engine.lookup(each.symbol).some(function (fit) {
+                    return fit.category !== category;
+                });
+            });
+        }
+        return sharedSymbols[category][unit];
+    }
+
+    // encodeURIComponent throws on a lone surrogate (a half of a character pair, which pasting or a broken
+    // link can put into the value field); such a half is written as the replacement character instead.
+    function escaped(text) {
+        try {
+            return encodeURIComponent(text);
+        } catch (error) {
+            return encodeURIComponent(text.replace(/[\ud800-\udbff](?![\udc00-\udfff])|(^|[^\ud800-\udbff])[\udc00-\udfff]/g,
+                function (match, before) {
+                    return before === undefined ? '\ufffd' : before + '\ufffd';
+                }));
+        }
+    }
+
+    function fragmentOf(s) {
+        var units = engine.categories[s.category].units;
+        var parts = [
+            'v=' + escaped(s.value),
+            'from=' + escaped(units[s.from].symbol),
+            'to=' + escaped(units[s.to].symbol),
+        ];
+        if (symbolFitsSeveral(s.category, s.from) || symbolFitsSeveral(s.category, s.to)) {
+            parts.push('c=' + escaped(engine.categories[s.category].className));
+        }
+        if (s.places !== 'auto') {
+            parts.push('p=' + s.places);
+        }
+        if (s.comma) {
+            parts.push('comma=1');
+        }
+        return '#' + parts.join('&');
+    }
+
+    // Writing the address costs more than the rest of a keystroke's update (and Chromium ignores a page
+    // that rewrites it hundreds of times in a few seconds), so the state is written once typing pauses,
+    // and at once when the page is hidden or left.
+    var FRAGMENT_DELAY_MS = 120;
+    var pendingWrite = 0;
+
+    function scheduleFragment() {
+        clearTimeout(pendingWrite);
+        pendingWrite = setTimeout(writeFragment, FRAGMENT_DELAY_MS);
+    }
+
+    function writeFragment() {
+        clearTimeout(pendingWrite);
+        pendingWrite = 0;
+        var fragment = fragmentOf(state);
+        if (fragment === writtenFragment) {
+            return;
+        }
+        writtenFragment = fragment;
+        try {
+            history.replaceState(null, '', fragment);
+        } catch (error) {
+            // Some pages opened from disk or an attachment may not change their address; the state still
+            // lives in the storage below.
+        }
+        try {
+            localStorage.setItem(STORE_KEY, fragment);
+        } catch (error) {
+            // Storage may be switched off or full: the page works without it.
+        }
+    }
+
+    function refusal(reason) {
+        return { ok: false, reason: reason };
+    }
+
+    function quoted(text) {
+        return '"' + text + '"';
+    }
+
+    // The units a name may stand for; with no name, the base state's unit.
+    function unitFits(name, base, unit) {
+        if (name === undefined) {
+            return [{ category: base.category, unit: unit }];
+        }
+        return hasNul(name) ? [] : engine.lookup(name);
+    }
+
+    // Settles the From and To units of a link: the pair must share a category; the link's category comes
+    // first, then the current one, then the first pair in catalogue order.
+    function settleUnits(fields, base) {
+        var wanted = -1;
+        if (fields.c !== undefined) {
+            wanted = categoryIndexByName(fields.c);
+            if (wanted < 0) {
+                return refusal('No category is called ' + quoted(fields.c) + '.');
+            }
+        }
+        var froms = unitFits(fields.from, base, base.from);
+        var tos = unitFits(fields.to, base, base.to);
+        if (!froms.length) {
+            return refusal('No unit is called ' + quoted(fields.from) + '.');
+        }
+        if (!tos.length) {
+            return refusal('No unit is called ' + quoted(fields.to) + '.');
+        }
+        if (fields.from !== undefined && fields.to === undefined) {
+            tos = [];
+            froms.forEach(function (fit) {
+                tos.push({ category: fit.category, unit: fit.category === base.category ? base.to : 0 });
+            });
+        } else if (fields.to !== undefined && fields.from === undefined) {
+            froms = [];
+            tos.forEach(function (fit) {
+                froms.push({ category: fit.category, unit: fit.category === base.category ? base.from : 0 });
+            });
+        }
+        var pairs = [];
+        froms.forEach(function (from) {
+            tos.forEach(function (to) {
+                if (from.category === to.category) {
+                    pairs.push({ category: from.category, from: from.unit, to: to.unit });
+                }
+            });
+        });
+        var order = [wanted, base.category];
+        for (var i = 0; i < order.length; ++i) {
+            for (var j = 0; j < pairs.length; ++j) {
+                if (pairs[j].category === order[i]) {
+                    return { ok: true, pair: pairs[j] };
+                }
+            }
+        }
+        if (wanted >= 0) {
+            return refusal('These units are not both units of ' + engine.categories[wanted].caption.replace(/\s+/g, ' ') + '.');
+        }
+        if (!pairs.length) {
+            return refusal('The From and To units measure different things.');
+        }
+        return { ok: true, pair: pairs[0] };
+    }
+
+    // Reads a fragment such as "#v=12.5&from=ton/ac&to=Mg/ha&p=3" into a new state, starting from base.
+    // Every field is read with decodeURIComponent, which leaves "+" as it is; a broken escape refuses the
+    // whole link.
+    function readFragment(text, base) {
+        var body = String(text).replace(/^#/, '');
+        var fields = Object.create(null);
+        var parts = body.split('&');
+        for (var i = 0; i < parts.length; ++i) {
+            if (!parts[i]) {
+                continue;
+            }
+            var equals = parts[i].indexOf('=');
+            var key = equals < 0 ? parts[i] : parts[i].slice(0, equals);
+            var value = equals < 0 ? '' : parts[i].slice(equals + 1);
+            try {
+                key = decodeURIComponent(key);
+                value = decodeURIComponent(value);
+            } catch (error) {
+                return refusal('The link has a broken escape: a "%" must be followed by two hexadecimal digits of UTF-8 text.');
+            }
+            fields[key] = value;
+        }
+        var next = {
+            category: base.category, from: base.from, to: base.to, value: base.value,
+            places: base.places, comma: fields.comma === '1',
+        };
+        if (fields.comma !== undefined && fields.comma !== '0' && fields.comma !== '1') {
+            return refusal('The link\'s comma must be 0 or 1.');
+        }
+        if (fields.v !== undefined) {
+            if (/[\r\n]/.test(fields.v)) {
+                return refusal('The link\'s value has a line break.');
+            }
+            next.value = fields.v;
+            next.places = 'auto';
+        }
+        if (fields.p !== undefined) {
+            if (fields.p === 'auto') {
+                next.places = 'auto';
+            } else if (/^[0-9]{1,2}$/.test(fields.p) && Number(fields.p) <= MAX_PLACES) {
+                next.places = Number(fields.p);
+            } else {
+                return refusal('The link\'s decimal places must be auto or a number from 0 to ' + MAX_PLACES + '.');
+            }
+        }
+        if (fields.from !== undefined || fields.to !== undefined || fields.c !== undefined) {
+            var settled = settleUnits(fields, base);
+            if (!settled.ok) {
+                return settled;
+            }
+            next.category = settled.pair.category;
+            next.from = settled.pair.from;
+            next.to = settled.pair.to;
+        }
+        return { ok: true, state: next };
+    }
+
+    function showLinkNote(reason) {
+        el.linkNote.textContent = reason ? 'This link could not be opened. ' + reason : '';
+    }
+
+    // Opens the conversion of a link, or keeps the current one and says why not.
+    function openFragment(text) {
+        var read = readFragment(text, state);
+        if (read.ok) {
+            state = read.state;
+            showLinkNote('');
+        } else {
+            showLinkNote(read.reason);
+        }
+        render();
+    }
+
+    function storedFragment() {
+        try {
+            return localStorage.getItem(STORE_KEY);
+        } catch (error) {
+            return null;
+        }
+    }
+
+    // ---- Controls ----------------------------------------------------------------------------------
+
+    function setPlaces(places) {
+        state.places = places;
+        render();
+    }
+
+    function copyResult() {
+        var text = el.result.classList.contains('none') ? '' : el.result.textContent;
+        if (!text) {
+            return;
+        }
+        var done = function () {
+            el.copyStatus.textContent = 'Copied ' + text;
+        };
+        var fallback = function () {
+            var area = document.createElement('textarea');
+            area.value = text;
+            area.setAttribute('readonly', '');
+            area.className = 'offscreen';
+            document.body.appendChild(area);
+            area.select();
+            var copied = false;
+            try {
+                copied = document.execCommand('copy');
+            } catch (error) {
+                copied = false;
+            }
+            document.body.removeChild(area);
+            el.copy.focus();
+            if (copied) {
+                done();
+            } else {
+                el.copyStatus.textContent = 'The browser did not allow copying.';
+            }
+        };
+        if (navigator.clipboard && navigator.clipboard.writeText) {
+            navigator.clipboard.writeText(text).then(done, fallback);
+        } else {
+            fallback();
+        }
+    }
+
+    function applyLine() {
+        var text = el.line.value;
+        if (!text.trim()) {
+            lineReason = '';
+            showLineError('');
+            return;
+        }
+        var read = hasNul(text) ? { ok: false, reason: NUL_REASON } : engine.readLine(text, state.category);
+        if (read.ok) {
+            lineReason = '';
+            showLineError('');
+            state.category = read.category;
+            state.from = read.from;
+            state.to = read.to;
+            state.value = read.value;
+            state.places = 'auto';
+            render();
+        } else {
+            lineReason = read.reason;
+        }
+    }
+
+    function showLineError(reason) {
+        el.lineError.textContent = reason;
+        el.lineError.hidden = !reason;
+        if (reason) {
+            el.line.setAttribute('aria-invalid', 'true');
+        } else {
+            el.line.removeAttribute('aria-invalid');
+        }
+    }
+
+    function wire() {
+        el.category.addEventListener('change', function () {
+            state.category = Number(el.category.value);
+            var count = engine.categories[state.category].units.length;
+            state.from = 0;
+            state.to = count > 1 ? 1 : 0;
+            render();
+        });
+        el.from.addEventListener('change', function () {
+            state.from = Number(el.from.value);
+            render();
+        });
+        el.to.addEventListener('change', function () {
+            state.to = Number(el.to.value);
+            render();
+        });
+        el.value.addEventListener('input', function () {
+            state.value = el.value.value;
+            state.places = 'auto';
+            render();
+        });
+        // A text that was only the start of a number is judged when the field loses the focus.
+        el.value.addEventListener('blur', render);
+        el.swap.addEventListener('click', function () {
+            var from = state.from;
+            state.from = state.to;
+            state.to = from;
+            render();
+        });
+        el.fewer.addEventListener('click', function () {
+            var current = state.places === 'auto' ? autoPlaces : state.places;
+            setPlaces(Math.max(0, current - 1));
+        });
+        el.more.addEventListener('click', function () {
+            var current = state.places === 'auto' ? autoPlaces : state.places;
+            setPlaces(Math.min(MAX_PLACES, current + 1));
+        });
+        el.auto.addEventListener('click', function () {
+            setPlaces('auto');
+        });
+        el.comma.addEventListener('change', function () {
+            state.comma = el.comma.checked;
+            render();
+        });
+        el.copy.addEventListener('click', copyResult);
+        el.every.addEventListener('click', function (event) {
+            var row = event.target.closest('.every-row');
+            if (row) {
+                state.to = Number(row.dataset.unit);
+                render();
+            }
+        });
+        el.line.addEventListener('input', applyLine);
+        el.line.addEventListener('change', function () {
+            showLineError(lineReason);
+        });
+        window.addEventListener('pagehide', function () {
+            if (pendingWrite) {
+                writeFragment();
+            }
+        });
+        document.addEventListener('visibilitychange', function () {
+            if (document.visibilityState === 'hidden' && pendingWrite) {
+                writeFragment();
+            }
+        });
+        window.addEventListener('hashchange', function () {
+            if (location.hash !== writtenFragment) {
+                openFragment(location.hash);
+            }
+        });
+    }
+
+    function start() {
+        fillCategories();
+        var units = engine.categories[0].units;
+        state.to = units.length > 1 ? 1 : 0;
+        state.comma = decimalCommaByDefault();
+        wire();
+        el.loading.hidden = true;
+        el.main.removeAttribute('aria-busy');
+        if (location.hash.length > 1) {
+            openFragment(location.hash);
+            return;
+        }
+        var stored = storedFragment();
+        if (stored) {
+            var read = readFragment(stored, state);
+            if (read.ok) {
+                state = read.state;
+            }
+        }
+        render();
+    }
+
+    function registerServiceWorker() {
+        if (window.QUORLEX_SINGLE_FILE || !('serviceWorker' in navigator) || location.protocol === 'file:') {
+            return;
+        }
+        navigator.serviceWorker.register('sw.js').catch(function () {
+            // Without a service worker the page still works while online.
+        });
+    }
+
+    function main() {
+        ['main', 'loading', 'line', 'line-error', 'category', 'value', 'value-error', 'from', 'to', 'swap',
+         'result', 'result-note', 'fewer', 'places', 'more', 'auto', 'copy', 'copy-status', 'factor', 'formula',
+         'comma', 'every', 'every-section', 'link-note'].forEach(function (id) {
+            el[id.replace(/-([a-z])/g, function (m, c) { return c.toUpperCase(); })] = byId(id);
+        });
+        // The service worker fetches every file of the site to keep it; that waits until the page has loaded,
+        // so it does not compete with the first result.
+        window.addEventListener('load', registerServiceWorker);
+        window.createEngine(window.QuorlexEngine).then(function (created) {
+            engine = created;
+            start();
+        }, function (error) {
+            el.loading.textContent = 'The converter could not start in this browser: ' + (error && error.message ? error.message : error) +
+                '. Quorlex needs Chrome or Edge 95, Firefox 100 or Safari 15.2 or newer.';
+            el.loading.classList.add('error');
+        });
+    }
+
+    main();
+})();
