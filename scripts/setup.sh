@@ -97,6 +97,17 @@ quorlex_build_web() {
     cmake --build build-web -j"$(nproc)"
 }
 
+# What the web tests need beyond a web build: Chromium, npm where Node.js came without it, and
+# playwright-core and axe-core from tests/web's lock file (npm ci; playwright-core downloads no browser).
+quorlex_ensure_web_test_tools() {
+    quorlex_ensure_packages "${QUORLEX_WEB_PACKAGES[@]}" "${QUORLEX_WEB_TEST_PACKAGES[@]}"
+    # Node.js from elsewhere brings its own npm, which Debian's npm package would conflict with.
+    command -v npm >/dev/null 2>&1 || quorlex_ensure_packages npm
+    if [ ! -d tests/web/node_modules/playwright-core ] || [ tests/web/package-lock.json -nt tests/web/node_modules ]; then
+        (cd tests/web && npm ci --ignore-scripts --no-audit --no-fund)
+    fi
+}
+
 # Starts a virtual X server of the given size (e.g. 1024x768) on a display number nobody uses, exports
 # DISPLAY, sets QUORLEX_XVFB_PID, and waits until the server answers. The caller stops it (kill the pid).
 quorlex_start_xvfb() {

@@ -6,13 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
-quorlex_ensure_packages "${QUORLEX_WEB_PACKAGES[@]}" "${QUORLEX_WEB_TEST_PACKAGES[@]}"
-# Node.js from elsewhere brings its own npm, which Debian's npm package would conflict with.
-command -v npm >/dev/null 2>&1 || quorlex_ensure_packages npm
+quorlex_ensure_web_test_tools
 quorlex_build_web
-if [ ! -d tests/web/node_modules/playwright-core ] || [ tests/web/package-lock.json -nt tests/web/node_modules ]; then
-    (cd tests/web && npm ci --ignore-scripts --no-audit --no-fund)
-fi
 cd tests/web
 QUORLEX_WEB_BUILD_DIR="$PWD/../../build-web" node --test --test-concurrency=1 \
     page.test.mjs offline.test.mjs hostile.test.mjs

@@ -30,14 +30,6 @@
         return String(text).replace(/\s+/g, '').toLowerCase();
     }
 
-    // The engine reads C strings, which end at the first NUL character: "1\0 5" would reach it as "1". A
-    // text with a NUL is therefore never handed over; the page refuses it itself.
-    var NUL_REASON = 'The text contains a NUL character, which no number or unit name has.';
-
-    function hasNul(text) {
-        return String(text).indexOf('\0') >= 0;
-    }
-
     function unitLabel(unit) {
         return unit.name + ' (' + unit.symbol + ')';
     }
@@ -207,8 +199,7 @@
     function render() {
         var start = performance.now();
         showState();
-        var answer = hasNul(state.value) ? { ok: false, kind: 'not-number', reason: NUL_REASON } :
-            engine.convert(state.category, state.from, state.to, state.value, placesArgument(), state.comma);
+        var answer = engine.convert(state.category, state.from, state.to, state.value, placesArgument(), state.comma);
         var text = shownText(answer);
         var listed = false;
         if (text !== null) {
@@ -219,7 +210,7 @@
         } else if (answer.kind === 'blank') {
             showFieldError('');
             showNoResult('Type a value to convert.');
-        } else if (answer.kind === 'not-number' && document.activeElement === el.value && !hasNul(state.value) &&
+        } else if (answer.kind === 'not-number' && document.activeElement === el.value &&
                    engine.isNumberStart(state.value, state.comma)) {
             // Only the start of a number so far: say nothing until the field loses the focus.
             showFieldError('');
@@ -344,7 +335,7 @@
         if (name === undefined) {
             return [{ category: base.category, unit: unit }];
         }
-        return hasNul(name) ? [] : engine.lookup(name);
+        return engine.lookup(name);
     }
 
     // Settles the From and To units of a link: the pair must share a category; the link's category comes
@@ -532,7 +523,7 @@
             showLineError('');
             return;
         }
-        var read = hasNul(text) ? { ok: false, reason: NUL_REASON } : engine.readLine(text, state.category);
+        var read = engine.readLine(text, state.category);
         if (read.ok) {
             lineReason = '';
             showLineError('');

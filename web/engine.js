@@ -29,30 +29,37 @@
         const text = (name, args) => wasm.cwrap(name, 'string', args);
         const number = (name, args) => wasm.cwrap(name, 'number', args);
         const catalogue = text('qx_catalogue', []);
-        const lookup = text('qx_lookup', ['string']);
-        const convert = text('qx_convert', ['number', 'number', 'number', 'string', 'number', 'number']);
-        const convertAll = text('qx_convert_all', ['number', 'number', 'string', 'number', 'number']);
-        const readLine = text('qx_read_line', ['string', 'number']);
-        const isNumberStart = number('qx_is_number_start', ['string', 'number']);
+        // Every text goes with its length in UTF-8 bytes, so that the engine reads a text holding a NUL
+        // character whole instead of only up to it.
+        const lookup = text('qx_lookup', ['string', 'number']);
+        const convert = text('qx_convert', ['number', 'number', 'number', 'string', 'number', 'number', 'number']);
+        const convertAll = text('qx_convert_all', ['number', 'number', 'string', 'number', 'number', 'number']);
+        const readLine = text('qx_read_line', ['string', 'number', 'number']);
+        const isNumberStart = number('qx_is_number_start', ['string', 'number', 'number']);
+        const size = (value) => wasm.lengthBytesUTF8(value);
 
         const categories = JSON.parse(catalogue());
         const currentOf = (category) => (Number.isInteger(category) ? category : -1);
         return Object.freeze({
             categories,
             lookup(name) {
-                return JSON.parse(lookup(String(name))).map(([category, unit]) => ({ category, unit }));
+                return JSON.parse(lookup(String(name), size(String(name)))).map(([category, unit]) => ({ category, unit }));
             },
             convert(category, from, to, valueText, places, comma) {
-                return JSON.parse(convert(category, from, to, String(valueText), placesCode(places), comma ? 1 : 0));
+                const value = String(valueText);
+                return JSON.parse(convert(category, from, to, value, size(value), placesCode(places), comma ? 1 : 0));
             },
             convertAll(category, from, valueText, places, comma) {
-                return JSON.parse(convertAll(category, from, String(valueText), placesCode(places), comma ? 1 : 0));
+                const value = String(valueText);
+                return JSON.parse(convertAll(category, from, value, size(value), placesCode(places), comma ? 1 : 0));
             },
             readLine(line, currentCategory) {
-                return JSON.parse(readLine(String(line), currentOf(currentCategory)));
+                const text = String(line);
+                return JSON.parse(readLine(text, size(text), currentOf(currentCategory)));
             },
             isNumberStart(valueText, comma) {
-                return isNumberStart(String(valueText), comma ? 1 : 0) === 1;
+                const value = String(valueText);
+                return isNumberStart(value, size(value), comma ? 1 : 0) === 1;
             },
         });
     }

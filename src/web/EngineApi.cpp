@@ -38,8 +38,9 @@ const char *Give(std::string json) {
     return Answer().c_str();
 }
 
-std::string_view TextOf(const char *text) {
-    return text == nullptr ? std::string_view() : std::string_view(text);
+std::string_view TextOf(const char *text, int length) {
+    return text == nullptr || length <= 0 ? std::string_view()
+                                          : std::string_view(text, static_cast<std::size_t>(length));
 }
 
 int UnitCount(int category) {
@@ -215,11 +216,11 @@ const char *qx_catalogue() {
     return Answering([](std::string &json) { json = CatalogueJson(); });
 }
 
-const char *qx_lookup(const char *name) {
-    return Answering([name](std::string &json) {
+const char *qx_lookup(const char *name, int nameLength) {
+    return Answering([name, nameLength](std::string &json) {
         conversion::Refusal refusal;
         json = "[";
-        for (const UnitRef &unit : conversion::UnitsNamed(TextOf(name), refusal)) {
+        for (const UnitRef &unit : conversion::UnitsNamed(TextOf(name, nameLength), refusal)) {
             json += json.size() == 1 ? "[" : ",[";
             json += std::to_string(unit.category) + "," + std::to_string(unit.unit) + "]";
         }
@@ -227,17 +228,19 @@ const char *qx_lookup(const char *name) {
     });
 }
 
-const char *qx_convert(int category, int from, int to, const char *value, int places, int comma) {
+const char *qx_convert(int category, int from, int to, const char *value, int valueLength, int places,
+                       int comma) {
     return Answering([=](std::string &json) {
         if (const std::string bad = BadArguments(category, from, places); !bad.empty()) {
             AppendRefusal(json, "bad-index", bad);
             return;
         }
-        AppendConversion(json, category, from, to, TextOf(value), places, comma != 0);
+        AppendConversion(json, category, from, to, TextOf(value, valueLength), places, comma != 0);
     });
 }
 
-const char *qx_convert_all(int category, int from, const char *value, int places, int comma) {
+const char *qx_convert_all(int category, int from, const char *value, int valueLength, int places,
+                           int comma) {
     return Answering([=](std::string &json) {
         if (const std::string bad = BadArguments(category, from, places); !bad.empty()) {
             AppendRefusal(json, "bad-index", bad);
@@ -248,17 +251,17 @@ const char *qx_convert_all(int category, int from, const char *value, int places
             if (to > 0) {
                 json += ',';
             }
-            AppendConversion(json, category, from, to, TextOf(value), places, comma != 0);
+            AppendConversion(json, category, from, to, TextOf(value, valueLength), places, comma != 0);
         }
         json += ']';
     });
 }
 
-const char *qx_read_line(const char *line, int currentCategory) {
+const char *qx_read_line(const char *line, int lineLength, int currentCategory) {
     return Answering([=](std::string &json) {
         conversion::Refusal refusal;
         const int current = ValidCategory(currentCategory) ? currentCategory : -1;
-        const auto reading = conversion::ReadConversionLine(TextOf(line), current, refusal);
+        const auto reading = conversion::ReadConversionLine(TextOf(line, lineLength), current, refusal);
         if (!reading) {
             static constexpr std::array<std::string_view, 7> kKinds{
                 "",         "syntax", "unknown-category", "unknown-unit", "unit-index", "categories-differ",
@@ -279,8 +282,10 @@ const char *qx_read_line(const char *line, int currentCategory) {
     });
 }
 
-int qx_is_number_start(const char *text, int comma) {
-    return conversion::IsValueStart(TextOf(text), comma != 0 ? DecimalMark::Comma : DecimalMark::Period) ? 1
-                                                                                                         : 0;
+int qx_is_number_start(const char *text, int textLength, int comma) {
+    return conversion::IsValueStart(TextOf(text, textLength),
+                                    comma != 0 ? DecimalMark::Comma : DecimalMark::Period)
+               ? 1
+               : 0;
 }
 }

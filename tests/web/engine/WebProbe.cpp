@@ -39,6 +39,7 @@ std::vector<std::string> Fields(const std::string &line) {
 std::string Answer(const std::vector<std::string> &f) {
     const auto number = [&f](std::size_t i) { return std::stoi(f.at(i)); };
     const auto text = [&f](std::size_t i) { return FromHex(f.at(i)); };
+    const auto size = [&text](std::size_t i) { return static_cast<int>(text(i).size()); };
     const std::string &call = f.at(0);
     if (call == "count") {
         return std::to_string(qx_category_count());
@@ -47,19 +48,19 @@ std::string Answer(const std::vector<std::string> &f) {
         return qx_catalogue();
     }
     if (call == "lookup") {
-        return qx_lookup(text(1).c_str());
+        return qx_lookup(text(1).c_str(), size(1));
     }
     if (call == "convert") {
-        return qx_convert(number(1), number(2), number(3), text(4).c_str(), number(5), number(6));
+        return qx_convert(number(1), number(2), number(3), text(4).c_str(), size(4), number(5), number(6));
     }
     if (call == "all") {
-        return qx_convert_all(number(1), number(2), text(3).c_str(), number(4), number(5));
+        return qx_convert_all(number(1), number(2), text(3).c_str(), size(3), number(4), number(5));
     }
     if (call == "line") {
-        return qx_read_line(text(1).c_str(), number(2));
+        return qx_read_line(text(1).c_str(), size(1), number(2));
     }
     if (call == "start") {
-        return std::to_string(qx_is_number_start(text(1).c_str(), number(2)));
+        return std::to_string(qx_is_number_start(text(1).c_str(), size(1), number(2)));
     }
     return "unknown call " + call;
 }
