@@ -71,7 +71,7 @@ boot_start=$SECONDS
 "${emulator[@]}" wineboot </dev/null >"$build/wineboot.log" 2>&1
 echo "started Wine in $WINEPREFIX in $((SECONDS - boot_start)) s"
 
-ctest --preset windows-cross -j"$jobs"
+ctest --preset windows-cross --output-on-failure -j"$jobs"
 
 # Every GoogleTest program ends with "[  PASSED  ] N tests." when all its cases passed, the case driver
 # with "N cases, 0 failed".

@@ -6,25 +6,27 @@ namespace quorlex::cli {
 
 namespace {
 
-sys::TemporaryFile TemporaryFor(const std::string &path) {
-    return path.empty() ? sys::TemporaryFile{} : sys::CreateTemporaryBeside(path);
+sys::DirectOutput DirectFor(const std::string &path) {
+    return path.empty() ? sys::DirectOutput{sys::kStandardOutput, false} : sys::OpenDirectOutput(path);
 }
 
 } // namespace
 
 OutputTarget::OutputTarget(const std::string &path)
-    : path_(path), temporary_(TemporaryFor(path)),
-      sink_(path.empty() ? sys::kStandardOutput : temporary_.fd,
+    : direct_(DirectFor(path)), file_(direct_.fd >= 0 ? std::string() : sys::FollowLinks(path)),
+      temporary_(file_.empty() ? sys::TemporaryFile{} : sys::CreateTemporaryBeside(file_)),
+      sink_(direct_.fd >= 0 ? direct_.fd : temporary_.fd,
             path.empty() ? std::string("standard output") : "\"" + path + "\"") {}
 
 OutputTarget::~OutputTarget() {
     Abandon();
+    sys::CloseDirectOutput(direct_);
 }
 
 void OutputTarget::Commit() {
     sink_.Flush();
     if (temporary_.fd >= 0) {
-        sys::CommitTemporary(temporary_, path_);
+        sys::CommitTemporary(temporary_, file_);
     }
 }
 

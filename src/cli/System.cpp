@@ -93,7 +93,38 @@ bool SameFile(const std::string &a, const std::string &b) {
     // By identity, not by name: "./in.csv", a link or another spelling of the same file count. Windows has
     // no inode numbers in its C runtime; std::filesystem asks the system for the file's own identity there.
     std::error_code error;
-    return std::filesystem::equivalent(PathOf(a), PathOf(b), error) && !error;
+    return std::filesystem::equivalent(PathOf(a), PathOf(b), error) && !error &&
+           std::filesystem::is_regular_file(PathOf(a), error) && !error;
+}
+
+void CloseDirectOutput(DirectOutput &output) noexcept {
+    if (output.closes) {
+        Close(output.fd);
+    }
+    output = DirectOutput{};
+}
+
+std::string FollowLinks(const std::string &path) {
+    // As many links in a row as Linux follows before it reports a loop.
+    constexpr int kMostLinks = 40;
+    std::filesystem::path file = PathOf(path);
+    for (int followed = 0; followed <= kMostLinks; ++followed) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(file, error)) {
+            if (followed == 0) {
+                return path;
+            }
+            const std::u8string name = file.u8string();
+            return {name.begin(), name.end()};
+        }
+        const std::filesystem::path target = std::filesystem::read_symlink(file, error);
+        if (error) {
+            throw InputOutputError("cannot write " + QuotedName(path) + ": " + error.message());
+        }
+        // A relative link names its file from the link's own folder.
+        file = target.is_absolute() ? target : file.parent_path() / target;
+    }
+    throw InputOutputError("cannot write " + QuotedName(path) + ": Too many levels of symbolic links");
 }
 
 void DiscardTemporary(TemporaryFile &file) noexcept {

@@ -48,12 +48,36 @@ bool WriteAll(int fd, const char *data, std::size_t size, const std::string &wha
 // The size of the file behind a descriptor, when it is a regular file.
 std::optional<std::uint64_t> RegularFileSize(int fd);
 
-// Whether two paths name the same file (not the same text): both exist and are one file.
+// Whether two paths name the same regular file (not the same text): both exist and are one file. A device
+// or a pipe read and written at once is no file written over.
 bool SameFile(const std::string &a, const std::string &b);
 
-// Whether a descriptor reads the file a path names. On Windows, whose C runtime has no file numbers, a
-// regular file of the same size and the same creation and modification times counts as the same file.
+// Whether a descriptor reads the regular file a path names. On Windows, whose C runtime has no file
+// numbers, a regular file of the same size and the same creation and modification times counts as the
+// same file.
 bool DescriptorIsFile(int fd, const std::string &path);
+
+// Output that goes straight into what a path names rather than through a temporary file: a character or
+// block device, a FIFO or a socket (on Linux also a descriptor of this process named by /dev/stdout,
+// /dev/fd/N or /proc/self/fd/N), for which a renamed file would take the place of the device or the pipe.
+// `closes`: the descriptor was opened here, and is closed by CloseDirectOutput.
+struct DirectOutput {
+    int fd = -1;
+    bool closes = false;
+};
+
+// The direct output a path names, opened for writing as a shell's `>` opens it; fd -1 for a regular file, a
+// directory or a name that names nothing, which are written through a temporary file. Throws
+// InputOutputError when the device or the pipe cannot be opened.
+DirectOutput OpenDirectOutput(const std::string &path);
+
+// Closes a direct output opened here; leaves a descriptor the process had open.
+void CloseDirectOutput(DirectOutput &output) noexcept;
+
+// The name of the file a path leads to once its symbolic links are followed, the path itself when it is no
+// link: the file that an output's temporary file replaces, so that the link stays a link. A link to a
+// missing file leads to that missing file. Throws InputOutputError for a loop of links.
+std::string FollowLinks(const std::string &path);
 
 // A new, empty file in the directory of target, for writing, removed when a signal ends the process.
 struct TemporaryFile {

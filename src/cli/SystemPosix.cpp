@@ -3,11 +3,16 @@
 #include "cli/SystemShared.h"
 
 #include <cerrno>
+#include <charconv>
 #include <clocale>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <optional>
+#include <string_view>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace quorlex::cli::sys {
@@ -76,8 +81,62 @@ std::optional<std::uint64_t> RegularFileSize(int fd) {
 bool DescriptorIsFile(int fd, const std::string &path) {
     struct stat open {};
     struct stat named {};
-    return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
-           open.st_ino == named.st_ino;
+    return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 && S_ISREG(open.st_mode) &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
+namespace {
+
+// The descriptor of this process that a path names through /dev/fd/N or /proc/self/fd/N, link by link
+// (/dev/stdout is a link to /proc/self/fd/1). Such a descriptor is written into as it is: opening its
+// file anew would start over a file that the shell appends to (>>), and renaming a file over it would
+// take the shell's file away.
+std::optional<int> DescriptorNamed(const std::string &path) {
+    constexpr int kMostLinks = 40;
+    std::error_code error;
+    std::filesystem::path file = std::filesystem::absolute(PathOf(path), error);
+    for (int followed = 0; !error && followed <= kMostLinks; ++followed) {
+        const std::string text = file.lexically_normal().string();
+        for (const std::string_view folder : {"/dev/fd/", "/proc/self/fd/"}) {
+            if (text.starts_with(folder)) {
+                int fd = -1;
+                const char *last = text.data() + text.size();
+                const auto [end, failure] = std::from_chars(text.data() + folder.size(), last, fd);
+                if (failure == std::errc{} && end == last) {
+                    return fd;
+                }
+            }
+        }
+        if (!std::filesystem::is_symlink(file, error)) {
+            return std::nullopt;
+        }
+        const std::filesystem::path target = std::filesystem::read_symlink(file, error);
+        file = target.is_absolute() ? target : file.parent_path() / target;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+DirectOutput OpenDirectOutput(const std::string &path) {
+    if (const auto fd = DescriptorNamed(path)) {
+        const int flags = ::fcntl(*fd, F_GETFL);
+        if (flags < 0 || (flags & O_ACCMODE) == O_RDONLY) {
+            errno = EBADF;
+            ThrowLastError("cannot write " + QuotedName(path));
+        }
+        return {*fd, false};
+    }
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || S_ISREG(status.st_mode) || S_ISDIR(status.st_mode)) {
+        return {};
+    }
+    // As `>` opens it: a FIFO waits here for its reader; a device is never made the controlling terminal.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        ThrowLastError("cannot open " + QuotedName(path));
+    }
+    return {fd, true};
 }
 
 TemporaryFile CreateTemporaryBeside(const std::string &target) {

@@ -113,6 +113,21 @@ bool DescriptorIsFile(int fd, const std::string &path) {
            open.st_ctime == named.st_ctime;
 }
 
+DirectOutput OpenDirectOutput(const std::string &path) {
+    // NUL, CON or a named pipe opens as it is and is written into. A missing name does not open, and a
+    // regular file is closed again (nothing written, nothing cut off): both go through a temporary file.
+    const int fd = ::_wopen(PathOf(path).c_str(), _O_WRONLY | _O_BINARY | _O_NOINHERIT);
+    if (fd < 0) {
+        return {};
+    }
+    struct _stat64 status {};
+    if (::_fstat64(fd, &status) == 0 && (status.st_mode & _S_IFMT) != _S_IFREG) {
+        return {fd, true};
+    }
+    ::_close(fd);
+    return {};
+}
+
 TemporaryFile CreateTemporaryBeside(const std::string &target) {
     const std::filesystem::path targetPath = PathOf(target);
     std::error_code error;

@@ -73,16 +73,16 @@ Variant FormulaConverter::Compute() {
     const double v = NumericValue(StoredValue(), ClassName());
     // A result next to the largest double can round past it in its 15th digit: that is as much an
     // overflow as the formula's own.
-    const double result = WithoutNoise(v, Apply(from, to, v));
+    const double result = WithoutNoise(Apply(from, to, v));
     if (!std::isfinite(result)) {
         RaiseStandardError(kErrOverflow, ClassName());
     }
     return result;
 }
 
-double FormulaConverter::WithoutNoise(double v, Outcome outcome) {
+double FormulaConverter::WithoutNoise(Outcome outcome) {
     const double r = outcome.value;
-    const double largest = std::max({std::fabs(v), std::fabs(r), std::fabs(outcome.largestTerm)});
+    const double largest = std::max(std::fabs(r), std::fabs(outcome.largestTerm));
     if (largest == 0.0 || !std::isfinite(largest)) {
         return r == 0.0 ? 0.0 : r;
     }

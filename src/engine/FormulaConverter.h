@@ -14,8 +14,9 @@ namespace quorlex {
 //
 // A formula that adds or subtracts a constant can leave rounding noise where the exact result is 0 or close
 // to it (-459.67 Fahrenheit gives -5.7E-14 Kelvin). The result is therefore rounded to 15 significant digits
-// of the largest magnitude the formula handled: the value, the result and the terms the formula adds or
-// subtracts. Noise below that vanishes, and a -0 is written as 0; ordinary small results keep their digits.
+// of the largest magnitude among the result and the terms the formula adds or subtracts, each term measured
+// in the result's unit (100 Fahrenheit enters Celsius as 100 x 5/9, not as 100). Noise below that vanishes,
+// and a -0 is written as 0; ordinary small results keep their digits.
 class FormulaConverter : public ConverterBase {
 public:
     Variant Compute() override;
@@ -25,7 +26,7 @@ protected:
     FormulaConverter(std::span<const UnitEntry> units, std::string_view factorText);
 
     // What a formula gives: the converted value and the largest magnitude among the terms it added or
-    // subtracted (0 when it added none).
+    // subtracted, the typed value's own term included, each in the result's unit (0 when it added none).
     struct Outcome {
         double value = 0.0;
         double largestTerm = 0.0;
@@ -34,8 +35,8 @@ protected:
     // The value v in unit `from` converted to unit `to` (two different units of the category).
     virtual Outcome Apply(std::int32_t from, std::int32_t to, double v) const = 0;
 
-    // r rounded to the last of the 15 significant digits of the largest of |v|, |r| and largestTerm; -0 is 0.
-    static double WithoutNoise(double v, Outcome outcome);
+    // r rounded to the last of the 15 significant digits of the larger of |r| and largestTerm; -0 is 0.
+    static double WithoutNoise(Outcome outcome);
 
 private:
     std::int32_t unitCount_;

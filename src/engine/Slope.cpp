@@ -36,6 +36,7 @@ FormulaConverter::Outcome Slope::Apply(std::int32_t from, std::int32_t /*to*/, d
         const double radians = v * pi / 180;
         return Outcome{std::tan(radians) * 100, radians * 100};
     }
+    // Nothing is added or subtracted: the result's own digits are the ones to keep.
     return Outcome{std::atan(v / 100) * 180 / pi, 0.0};
 }
 

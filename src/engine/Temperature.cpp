@@ -1,5 +1,7 @@
 #include "engine/Temperature.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -34,16 +36,22 @@ std::string Temperature::FactorText() {
 Temperature::Temperature() : FormulaConverter(Units(), kFactorText) {}
 
 FormulaConverter::Outcome Temperature::Apply(std::int32_t from, std::int32_t to, double v) const {
+    // Beside each result, the largest of the formula's terms as they enter the result's unit: the typed
+    // value scaled into it, and the offsets it adds or subtracts.
     const double q = 5.0 / 9.0;
+    const double size = std::fabs(v);
     if (from == kFahrenheit) {
-        return to == kCelsius ? Outcome{(v - 32) * q, 32}
-                              : Outcome{(v - 32) * q + kKelvinOffset, kKelvinOffset};
+        return to == kCelsius
+                   ? Outcome{(v - 32) * q, std::max(size * q, 32 * q)}
+                   : Outcome{(v - 32) * q + kKelvinOffset, std::max({size * q, 32 * q, kKelvinOffset})};
     }
     if (from == kCelsius) {
-        return to == kFahrenheit ? Outcome{v * 9 / 5 + 32, 32} : Outcome{v + kKelvinOffset, kKelvinOffset};
+        return to == kFahrenheit ? Outcome{v * 9 / 5 + 32, std::max(size * 9 / 5, 32.0)}
+                                 : Outcome{v + kKelvinOffset, std::max(size, kKelvinOffset)};
     }
-    return to == kFahrenheit ? Outcome{(v - kKelvinOffset) * 9 / 5 + 32, kKelvinOffset}
-                             : Outcome{v - kKelvinOffset, kKelvinOffset};
+    return to == kFahrenheit ? Outcome{(v - kKelvinOffset) * 9 / 5 + 32,
+                                       std::max({size * 9 / 5, kKelvinOffset * 9 / 5, 32.0})}
+                             : Outcome{v - kKelvinOffset, std::max(size, kKelvinOffset)};
 }
 
 } // namespace quorlex

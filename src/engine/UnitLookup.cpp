@@ -36,6 +36,22 @@ std::string_view BareListText(std::string_view listText) {
     return Trimmed(bare);
 }
 
+// A name in the form list texts are compared in: BlanksFolded, and without the blanks beside a hyphen, so
+// that "2-Tons Per Acre", "2 - Tons Per Acre" and "2 -tons per acre" read as "2- Tons Per Acre" does.
+std::string ListTextFolded(std::string_view text) {
+    const std::string folded = BlanksFolded(text);
+    std::string joined;
+    joined.reserve(folded.size());
+    for (std::size_t i = 0; i < folded.size(); ++i) {
+        const bool besideHyphen =
+            (!joined.empty() && joined.back() == '-') || (i + 1 < folded.size() && folded[i + 1] == '-');
+        if (folded[i] != ' ' || !besideHyphen) {
+            joined += folded[i];
+        }
+    }
+    return joined;
+}
+
 bool NamesBySymbol(const UnitEntry &unit, std::string_view text) {
     const auto matches = [text](std::string_view name) {
         if (name.empty() || text.empty()) {
@@ -56,8 +72,8 @@ bool NamesBySymbol(const UnitEntry &unit, std::string_view text) {
 }
 
 bool NamesByListText(const UnitEntry &unit, int position, const std::string &folded) {
-    return folded == BlanksFolded(unit.listText) || folded == BlanksFolded(BareListText(unit.listText)) ||
-           folded == BlanksFolded(UnitItemText(position, unit.listText));
+    return folded == ListTextFolded(unit.listText) || folded == ListTextFolded(BareListText(unit.listText)) ||
+           folded == ListTextFolded(UnitItemText(position, unit.listText));
 }
 
 std::optional<int> FindIn(const CategoryEntry &category, std::string_view text, const std::string &folded) {
@@ -82,7 +98,7 @@ std::optional<int> FindIn(const CategoryEntry &category, std::string_view text, 
 
 std::vector<UnitRef> LookupUnit(std::string_view text) {
     const std::string_view name = Trimmed(text);
-    const std::string folded = BlanksFolded(name);
+    const std::string folded = ListTextFolded(name);
     std::vector<UnitRef> found;
     for (const auto &category : Catalogue()) {
         if (const auto unit = FindIn(category, name, folded)) {
@@ -97,7 +113,7 @@ std::optional<int> LookupUnitIn(int category, std::string_view text) {
         return std::nullopt;
     }
     const std::string_view name = Trimmed(text);
-    return FindIn(Catalogue()[static_cast<std::size_t>(category)], name, BlanksFolded(name));
+    return FindIn(Catalogue()[static_cast<std::size_t>(category)], name, ListTextFolded(name));
 }
 
 std::vector<std::string> AcceptedNames(int category, int unit) {

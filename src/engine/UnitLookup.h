@@ -20,8 +20,8 @@ struct UnitRef {
 // - the unit's symbol or one of its aliases exactly, letter case included ("Mg" is megagrams, "mg" names
 //   nothing); where a symbol or alias holds a 2 or 3, the same with ² or ³ ("m²", "ft²/ft³") counts too;
 // - or the unit's list text, its item text ("3- KiloGrams") or its list text without the leading "- "
-//   ("KiloGrams"), compared ignoring letter case and with every run of blanks taken as one ("tons  per
-//   acre").
+//   ("KiloGrams"), compared ignoring letter case, with every run of blanks taken as one ("tons  per
+//   acre") and with or without blanks beside the hyphen ("3-KiloGrams", "3 - KiloGrams").
 //
 // All the units of all categories the text names, in catalogue order; empty when it names none. A name
 // names at most one unit of a category; "deg" names one in Angle and one in Slope.

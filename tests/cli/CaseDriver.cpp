@@ -2,15 +2,21 @@
 // expects: standard output byte for byte, standard error against a pattern, the exit status, and the
 // files left in the case's directory.
 //
-//   cli_case_driver --program PATH [--launcher "COMMAND ARGS"] [--locale NAME] CASEFILE...
+//   cli_case_driver --program PATH [--launcher "COMMAND ARGS"] [--locale NAME] [--system posix|windows]
+//                   CASEFILE...
 //
 // --launcher runs the program through another (an emulator); --locale fails the run unless that locale
-// exists, so that a run meant for a decimal-comma locale cannot pass without one. A case file holds cases
-// one after the other:
+// exists, so that a run meant for a decimal-comma locale cannot pass without one; --system names the system
+// the program is built for (posix when not given). A case file holds cases one after the other:
 //
 //   === what the case shows
 //   args: --csv "in put.csv" --column 2 kg lb       arguments, split at blanks; "..." keeps blanks
 //   file in put.csv: a,b\n1,2\n                     a file created in the case's fresh directory
+//   link out.csv: real.csv                          a symbolic link created there, to that target
+//   fifo out.pipe:                                  a FIFO created there, read while the program runs
+//   device out.null: 1,3                            a character device (major,minor) created there;
+//                                                   the case is skipped, saying why, when it cannot be
+//   system: posix                                   the case runs only for a program of that system
 //   stdin: 1\n2\n                                   standard input (none: empty)
 //   stdin-file: in.csv                              standard input read from a file of the case
 //   close-stdout: yes                               standard output is a pipe nobody reads
@@ -21,6 +27,9 @@
 //   exit: 2                                         expected exit status (none: 0)
 //   after out.csv: ...                              the file's content afterwards
 //   files: in.csv out.csv                           exactly these files afterwards, nothing else
+//
+// A link, a FIFO or a device a case makes must be just that afterwards (the link to the same target); the
+// "after" of a FIFO is what the driver read from it.
 //
 // Patterns are POSIX extended regular expressions, with \n and \t for a line feed and a tab. Values take
 // the escapes \n \r \t \0 \\ \" and \xHH. A key with nothing after its colon takes the lines
@@ -39,6 +48,8 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -52,6 +63,10 @@ struct Case {
     std::string where; // file:line
     std::vector<std::string> args;
     std::vector<std::pair<std::string, std::string>> files;
+    std::vector<std::pair<std::string, std::string>> links;
+    std::vector<std::string> fifos;
+    std::vector<std::pair<std::string, std::string>> devices;
+    std::string system;
     std::string stdinText;
     std::string stdinFile;
     bool closeStdout = false;
@@ -172,6 +187,14 @@ std::vector<Case> ReadCases(const std::string &path) {
             c.args = SplitArguments(value);
         } else if (key.starts_with("file ")) {
             c.files.emplace_back(key.substr(5), Unescape(value));
+        } else if (key.starts_with("link ")) {
+            c.links.emplace_back(key.substr(5), value);
+        } else if (key.starts_with("fifo ")) {
+            c.fifos.push_back(key.substr(5));
+        } else if (key.starts_with("device ")) {
+            c.devices.emplace_back(key.substr(7), value);
+        } else if (key == "system") {
+            c.system = value;
         } else if (key == "stdin") {
             c.stdinText = Unescape(value);
         } else if (key == "stdin-file") {
@@ -242,6 +265,31 @@ std::string Shown(const std::string &text) {
     return out;
 }
 
+// Makes the links, FIFOs and devices of a case in its directory; the reason when the case cannot run here
+// (a device needs root), else empty.
+std::string MakeSpecialFiles(const Case &c, const fs::path &directory) {
+    for (const auto &[name, target] : c.links) {
+        fs::create_symlink(target, directory / name);
+    }
+    for (const auto &name : c.fifos) {
+        if (::mkfifo((directory / name).c_str(), 0600) != 0) {
+            throw std::runtime_error("cannot make the FIFO " + name + ": " + std::strerror(errno));
+        }
+    }
+    for (const auto &[name, numbers] : c.devices) {
+        if (::geteuid() != 0) {
+            return "making the device " + name + " needs root";
+        }
+        const auto comma = numbers.find(',');
+        const dev_t number =
+            ::makedev(std::stoul(numbers.substr(0, comma)), std::stoul(numbers.substr(comma + 1)));
+        if (::mknod((directory / name).c_str(), S_IFCHR | 0666, number) != 0) {
+            return "cannot make the device " + name + ": " + std::strerror(errno);
+        }
+    }
+    return {};
+}
+
 // Whether a text contains a match of a POSIX extended regular expression, in which \n and \t stand for a
 // line feed and a tab, and "." matches line feeds too. Throws for a pattern that does not compile.
 bool Contains(const std::string &text, const std::string &pattern) {
@@ -274,6 +322,7 @@ struct Outcome {
     std::string out;
     std::string err;
     int status = -1;
+    std::map<std::string, std::string> fifos; // what was read from each FIFO
 };
 
 Outcome Run(const Case &c, const std::vector<std::string> &command, const fs::path &directory,
@@ -285,6 +334,16 @@ Outcome Run(const Case &c, const std::vector<std::string> &command, const fs::pa
     int closedPipe[2] = {-1, -1};
     if (c.closeStdout && ::pipe(closedPipe) != 0) {
         throw std::runtime_error("no pipe");
+    }
+    // Open before the program starts, without waiting for a writer, so that its open for writing finds a
+    // reader.
+    std::vector<std::pair<std::string, int>> readers;
+    for (const auto &name : c.fifos) {
+        const int fd = ::open((directory / name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            throw std::runtime_error("cannot open the FIFO " + name);
+        }
+        readers.emplace_back(name, fd);
     }
     const pid_t child = ::fork();
     if (child == 0) {
@@ -322,9 +381,26 @@ Outcome Run(const Case &c, const std::vector<std::string> &command, const fs::pa
         ::close(closedPipe[0]);
         ::close(closedPipe[1]);
     }
-    int status = 0;
-    ::waitpid(child, &status, 0);
     Outcome outcome;
+    int status = 0;
+    // The FIFOs are read while the program writes into them, and what is left in them once it has ended.
+    for (bool running = true; running;) {
+        running = ::waitpid(child, &status, readers.empty() ? 0 : WNOHANG) == 0;
+        bool readSome = false;
+        for (const auto &[name, fd] : readers) {
+            char buffer[4096];
+            for (ssize_t count = 0; (count = ::read(fd, buffer, sizeof buffer)) > 0;) {
+                outcome.fifos[name].append(buffer, static_cast<std::size_t>(count));
+                readSome = true;
+            }
+        }
+        if (running && !readSome) {
+            ::usleep(1000);
+        }
+    }
+    for (const auto &reader : readers) {
+        ::close(reader.second);
+    }
     outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     outcome.out = c.closeStdout ? std::string() : ReadFile(outPath);
     outcome.err = ReadFile(errPath);
@@ -349,9 +425,30 @@ std::string Check(const Case &c, const Outcome &outcome, const fs::path &directo
     }
     for (const auto &[name, content] : c.after) {
         const fs::path path = directory / name;
-        const std::string actual = fs::exists(path) ? ReadFile(path) : std::string("(no such file)");
+        const auto fifo = outcome.fifos.find(name);
+        const bool isFifo = fs::is_fifo(fs::symlink_status(path));
+        const std::string actual = isFifo             ? (fifo != outcome.fifos.end() ? fifo->second : "")
+                                   : fs::exists(path) ? ReadFile(path)
+                                                      : std::string("(no such file)");
         if (actual != content) {
             problems += "  " + name + ": " + Shown(actual) + "\n  expected: " + Shown(content) + "\n";
+        }
+    }
+    for (const auto &[name, target] : c.links) {
+        std::error_code error;
+        if (!fs::is_symlink(directory / name) || fs::read_symlink(directory / name, error) != target) {
+            problems += "  " + name + " is no longer a link to ";
+            problems += target + "\n";
+        }
+    }
+    for (const auto &name : c.fifos) {
+        if (!fs::is_fifo(fs::symlink_status(directory / name))) {
+            problems += "  " + name + " is no longer a FIFO\n";
+        }
+    }
+    for (const auto &device : c.devices) {
+        if (!fs::is_character_file(fs::symlink_status(directory / device.first))) {
+            problems += "  " + device.first + " is no longer a device\n";
         }
     }
     if (c.filesGiven) {
@@ -376,6 +473,7 @@ int main(int argc, char **argv) {
     std::vector<std::string> command;
     std::string program;
     std::string locale;
+    std::string system = "posix";
     std::vector<std::string> caseFiles;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -385,13 +483,15 @@ int main(int argc, char **argv) {
             command = SplitArguments(argv[++i]);
         } else if (arg == "--locale" && i + 1 < argc) {
             locale = argv[++i];
+        } else if (arg == "--system" && i + 1 < argc) {
+            system = argv[++i];
         } else {
             caseFiles.push_back(arg);
         }
     }
     if (program.empty() || caseFiles.empty()) {
-        std::cerr
-            << "usage: cli_case_driver --program PATH [--launcher COMMAND] [--locale NAME] CASEFILE...\n";
+        std::cerr << "usage: cli_case_driver --program PATH [--launcher COMMAND] [--locale NAME] [--system "
+                     "posix|windows] CASEFILE...\n";
         return 2;
     }
     if (!locale.empty() && std::setlocale(LC_ALL, locale.c_str()) == nullptr) {
@@ -415,6 +515,7 @@ int main(int argc, char **argv) {
     const fs::path scratch = ::mkdtemp(scratchTemplate);
     int total = 0;
     int failed = 0;
+    int skipped = 0;
     try {
         for (const auto &caseFile : caseFiles) {
             for (const Case &c : ReadCases(caseFile)) {
@@ -423,6 +524,14 @@ int main(int argc, char **argv) {
                 fs::create_directory(directory);
                 for (const auto &[name, content] : c.files) {
                     WriteFile(directory / name, content);
+                }
+                std::string skip = c.system.empty() || c.system == system
+                                       ? MakeSpecialFiles(c, directory)
+                                       : "only for a program built for " + c.system;
+                if (!skip.empty()) {
+                    ++skipped;
+                    std::cout << "skipped " << c.where << ": " << c.name << ": " << skip << "\n";
+                    continue;
                 }
                 const Outcome outcome = Run(c, command, directory, scratch);
                 const std::string problems = Check(c, outcome, directory);
@@ -438,6 +547,10 @@ int main(int argc, char **argv) {
         return 1;
     }
     fs::remove_all(scratch);
-    std::cout << total << " cases, " << failed << " failed\n";
+    std::cout << total << " cases, " << failed << " failed";
+    if (skipped > 0) {
+        std::cout << ", " << skipped << " skipped";
+    }
+    std::cout << "\n";
     return failed == 0 && total > 0 ? 0 : 1;
 }

@@ -103,6 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Lookup{"Mg", {{0, 5}}}, Lookup{"mg", {}}, Lookup{"tonne", {{0, 5}}}, Lookup{"MG", {}},
                       Lookup{"megagrams", {{0, 5}}}, Lookup{"3- KiloGrams\n", {{0, 3}}},
                       Lookup{"5- KiloGrams", {}}, Lookup{"  tons   per ACRE ", {{9, 2}}},
+                      Lookup{"2 -tons per acre", {{9, 2}}}, Lookup{"1-Tons Per Acre", {}},
                       Lookup{"tonne/ha", {{9, 1}}}, Lookup{"t/ac", {}}, Lookup{"tpa", {}}, Lookup{"t", {}},
                       Lookup{"deg", {{13, 0}, {15, 0}}}, Lookup{"- Degrees", {{13, 0}, {15, 0}}},
                       Lookup{"\u00B0F", {{11, 0}}}, Lookup{"K", {{11, 2}}}, Lookup{"k", {}},

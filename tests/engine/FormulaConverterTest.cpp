@@ -53,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormulaCase{"AbsoluteZeroToCelsius", 2, 1, 0, "-273.15"},
                       FormulaCase{"AbsoluteZeroToFahrenheit", 2, 0, 0, "-459.67"},
                       FormulaCase{"ZeroFahrenheitToCelsius", 0, 1, 0, "-17.7777777777778"},
+                      FormulaCase{"FifteenDigitsOfAValueScaledByFiveNinths", 0, 1, 100, "37.7777777777778"},
                       FormulaCase{"AbsoluteZeroFahrenheitToKelvin", 0, 2, -459.67, "0"},
                       FormulaCase{"AbsoluteZeroCelsiusToKelvin", 1, 2, -273.15, "0"},
                       FormulaCase{"SmallDifferenceKeepsItsDigits", 2, 1, 273.1501, "0.0001"},
@@ -77,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormulaCase{"ThirtyDegrees", 0, 1, 30, "57.7350269189626"},
                       FormulaCase{"HalfTurnIsLevel", 0, 1, 180, "0"},
                       FormulaCase{"FullTurnIsLevel", 0, 1, 360, "0"},
-                      FormulaCase{"OnePercentToTheDigitsOfItsValue", 1, 0, 1, "0.57293869768349"},
+                      FormulaCase{"OnePercentToFifteenDigitsOfItsResult", 1, 0, 1, "0.572938697683486"},
                       FormulaCase{"DegreesUnchanged", 0, 0, 12, "12"}),
     [](const auto &info) { return std::string(info.param.name); });
 
