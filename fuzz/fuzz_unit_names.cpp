@@ -3,6 +3,9 @@
 // blanks folded), never one for a number; and the command line's choice of units either names two units
 // of one category that the lookup found or refuses with a usage error, nothing else.
 //
+// The fire calculations' inputs take the same names: each input either finds a unit of its own kind or
+// refuses the name naming the input, and a calculation of the two texts as values answers or says why.
+//
 // Input: FROM, TO and CATEGORY separated by NUL bytes (missing parts are empty).
 #include "FuzzCheck.h"
 #include "conversion/NearestNames.h"
@@ -10,6 +13,8 @@
 #include "engine/Catalogue.h"
 #include "engine/UnitLookup.h"
 #include "numbers/NumericText.h"
+#include "relations/Calculation.h"
+#include "relations/QuantityUnits.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -126,6 +131,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     CheckLookup(from);
     CheckLookup(to);
+    for (const relations::Relation &relation : relations::Relations()) {
+        std::vector<relations::InputChoice> choices;
+        for (const relations::Quantity &input : relation.inputs) {
+            std::string problem;
+            const int unit = relations::FindUnit(input, from, problem);
+            Require(unit >= 0 ? unit < relations::UnitCount(input) && problem.empty()
+                              : problem.starts_with(std::string(input.name) + ": "),
+                    "an input's unit is one of its own, or refused naming the input", Printable(from));
+            choices.push_back({true, relations::FormulaUnit(input)});
+        }
+        const relations::Calculator calculator(relation, choices, -1, conversion::ResultStyle::Automatic, 0,
+                                               conversion::DecimalMark::Period);
+        const std::string_view texts[] = {from, to, from};
+        const relations::Answer answer = calculator.Compute(texts);
+        Require(static_cast<bool>(answer) == answer.message.empty(), "a calculation answers or says why",
+                Printable(from) + " " + Printable(to));
+    }
     Require(conversion::NameDistance(from, from) == 0 &&
                 conversion::NameDistance(from, to) == conversion::NameDistance(to, from),
             "the name distance is a distance", Printable(from) + " " + Printable(to));

@@ -58,6 +58,14 @@ void AssignPositionals(Options &options, const std::vector<Positional> &position
         options.from = positionals[0];
         options.to = positionals[1];
         return;
+    case Options::Task::Calc:
+        options.calc.assign(positionals.begin() + 1, positionals.end());
+        return;
+    case Options::Task::CalcList:
+        if (count > 1) {
+            throw UsageError("calc --list takes no further arguments");
+        }
+        return;
     case Options::Task::Values:
         break;
     }
@@ -124,6 +132,12 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
         ->group("Files");
     app.add_flag("--replace", options.replace, "Put the result in place of the column instead of after it")
         ->group("Files");
+    app.add_option("--to", options.answerUnit, "calc: the unit of the answer (default: the formula's)")
+        ->type_name("UNIT")
+        ->group("Fire calculations");
+    app.add_flag("-v,--verbose", options.verbose,
+                 "calc: the formula, its source, the fire-suppression class and warnings on standard error")
+        ->group("Fire calculations");
     app.add_flag("--list", list, "List the categories, or the units of one category")->group("Information");
     app.add_flag("--tsv", options.tsv, "List as tab-separated values")->group("Information");
     app.add_flag("--factor", factor, "Print the multiplication factor from FROM to TO")->group("Information");
@@ -156,7 +170,23 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
     if (list + factor + !options.csv.empty() > 1) {
         throw UsageError("--list, --factor and --csv do not go together");
     }
-    options.task = list                   ? Options::Task::List
+    const bool calc = !scanned.positionals.empty() && scanned.positionals[0].text == "calc";
+    if (calc) {
+        if (factor) {
+            throw UsageError("--factor does not go with calc");
+        }
+        if (!options.column.empty() || options.replace) {
+            throw UsageError("--column and --replace do not go with calc: name the columns of the inputs "
+                             "as NAME=COLUMN[UNIT]");
+        }
+        if (list && (!options.csv.empty() || !options.answerUnit.empty() || options.verbose)) {
+            throw UsageError("calc --list takes no --csv, --to or -v");
+        }
+    } else if (!options.answerUnit.empty() || options.verbose) {
+        throw UsageError("--to and -v (--verbose) go with calc");
+    }
+    options.task = calc                   ? (list ? Options::Task::CalcList : Options::Task::Calc)
+                   : list                 ? Options::Task::List
                    : factor               ? Options::Task::Factor
                    : !options.csv.empty() ? Options::Task::Csv
                                           : Options::Task::Values;
@@ -170,11 +200,12 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
         options.style = conversion::ResultStyle::General;
     }
     options.mark = decimalComma ? conversion::DecimalMark::Comma : conversion::DecimalMark::Period;
-    if (options.tsv && options.task != Options::Task::List) {
+    if (options.tsv && options.task != Options::Task::List && options.task != Options::Task::CalcList) {
         throw UsageError("--tsv goes with --list");
     }
-    if (options.task != Options::Task::Csv &&
-        (!options.column.empty() || options.noHeader || !delimiter.empty() || options.replace)) {
+    const bool csv =
+        options.task == Options::Task::Csv || (options.task == Options::Task::Calc && !options.csv.empty());
+    if (!csv && (!options.column.empty() || options.noHeader || !delimiter.empty() || options.replace)) {
         throw UsageError("--column, --no-header, --delimiter and --replace go with --csv");
     }
     if (options.task == Options::Task::Csv) {
@@ -187,9 +218,9 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
         if (options.noHeader && !IsColumnPosition(options.column)) {
             throw UsageError("with --no-header, --column is a position (1 for the first column)");
         }
-        if (!delimiter.empty()) {
-            options.delimiter = DelimiterOf(delimiter);
-        }
+    }
+    if (csv && !delimiter.empty()) {
+        options.delimiter = DelimiterOf(delimiter);
     }
     AssignPositionals(options, scanned.positionals);
     return options;

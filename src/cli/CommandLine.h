@@ -12,7 +12,7 @@ namespace quorlex::cli {
 
 // What one run is asked to do, from the command line.
 struct Options {
-    enum class Task { Values, Csv, List, Factor };
+    enum class Task { Values, Csv, List, Factor, Calc, CalcList };
     Task task = Task::Values;
     Positional from;                // the units of the values
     Positional to;                  // the units of the results
@@ -33,6 +33,10 @@ struct Options {
     bool replace = false;
 
     bool tsv = false; // --list: tab-separated
+
+    std::vector<Positional> calc; // calc: the calculation's id and its inputs, as given
+    std::string answerUnit;       // calc --to: the unit of the answer; empty for the formula's own
+    bool verbose = false; // calc -v: the formula, its source, the class and warnings on standard error
 };
 
 // The options of a command line, or nullopt when it asked for help or the version, which have been written

@@ -16,9 +16,6 @@
 
 namespace quorlex::cli {
 
-namespace {
-
-// The 0-based index a position text states; positions beyond any record are kept as the largest index.
 std::size_t IndexOfPosition(const std::string &position) {
     std::size_t number = 0;
     const auto [end, error] = std::from_chars(position.data(), position.data() + position.size(), number);
@@ -28,13 +25,12 @@ std::size_t IndexOfPosition(const std::string &position) {
     return number - 1;
 }
 
-// The column of the header that the layout names, and its header text.
 std::size_t FindColumn(const CsvRecord &header, const CsvLayout &layout, std::string &name) {
     std::string scratch;
     if (IsColumnPosition(layout.column)) {
         const std::size_t index = IndexOfPosition(layout.column);
         if (index >= header.fields.size()) {
-            throw UsageError("--column " + layout.column + ": the header has " +
+            throw UsageError(layout.label + " " + layout.column + ": the header has " +
                              std::to_string(header.fields.size()) +
                              (header.fields.size() == 1 ? " column" : " columns"));
         }
@@ -51,21 +47,19 @@ std::size_t FindColumn(const CsvRecord &header, const CsvLayout &layout, std::st
             continue;
         }
         if (found != std::numeric_limits<std::size_t>::max()) {
-            throw UsageError("--column " + Quoted(layout.column) + ": the header names columns " +
+            throw UsageError(layout.label + " " + Quoted(layout.column) + ": the header names columns " +
                              std::to_string(found + 1) + " and " + std::to_string(i + 1) +
                              " so; give the position instead");
         }
         found = i;
     }
     if (found == std::numeric_limits<std::size_t>::max()) {
-        throw UsageError("--column " + Quoted(layout.column) + ": no such column in the header; it has" +
-                         names);
+        throw UsageError(layout.label + " " + Quoted(layout.column) +
+                         ": no such column in the header; it has" + names);
     }
     name = layout.column;
     return found;
 }
-
-} // namespace
 
 void ConvertCsv(InputBuffer &input, const CsvLayout &layout, conversion::ValueConverter &converter,
                 OutputSink &out, Refusals &refusals, Progress &progress) {

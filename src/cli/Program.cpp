@@ -1,5 +1,6 @@
 #include "cli/Program.h"
 
+#include "cli/CalcRun.h"
 #include "cli/CommandLine.h"
 #include "cli/CsvRun.h"
 #include "cli/Failure.h"
@@ -117,6 +118,10 @@ ExitCode Run(const Options &options) {
         return ListCatalogue(options);
     case Options::Task::Factor:
         return PrintFactor(options);
+    case Options::Task::CalcList:
+        return ListCalculations(options);
+    case Options::Task::Calc:
+        return RunCalculation(options);
     case Options::Task::Values:
     case Options::Task::Csv:
         break;

@@ -1,6 +1,7 @@
 #include "conversion/ValueConverter.h"
 
 #include "conversion/Quoted.h"
+#include "conversion/ResultText.h"
 #include "engine/Catalogue.h"
 #include "engine/ConversionRun.h"
 #include "engine/UnitConverter.h"
@@ -65,9 +66,14 @@ ValueConverter::Refusal ValueConverter::Convert(std::string_view text, std::stri
     if (!value) {
         return Refusal::NotNumber;
     }
+    return ConvertNumber(*value, result);
+}
+
+ValueConverter::Refusal ValueConverter::ConvertNumber(double value, std::string &result) {
+    result.clear();
     Variant computed;
     try {
-        computed = ComputeResult(*converter_, units_.from, units_.to, *value);
+        computed = ComputeResult(*converter_, units_.from, units_.to, value);
     } catch (const RuntimeError &error) {
         if (error.Number() != kErrOverflow) {
             throw;
@@ -80,14 +86,14 @@ ValueConverter::Refusal ValueConverter::Convert(std::string_view text, std::stri
     // own path.
     const double *number = std::get_if<double>(&computed);
     if (number == nullptr) {
-        return ConvertThroughOutcome(*value, result);
+        return ConvertThroughOutcome(value, result);
     }
     const double magnitude = std::fabs(*number);
     if (magnitude == 0.0) {
         return Show(ToDecimal15(0.0), true, result);
     }
     if (!(magnitude >= kLeastDirect && magnitude < kMostDirect)) {
-        return ConvertThroughOutcome(*value, result);
+        return ConvertThroughOutcome(value, result);
     }
     return Show(ToDecimal15(*number), false, result);
 }
@@ -118,29 +124,9 @@ ValueConverter::Refusal ValueConverter::ConvertThroughOutcome(double value, std:
 }
 
 ValueConverter::Refusal ValueConverter::Show(const Decimal15 &decimal, bool zero, std::string &result) {
-    switch (style_) {
-    case ResultStyle::General:
-        if (zero) {
-            result += '0';
-        } else {
-            AppendGeneralText(decimal, result);
-        }
-        break;
-    case ResultStyle::Places:
-        AppendFixed(decimal, places_, result);
-        break;
-    case ResultStyle::Automatic:
-        AppendFixed(decimal, DecimalPlacesOf(decimal), result);
-        if (!zero && ShowsZero(result)) {
-            lastGeneralText_.clear();
-            AppendGeneralText(decimal, lastGeneralText_);
-            result.clear();
-            return Refusal::ResultTooSmall;
-        }
-        break;
-    }
-    ApplyDecimalMark(result, mark_);
-    return Refusal::None;
+    return WriteResultDecimal(decimal, zero, style_, places_, mark_, result, lastGeneralText_)
+               ? Refusal::None
+               : Refusal::ResultTooSmall;
 }
 
 std::string ValueConverter::Describe(Refusal refusal, std::string_view text) const {

@@ -41,6 +41,8 @@ public:
     // The result text of a value text; an empty text for a blank one (missing data). On a refusal the
     // result is empty.
     Refusal Convert(std::string_view text, std::string &result);
+    // The result text of a number already read (a fire calculation's answer in the unit `from`).
+    Refusal ConvertNumber(double value, std::string &result);
 
     // What a refusal says about a text: "\"12,5\" is not a number".
     std::string Describe(Refusal refusal, std::string_view text) const;

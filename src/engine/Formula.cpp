@@ -1,11 +1,19 @@
 #include "engine/Formula.h"
 
+#include <cmath>
+
 namespace quorlex {
 
 Formula::Formula(Kind kind, std::string_view text) : kind_(kind), text_(text) {}
 
 Formula Formula::Quantity(std::string_view sign) {
     return {Kind::Quantity, sign};
+}
+
+Formula Formula::Input(std::string_view sign, std::size_t slot) {
+    Formula input(Kind::Quantity, sign);
+    input.slot_ = slot;
+    return input;
 }
 
 Formula Formula::Number(double value, std::string_view text) {
@@ -19,6 +27,10 @@ Formula Formula::Call(std::string_view name, double (*function)(double), Formula
     call.function_ = function;
     call.operands_.push_back(std::make_shared<const Formula>(std::move(argument)));
     return call;
+}
+
+Formula Formula::Power(Formula base, Formula exponent) {
+    return Join(Kind::Power, std::move(base), std::move(exponent));
 }
 
 Formula Formula::Join(Kind kind, Formula left, Formula right) {
@@ -52,12 +64,18 @@ int Formula::Precedence() const {
     case Kind::Multiply:
     case Kind::Divide:
         return 2;
+    case Kind::Power:
+        return 3;
     case Kind::Quantity:
     case Kind::Number:
     case Kind::Call:
         break;
     }
-    return 3;
+    return 4;
+}
+
+bool Formula::IsToken() const {
+    return kind_ == Kind::Quantity || (kind_ == Kind::Number && text_.find('/') == std::string::npos);
 }
 
 void Formula::Write(std::string &text) const {
@@ -72,6 +90,19 @@ void Formula::Write(std::string &text) const {
         operands_[0]->Write(text);
         text += ')';
         return;
+    case Kind::Power: {
+        // "I^0.46", "(L / 0.45)^(1/0.46)": anything but a single token in parentheses, on either side.
+        for (std::size_t i = 0; i < 2; ++i) {
+            const bool parenthesise = !operands_[i]->IsToken() && operands_[i]->kind_ != Kind::Call;
+            if (i == 1) {
+                text += '^';
+            }
+            text += parenthesise ? "(" : "";
+            operands_[i]->Write(text);
+            text += parenthesise ? ")" : "";
+        }
+        return;
+    }
     case Kind::Add:
     case Kind::Subtract:
     case Kind::Multiply:
@@ -106,23 +137,34 @@ std::string Formula::Text() const {
 }
 
 double Formula::Evaluate(double quantity) const {
+    return EvaluateWith(quantity, {});
+}
+
+double Formula::Evaluate(std::span<const double> inputs) const {
+    return EvaluateWith(0.0, inputs);
+}
+
+double Formula::EvaluateWith(double single, std::span<const double> inputs) const {
+    const auto operand = [&](std::size_t i) { return operands_[i]->EvaluateWith(single, inputs); };
     switch (kind_) {
     case Kind::Quantity:
-        return quantity;
+        return inputs.empty() ? single : inputs[slot_];
     case Kind::Number:
         return value_;
     case Kind::Call:
-        return function_(operands_[0]->Evaluate(quantity));
+        return function_(operand(0));
     case Kind::Add:
-        return operands_[0]->Evaluate(quantity) + operands_[1]->Evaluate(quantity);
+        return operand(0) + operand(1);
     case Kind::Subtract:
-        return operands_[0]->Evaluate(quantity) - operands_[1]->Evaluate(quantity);
+        return operand(0) - operand(1);
     case Kind::Multiply:
-        return operands_[0]->Evaluate(quantity) * operands_[1]->Evaluate(quantity);
+        return operand(0) * operand(1);
+    case Kind::Power:
+        return std::pow(operand(0), operand(1));
     case Kind::Divide:
         break;
     }
-    return operands_[0]->Evaluate(quantity) / operands_[1]->Evaluate(quantity);
+    return operand(0) / operand(1);
 }
 
 std::string EquationText(std::string_view resultSign, const Formula &formula) {

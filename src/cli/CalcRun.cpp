@@ -1,0 +1,384 @@
+#include "cli/CalcRun.h"
+
+#include "cli/CommandLine.h"
+#include "cli/CsvReader.h"
+#include "cli/CsvRun.h"
+#include "cli/CsvWriter.h"
+#include "cli/InputBuffer.h"
+#include "cli/Messages.h"
+#include "cli/OutputTarget.h"
+#include "cli/Progress.h"
+#include "cli/Refusals.h"
+#include "cli/System.h"
+#include "numbers/GeneralText.h"
+#include "relations/Calculation.h"
+#include "relations/QuantityUnits.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace quorlex::cli {
+
+namespace {
+
+using relations::Calculator;
+using relations::InputChoice;
+using relations::Quantity;
+using relations::Relation;
+
+constexpr std::size_t kNoColumn = std::numeric_limits<std::size_t>::max();
+
+// How the command line gives one input: a value (with its unit), or a column of the file.
+struct GivenInput {
+    bool given = false;
+    bool column = false; // text names a column (header name, or position with --no-header)
+    std::string text;
+    bool hasUnit = false;
+    std::string unit;
+};
+
+const Relation &RelationOf(const Options &options) {
+    if (options.calc.empty()) {
+        throw UsageError("calc needs the id of a calculation (see calc --list)");
+    }
+    const std::string &id = options.calc[0].text;
+    if (const Relation *relation = relations::FindRelation(id)) {
+        return *relation;
+    }
+    std::string ids;
+    for (const Relation &relation : relations::Relations()) {
+        ids += ids.empty() ? " " : ", ";
+        ids += relation.id;
+    }
+    throw UsageError(Quoted(id) + " is no calculation; the calculations:" + ids);
+}
+
+// Whether a word is NAME=... with a name of letters, digits and hyphens.
+bool IsNamedInput(const std::string &word) {
+    const auto equals = word.find('=');
+    return equals != std::string::npos && equals > 0 &&
+           std::all_of(word.begin(), word.begin() + static_cast<std::ptrdiff_t>(equals), [](char c) {
+               return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
+           });
+}
+
+// Splits "ros[ch/h]" into its column and unit; false for a text of another form.
+bool SplitColumn(const std::string &text, GivenInput &input) {
+    const auto open = text.rfind('[');
+    if (text.empty() || text.back() != ']' || open == std::string::npos || open == 0) {
+        return false;
+    }
+    input.column = true;
+    input.text = text.substr(0, open);
+    input.unit = text.substr(open + 1, text.size() - open - 2);
+    input.hasUnit = !input.unit.empty();
+    return true;
+}
+
+// The inputs as the words give them: "500 kW/m" for the first input, "NAME=VALUE [UNIT]" for any.
+std::vector<GivenInput> ReadInputs(const Relation &relation, const std::vector<Positional> &words, bool csv) {
+    std::vector<GivenInput> inputs(relation.inputs.size());
+    for (std::size_t w = 1; w < words.size(); ++w) {
+        const std::string &word = words[w].text;
+        std::size_t index = 0;
+        std::string text;
+        if (IsNamedInput(word) && !relations::HoursAndMinutes(word)) {
+            const auto equals = word.find('=');
+            const int found = relation.InputIndex(word.substr(0, equals));
+            if (found < 0) {
+                std::string names;
+                for (const Quantity &input : relation.inputs) {
+                    names += names.empty() ? " " : ", ";
+                    names += input.name;
+                }
+                throw UsageError(std::string(relation.id) + " has no input " +
+                                 Quoted(word.substr(0, equals)) + "; its inputs:" + names);
+            }
+            index = static_cast<std::size_t>(found);
+            text = word.substr(equals + 1);
+        } else if (w == 1) {
+            text = word; // the first input, without its name
+        } else {
+            throw UsageError("argument " + std::to_string(words[w].argument) + ": " + Quoted(word) +
+                             " is no input of " + std::string(relation.id) +
+                             "; give inputs as NAME=VALUE UNIT");
+        }
+        GivenInput &input = inputs[index];
+        if (input.given) {
+            throw UsageError(std::string(relation.inputs[index].name) + " is given twice");
+        }
+        input.given = true;
+        if (csv && SplitColumn(text, input)) {
+            continue;
+        }
+        input.text = text;
+        const bool value = IsValueArgument(text) || relations::HoursAndMinutes(text).has_value();
+        input.column = csv && !value;
+        // The next word is the unit, unless it is the next input.
+        if (!input.column && w + 1 < words.size() && !IsNamedInput(words[w + 1].text)) {
+            input.hasUnit = true;
+            input.unit = words[++w].text;
+        }
+    }
+    return inputs;
+}
+
+// The units the inputs are given in; throws UsageError for a missing input or a unit that does not fit.
+std::vector<InputChoice> ChooseInputUnits(const Relation &relation, const std::vector<GivenInput> &inputs) {
+    std::vector<InputChoice> choices(inputs.size());
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        choices[i].given = inputs[i].given;
+    }
+    if (const std::string missing = relations::MissingInputs(relation, choices); !missing.empty()) {
+        throw UsageError(missing);
+    }
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const Quantity &quantity = relation.inputs[i];
+        const GivenInput &input = inputs[i];
+        if (!input.given) {
+            continue;
+        }
+        if (input.hasUnit) {
+            std::string problem;
+            choices[i].unit = relations::FindUnit(quantity, input.unit, problem);
+            if (choices[i].unit < 0) {
+                throw UsageError(problem);
+            }
+            continue;
+        }
+        const bool time = quantity.category == relations::kTimeCategory;
+        const bool hoursAndMinutes = input.column || relations::HoursAndMinutes(input.text).has_value();
+        if (!quantity.IsNumber() && !(time && hoursAndMinutes)) {
+            const std::string name(quantity.name);
+            throw UsageError(name + ": give the unit of " + relations::CategoryCaption(quantity) + ": " +
+                             name +
+                             (input.column ? "=" + input.text + "[UNIT]" : "=" + input.text + " UNIT") +
+                             " (see --list " + std::string(quantity.category) + ")");
+        }
+    }
+    return choices;
+}
+
+int ChooseOutputUnit(const Relation &relation, const std::string &to) {
+    const Quantity &output = relation.output;
+    if (to.empty()) {
+        return relations::FormulaUnit(output);
+    }
+    std::string problem;
+    const int unit = relations::FindUnit(output, to, problem);
+    if (unit < 0) {
+        throw UsageError("--to " + problem);
+    }
+    return unit;
+}
+
+// -v: what the answer rests on, after the answer itself.
+void PrintDetails(const Relation &relation, const relations::Answer &answer, OutputSink &out) {
+    out.Flush();
+    std::string text = "formula: " + relation.FormulaText() + " (" + relation.UnitsText() + ")\n";
+    text += "source: " +
+            (relation.source.empty() ? std::string("none, the formula is a definition")
+                                     : std::string(relation.source)) +
+            "\n";
+    if (answer.chartClass > 0) {
+        text += "class " + std::to_string(answer.chartClass) + ": " +
+                std::string(relations::ChartClassText(answer.chartClass)) + "\n";
+    }
+    for (const std::string &warning : answer.warnings) {
+        text += "warning: " + warning + "\n";
+    }
+    OutputSink details(sys::kStandardError, "standard error");
+    details.Append(text);
+    details.Flush();
+}
+
+void CalculateCsv(const Options &options, const Relation &relation, const std::vector<GivenInput> &inputs,
+                  const Calculator &calculator, OutputTarget &target, Refusals &refusals) {
+    const bool standardInput = options.csv == "-";
+    const int fd = standardInput ? sys::kStandardInput : sys::OpenForReading(options.csv);
+    struct Closer {
+        int fd;
+        ~Closer() {
+            if (fd != sys::kStandardInput) {
+                sys::Close(fd);
+            }
+        }
+    } closer{fd};
+    OutputSink &out = target.Sink();
+    Progress progress(sys::RegularFileSize(fd), sys::IsTerminal(sys::kStandardError));
+    refusals.SetProgress(&progress);
+    InputBuffer buffer(fd, standardInput ? std::string("standard input") : Quoted(options.csv));
+    buffer.SetWaitingHook([&out]() { out.Flush(); });
+    CsvReader reader(buffer, options.delimiter);
+    const std::string_view byteOrderMark = reader.TakeByteOrderMark();
+
+    const Quantity &output = relation.output;
+    const int outputUnit = ChooseOutputUnit(relation, options.answerUnit);
+    std::string header(output.name);
+    if (outputUnit >= 0) {
+        header += " [" + std::string(relations::UnitSymbol(output, outputUnit)) + "]";
+    }
+    CsvRecord record;
+    std::vector<std::size_t> columns(inputs.size(), kNoColumn);
+    std::size_t last = 0; // the answer follows the rightmost input column
+    bool anyColumn = false;
+    const bool header_ = !options.noHeader;
+    if (header_ && !reader.Next(record)) {
+        out.Append(byteOrderMark);
+        return;
+    }
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        if (!inputs[i].given || !inputs[i].column) {
+            continue;
+        }
+        CsvLayout layout;
+        layout.column = inputs[i].text;
+        layout.label = std::string(relation.inputs[i].name) + ": column";
+        if (header_) {
+            std::string name;
+            columns[i] = FindColumn(record, layout, name);
+        } else {
+            if (!IsColumnPosition(layout.column) ||
+                layout.column.find_first_not_of('0') == std::string::npos) {
+                throw UsageError(layout.label + " " + Quoted(layout.column) +
+                                 ": with --no-header, a column is a position (1 for the first)");
+            }
+            columns[i] = IndexOfPosition(layout.column);
+        }
+        last = anyColumn ? std::max(last, columns[i]) : columns[i];
+        anyColumn = true;
+    }
+    if (!anyColumn) {
+        throw UsageError("with --csv, at least one input comes from a column: NAME=COLUMN[UNIT]");
+    }
+    out.Append(byteOrderMark);
+    if (header_) {
+        WriteCsvRecord(out, record, last, header, false, options.delimiter);
+    }
+
+    std::vector<std::string> scratch(inputs.size());
+    std::vector<std::string_view> texts(inputs.size());
+    std::uint64_t rows = 0;
+    while (reader.Next(record)) {
+        ++rows;
+        if (record.Blank()) {
+            out.Append(record.ending);
+            continue;
+        }
+        std::string missing;
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            if (columns[i] == kNoColumn) {
+                texts[i] = inputs[i].text;
+            } else if (columns[i] < record.fields.size()) {
+                texts[i] = CsvFieldText(record, record.fields[columns[i]], scratch[i]);
+            } else if (missing.empty()) {
+                missing = "the row has " + std::to_string(record.fields.size()) +
+                          (record.fields.size() == 1 ? " field" : " fields") + ", no column for " +
+                          std::string(relation.inputs[i].name);
+            }
+        }
+        if (!missing.empty()) {
+            refusals.Refuse("line " + std::to_string(record.line), missing);
+            out.Append(record.bytes);
+            out.Append(record.ending);
+            continue;
+        }
+        const relations::Answer answer = calculator.Compute(texts);
+        if (!answer) {
+            refusals.Refuse("line " + std::to_string(record.line), answer.message);
+        }
+        WriteCsvRecord(out, record, last, answer.text, false, options.delimiter);
+        progress.Update(buffer.ConsumedTotal(), rows);
+    }
+    progress.Clear();
+    refusals.SetProgress(nullptr);
+}
+
+} // namespace
+
+ExitCode ListCalculations(const Options &options) {
+    OutputTarget target(options.output);
+    OutputSink &out = target.Sink();
+    for (const Relation &relation : relations::Relations()) {
+        const auto quantityText = [](const Quantity &quantity) {
+            std::string text = std::string(quantity.name) + " (" + std::string(quantity.title) + ", " +
+                               relations::CategoryCaption(quantity);
+            if (!quantity.unit.empty()) {
+                text += " in " + std::string(quantity.unit);
+            }
+            if (quantity.allowed.Bounded()) {
+                text += ", " + quantity.allowed.Text(quantity.sign);
+            }
+            if (quantity.fallback) {
+                text += ", default " + GeneralText(*quantity.fallback);
+            }
+            return text + ")";
+        };
+        std::string inputs;
+        for (const Quantity &input : relation.inputs) {
+            inputs += (inputs.empty() ? "" : options.tsv ? "; " : "\n           ") + quantityText(input);
+        }
+        const std::string source =
+            relation.source.empty() ? std::string("(definition)") : std::string(relation.source);
+        std::string text;
+        if (options.tsv) {
+            text = std::string(relation.id) + "\t" + std::string(relation.title) + "\t" + inputs + "\t" +
+                   quantityText(relation.output) + "\t" + relation.FormulaText() + "\t" +
+                   relation.UnitsText() + "\t" + source + "\n";
+        } else {
+            text = std::string(relation.id) + ": " + std::string(relation.title) + "\n  inputs:  " + inputs +
+                   "\n  output:  " + quantityText(relation.output) +
+                   "\n  formula: " + relation.FormulaText() + " (" + relation.UnitsText() +
+                   ")\n  source:  " + source + "\n";
+        }
+        out.Append(text);
+    }
+    target.Commit();
+    return ExitCode::Converted;
+}
+
+ExitCode RunCalculation(const Options &options) {
+    const Relation &relation = RelationOf(options);
+    const bool csv = !options.csv.empty();
+    const std::vector<GivenInput> inputs = ReadInputs(relation, options.calc, csv);
+    const Calculator calculator(relation, ChooseInputUnits(relation, inputs),
+                                ChooseOutputUnit(relation, options.answerUnit), options.style, options.places,
+                                options.mark);
+    if (csv) {
+        if (options.output.empty() ? false
+            : options.csv == "-"   ? sys::DescriptorIsFile(sys::kStandardInput, options.output)
+                                   : sys::SameFile(options.csv, options.output)) {
+            throw UsageError("-o " + Quoted(options.output) +
+                             " is the input file itself; write to another file");
+        }
+        OutputTarget target(options.output);
+        Refusals refusals(options.keepGoing, target.Sink());
+        CalculateCsv(options, relation, inputs, calculator, target, refusals);
+        target.Commit();
+        return refusals.Any() ? ExitCode::Data : ExitCode::Converted;
+    }
+    for (const GivenInput &input : inputs) {
+        if (input.given && input.text.empty()) {
+            throw DataError(
+                std::string(relation.inputs[static_cast<std::size_t>(&input - inputs.data())].name) +
+                ": an empty value is no number");
+        }
+    }
+    std::vector<std::string_view> texts;
+    for (const GivenInput &input : inputs) {
+        texts.emplace_back(input.text);
+    }
+    const relations::Answer answer = calculator.Compute(texts);
+    if (!answer) {
+        throw DataError(answer.message);
+    }
+    OutputTarget target(options.output);
+    target.Sink().Append(answer.text + "\n");
+    if (options.verbose) {
+        PrintDetails(relation, answer, target.Sink());
+    }
+    target.Commit();
+    return ExitCode::Converted;
+}
+
+} // namespace quorlex::cli

@@ -1,0 +1,196 @@
+#include "relations/QuantityUnits.h"
+
+#include "conversion/Quoted.h"
+#include "conversion/UnitChoice.h"
+#include "engine/Catalogue.h"
+#include "engine/ConversionRun.h"
+#include "engine/TextFolding.h"
+#include "engine/UnitConverter.h"
+#include "errors/RuntimeError.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace quorlex::relations {
+
+namespace {
+
+// The time units, each with its names and its length in minutes.
+struct TimeUnit {
+    std::string_view symbol;
+    std::array<std::string_view, 4> names;
+    double minutes;
+};
+constexpr std::array<TimeUnit, 3> kTimeUnits{{
+    {"h", {"h", "hr", "hour", "hours"}, 60.0},
+    {"min", {"min", "mins", "minute", "minutes"}, 1.0},
+    {"s", {"s", "sec", "second", "seconds"}, 1.0 / 60.0},
+}};
+
+bool IsTime(const Quantity &quantity) {
+    return quantity.category == kTimeCategory;
+}
+
+std::string Article(std::string_view word) {
+    const bool vowel =
+        !word.empty() && std::string_view("AEIOUaeiou").find(word.front()) != std::string_view::npos;
+    return vowel ? "an " : "a ";
+}
+
+// "a Fireline Intensity", "an Angle or Slope": the categories a list of units belongs to.
+std::string CategoriesOf(const std::vector<UnitRef> &units) {
+    std::string text;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        text += i == 0 ? "" : i + 1 == units.size() ? " or " : ", ";
+        text += conversion::CaptionOf(units[i].category);
+    }
+    return Article(text) + text;
+}
+
+} // namespace
+
+int CategoryIndex(const Quantity &quantity) {
+    if (quantity.IsNumber() || IsTime(quantity)) {
+        return -1;
+    }
+    const CategoryEntry *entry = FindCategory(quantity.category);
+    return entry == nullptr ? -1 : entry->index;
+}
+
+std::string CategoryCaption(const Quantity &quantity) {
+    if (quantity.IsNumber()) {
+        return "a number";
+    }
+    const int category = CategoryIndex(quantity);
+    return std::string(category < 0 ? quantity.category : conversion::CaptionOf(category));
+}
+
+int UnitCount(const Quantity &quantity) {
+    if (IsTime(quantity)) {
+        return static_cast<int>(kTimeUnits.size());
+    }
+    if (quantity.IsNumber()) {
+        return quantity.unit.empty() ? 0 : 1;
+    }
+    return static_cast<int>(Catalogue()[static_cast<std::size_t>(CategoryIndex(quantity))].units.size());
+}
+
+std::string_view UnitSymbol(const Quantity &quantity, int unit) {
+    if (IsTime(quantity)) {
+        return kTimeUnits[static_cast<std::size_t>(unit)].symbol;
+    }
+    if (quantity.IsNumber()) {
+        return quantity.unit;
+    }
+    return conversion::SymbolOf(CategoryIndex(quantity), unit);
+}
+
+int FormulaUnit(const Quantity &quantity) {
+    if (quantity.IsNumber()) {
+        return quantity.unit.empty() ? -1 : 0;
+    }
+    for (int unit = 0; unit < UnitCount(quantity); ++unit) {
+        if (UnitSymbol(quantity, unit) == quantity.unit) {
+            return unit;
+        }
+    }
+    return -1;
+}
+
+int FindUnit(const Quantity &quantity, std::string_view name, std::string &problem) {
+    const std::string prefix = std::string(quantity.name) + ": ";
+    const std::string_view trimmed = Trimmed(name);
+    if (IsTime(quantity)) {
+        for (std::size_t unit = 0; unit < kTimeUnits.size(); ++unit) {
+            for (const std::string_view known : kTimeUnits[unit].names) {
+                if (known == trimmed) {
+                    return static_cast<int>(unit);
+                }
+            }
+        }
+    } else if (quantity.IsNumber()) {
+        if (!quantity.unit.empty() && trimmed == quantity.unit) {
+            return 0;
+        }
+    }
+    conversion::Refusal refusal;
+    const std::vector<UnitRef> units = conversion::UnitsNamed(trimmed, refusal);
+    if (refusal) {
+        problem = prefix + refusal.reason;
+        return -1;
+    }
+    const int category = CategoryIndex(quantity);
+    for (const UnitRef &unit : units) {
+        if (unit.category == category) {
+            return unit.unit;
+        }
+    }
+    if (quantity.IsNumber()) {
+        problem =
+            prefix + "a number takes " +
+            (quantity.unit.empty() ? std::string("no unit") : "no unit but " + std::string(quantity.unit)) +
+            ", not " + conversion::Quoted(name);
+        return -1;
+    }
+    if (!units.empty()) {
+        problem = prefix + std::string(trimmed) + " is " + CategoriesOf(units) + " unit, not " +
+                  Article(CategoryCaption(quantity)) + CategoryCaption(quantity) + " unit";
+        return -1;
+    }
+    if (IsTime(quantity)) {
+        problem = prefix + conversion::Quoted(name) + " names no unit of Time (h, min or s)";
+        return -1;
+    }
+    (void)conversion::ChooseUnits(trimmed, trimmed, category, -1, refusal);
+    problem = prefix + refusal.reason;
+    return -1;
+}
+
+std::optional<double> HoursAndMinutes(std::string_view text) {
+    text = Trimmed(text);
+    const auto colon = text.find(':');
+    if (colon == std::string_view::npos || colon == 0) {
+        return std::nullopt;
+    }
+    const std::string_view hoursText = text.substr(0, colon);
+    const std::string_view minutesText = text.substr(colon + 1);
+    long long hours = 0;
+    int minutes = 0;
+    const auto hoursRead = std::from_chars(hoursText.data(), hoursText.data() + hoursText.size(), hours);
+    const auto minutesRead =
+        std::from_chars(minutesText.data(), minutesText.data() + minutesText.size(), minutes);
+    // Digits only on both sides, two of them for the minutes: "1:30", "0:05", not "1:5" or "-1:30".
+    if (hoursRead.ec != std::errc() || hoursRead.ptr != hoursText.data() + hoursText.size() ||
+        hoursText.front() == '-' || hoursText.front() == '+' || minutesText.size() != 2 ||
+        minutesRead.ec != std::errc() || minutesRead.ptr != minutesText.data() + 2 || minutesText[0] == '-' ||
+        minutes > 59) {
+        return std::nullopt;
+    }
+    return static_cast<double>(hours) + minutes / 60.0;
+}
+
+double ConvertUnits(const Quantity &quantity, int from, int to, double value) {
+    if (from == to || quantity.IsNumber()) {
+        return value;
+    }
+    if (IsTime(quantity)) {
+        return value * kTimeUnits[static_cast<std::size_t>(from)].minutes /
+               kTimeUnits[static_cast<std::size_t>(to)].minutes;
+    }
+    const auto converter = Catalogue()[static_cast<std::size_t>(CategoryIndex(quantity))].makeConverter();
+    try {
+        const Variant result = ComputeResult(*converter, from, to, value);
+        if (const double *number = std::get_if<double>(&result)) {
+            return *number;
+        }
+    } catch (const RuntimeError &error) {
+        if (error.Number() != kErrOverflow) {
+            throw;
+        }
+    }
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
+} // namespace quorlex::relations

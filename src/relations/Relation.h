@@ -1,0 +1,78 @@
+#pragma once
+
+#include "engine/Formula.h"
+
+#include <limits>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorlex::relations {
+
+// The values a quantity may take, in the unit its formula takes: from `least` to `most`, each end open
+// (not itself allowed) or closed. The whole line by default.
+struct Range {
+    double least = -std::numeric_limits<double>::infinity();
+    double most = std::numeric_limits<double>::infinity();
+    bool leastOpen = false;
+    bool mostOpen = false;
+
+    bool Holds(double value) const;
+    bool Bounded() const;
+    // "0 < WAF ≤ 1", "Mw ≥ 0", written over the quantity's sign.
+    std::string Text(std::string_view sign) const;
+};
+
+// The name of the quantities that are times: read as hours, minutes or seconds, not a catalogue category.
+inline constexpr std::string_view kTimeCategory = "Time";
+
+// An input or the output of a relation.
+struct Quantity {
+    std::string_view name;     // how the command line names it (NAME=VALUE) and a page keys it: "ros"
+    std::string_view title;    // "rate of spread"
+    std::string_view sign;     // how the formula writes it: "R"
+    std::string_view category; // a catalogue class name ("Speed"), kTimeCategory, or empty for a number
+    std::string_view unit;     // the unit the formula takes: a symbol of the category ("m/s"), "%" or empty
+    Range allowed;             // a value outside is refused
+    Range fitted;              // the data the formula was fitted on: outside, the answer comes with a warning
+    std::optional<double> fallback; // the value when the input is not given (none: it must be given)
+
+    bool IsNumber() const { return category.empty(); }
+};
+
+// Which quantity of a relation places its answer in the fire-suppression classes of the interpretation
+// chart, and how.
+enum class ChartBy {
+    None,
+    FlameLength, // the relation's flame length (feet)
+    Intensity,   // the relation's fireline intensity (BTU/ft/s)
+};
+
+// A fire calculation: inputs, output, and the formula over the inputs' signs, input i at slot i.
+struct Relation {
+    std::string_view id;    // "flame-length"
+    std::string_view title; // "flame length from fireline intensity"
+    std::vector<Quantity> inputs;
+    Quantity output;
+    Formula formula;
+    std::string_view source;  // "Byram 1959"; empty for a definition
+    std::string_view inverse; // the id of the relation that gives the first input back, or empty
+    ChartBy chart = ChartBy::None;
+
+    // "L = 0.45 × I^0.46"
+    std::string FormulaText() const;
+    // "L in ft, I in BTU/ft/s": the units the formula takes, output first.
+    std::string UnitsText() const;
+    // The position of an input by name; -1 for none.
+    int InputIndex(std::string_view name) const;
+};
+
+// Every relation, in the order they are listed.
+std::span<const Relation> Relations();
+
+// The relation of an id; null for none.
+const Relation *FindRelation(std::string_view id);
+
+} // namespace quorlex::relations
