@@ -219,7 +219,11 @@ void Calculator::WriteAnswer(double value, Answer &answer) const {
     const int category = CategoryIndex(output);
     const int formulaUnit = FormulaUnit(output);
     const int unit = outputUnit_ < 0 || output.IsNumber() ? formulaUnit : outputUnit_;
-    const std::string unitText = unit < 0 ? "" : " " + std::string(UnitSymbol(output, unit));
+    std::string unitText;
+    if (unit >= 0) {
+        unitText += ' ';
+        unitText += UnitSymbol(output, unit);
+    }
     std::string tooSmall;
     bool small = false;
     if (category >= 0) {
