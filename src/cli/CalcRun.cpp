@@ -15,6 +15,7 @@
 #include "relations/QuantityUnits.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace quorlex::cli {
@@ -149,11 +150,18 @@ std::vector<InputChoice> ChooseInputUnits(const Relation &relation, const std::v
         const bool time = quantity.category == relations::kTimeCategory;
         const bool hoursAndMinutes = input.column || relations::HoursAndMinutes(input.text).has_value();
         if (!quantity.IsNumber() && !(time && hoursAndMinutes)) {
-            const std::string name(quantity.name);
-            throw UsageError(name + ": give the unit of " + relations::CategoryCaption(quantity) + ": " +
-                             name +
-                             (input.column ? "=" + input.text + "[UNIT]" : "=" + input.text + " UNIT") +
-                             " (see --list " + std::string(quantity.category) + ")");
+            std::string message(quantity.name);
+            message += ": give the unit of ";
+            message += relations::CategoryCaption(quantity);
+            message += ": ";
+            message += quantity.name;
+            message += '=';
+            message += input.text;
+            message += input.column ? "[UNIT]" : " UNIT";
+            message += " (see --list ";
+            message += quantity.category;
+            message += ')';
+            throw UsageError(message);
         }
     }
     return choices;
@@ -320,17 +328,23 @@ ExitCode ListCalculations(const Options &options) {
         }
         const std::string source =
             relation.source.empty() ? std::string("(definition)") : std::string(relation.source);
+        // One field after another: id, title, inputs, output, formula, its units, source.
+        const std::array<std::string_view, 7> separators =
+            options.tsv
+                ? std::array<std::string_view, 7>{"", "\t", "\t", "\t", "\t", "\t", "\t"}
+                : std::array<std::string_view, 7>{
+                      "", ": ", "\n  inputs:  ", "\n  output:  ", "\n  formula: ", " (", ")\n  source:  "};
+        const std::string output = quantityText(relation.output);
+        const std::string formula = relation.FormulaText();
+        const std::string units = relation.UnitsText();
+        const std::array<std::string_view, 7> fields{relation.id, relation.title, inputs, output,
+                                                     formula,     units,          source};
         std::string text;
-        if (options.tsv) {
-            text = std::string(relation.id) + "\t" + std::string(relation.title) + "\t" + inputs + "\t" +
-                   quantityText(relation.output) + "\t" + relation.FormulaText() + "\t" +
-                   relation.UnitsText() + "\t" + source + "\n";
-        } else {
-            text = std::string(relation.id) + ": " + std::string(relation.title) + "\n  inputs:  " + inputs +
-                   "\n  output:  " + quantityText(relation.output) +
-                   "\n  formula: " + relation.FormulaText() + " (" + relation.UnitsText() +
-                   ")\n  source:  " + source + "\n";
+        for (std::size_t field = 0; field < fields.size(); ++field) {
+            text += separators[field];
+            text += fields[field];
         }
+        text += '\n';
         out.Append(text);
     }
     target.Commit();
@@ -365,6 +379,7 @@ ExitCode RunCalculation(const Options &options) {
         }
     }
     std::vector<std::string_view> texts;
+    texts.reserve(inputs.size());
     for (const GivenInput &input : inputs) {
         texts.emplace_back(input.text);
     }
