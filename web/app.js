@@ -1,46 +1,29 @@
 // The converter page: every unit, name, factor and number text comes from the engine; this script only
 // keeps the form's state, shows the engine's answers and keeps the state in the address fragment and in
-// the browser's storage. It converts on every change, so nothing ever needs a Compute press or Enter.
+// the browser's storage (through shared.js). It converts on every change, so nothing ever needs a Compute
+// press or Enter.
 (function () {
     'use strict';
 
-    var STORE_KEY = 'quorlex.state';
-    var MAX_PLACES = 25;
+    var Q = window.Quorlex;
+    var MAX_PLACES = Q.MAX_PLACES;
 
     var engine = null;
     // The form's state. places is 'auto' or a number of decimal places from 0 to MAX_PLACES.
     var state = { category: 0, from: 0, to: 0, value: '1', places: 'auto', comma: false };
     // Decimal places of the last automatic result: where Fewer and More start from.
     var autoPlaces = 0;
-    // The fragment this page wrote last, so its own writes are not read back as a new link.
-    var writtenFragment = null;
     // A refusal of the one-line entry, shown when the entry loses the focus.
     var lineReason = '';
     // Script time of the last update, and of its every-unit list, in milliseconds (for measuring).
     var timings = { update: 0, every: 0, firstResult: false };
     window.quorlexTimings = timings;
 
-    function byId(id) {
-        return document.getElementById(id);
-    }
-
     var el = {};
-
-    function fold(text) {
-        return String(text).replace(/\s+/g, '').toLowerCase();
-    }
-
-    function unitLabel(unit) {
-        return unit.name + ' (' + unit.symbol + ')';
-    }
-
-    function decimalCommaByDefault() {
-        try {
-            return new Intl.NumberFormat(navigator.language).format(1.5).indexOf(',') >= 0;
-        } catch (error) {
-            return false;
-        }
-    }
+    var fold = Q.fold;
+    var unitLabel = Q.unitLabel;
+    var escaped = Q.escaped;
+    var quoted = Q.quoted;
 
     // ---- Lists -------------------------------------------------------------------------------------
 
@@ -56,13 +39,7 @@
     }
 
     function fillUnits(select, category) {
-        select.textContent = '';
-        category.units.forEach(function (unit) {
-            var option = document.createElement('option');
-            option.value = String(unit.index);
-            option.textContent = unitLabel(unit);
-            select.appendChild(option);
-        });
+        Q.fillUnits(select, category.units);
     }
 
     // Builds the every-unit list's rows for the current category; render fills in their values.
@@ -159,18 +136,10 @@
     }
 
     function showPlaces(answer) {
-        if (state.places === 'auto') {
-            if (answer.ok && answer.places !== null) {
-                autoPlaces = answer.places;
-            }
-            el.places.textContent = 'auto';
-        } else {
-            el.places.textContent = String(state.places);
+        if (state.places === 'auto' && answer.ok && answer.places !== null) {
+            autoPlaces = answer.places;
         }
-        var current = state.places === 'auto' ? autoPlaces : state.places;
-        el.fewer.disabled = state.places !== 'auto' && current <= 0;
-        el.more.disabled = state.places !== 'auto' && current >= MAX_PLACES;
-        el.auto.hidden = state.places === 'auto';
+        Q.showPlaces({ count: el.places, fewer: el.fewer, more: el.more, auto: el.auto }, state.places, autoPlaces);
     }
 
     function showEveryList(visible) {
@@ -222,7 +191,7 @@
         showFactor(answer);
         showPlaces(answer);
         showEveryList(listed);
-        scheduleFragment();
+        Q.changed();
         timings.update = performance.now() - start;
         if (listed && !timings.firstResult) {
             timings.firstResult = true;
@@ -258,19 +227,6 @@
         return sharedSymbols[category][unit];
     }
 
-    // encodeURIComponent throws on a lone surrogate (a half of a character pair, which pasting or a broken
-    // link can put into the value field); such a half is written as the replacement character instead.
-    function escaped(text) {
-        try {
-            return encodeURIComponent(text);
-        } catch (error) {
-            return encodeURIComponent(text.replace(/[\ud800-\udbff](?![\udc00-\udfff])|(^|[^\ud800-\udbff])[\udc00-\udfff]/g,
-                function (match, before) {
-                    return before === undefined ? '\ufffd' : before + '\ufffd';
-                }));
-        }
-    }
-
     function fragmentOf(s) {
         var units = engine.categories[s.category].units;
         var parts = [
@@ -290,44 +246,8 @@
         return '#' + parts.join('&');
     }
 
-    // Writing the address costs more than the rest of a keystroke's update (and Chromium ignores a page
-    // that rewrites it hundreds of times in a few seconds), so the state is written once typing pauses,
-    // and at once when the page is hidden or left.
-    var FRAGMENT_DELAY_MS = 120;
-    var pendingWrite = 0;
-
-    function scheduleFragment() {
-        clearTimeout(pendingWrite);
-        pendingWrite = setTimeout(writeFragment, FRAGMENT_DELAY_MS);
-    }
-
-    function writeFragment() {
-        clearTimeout(pendingWrite);
-        pendingWrite = 0;
-        var fragment = fragmentOf(state);
-        if (fragment === writtenFragment) {
-            return;
-        }
-        writtenFragment = fragment;
-        try {
-            history.replaceState(null, '', fragment);
-        } catch (error) {
-            // Some pages opened from disk or an attachment may not change their address; the state still
-            // lives in the storage below.
-        }
-        try {
-            localStorage.setItem(STORE_KEY, fragment);
-        } catch (error) {
-            // Storage may be switched off or full: the page works without it.
-        }
-    }
-
     function refusal(reason) {
         return { ok: false, reason: reason };
-    }
-
-    function quoted(text) {
-        return '"' + text + '"';
     }
 
     // The units a name may stand for; with no name, the base state's unit.
@@ -392,28 +312,8 @@
         return { ok: true, pair: pairs[0] };
     }
 
-    // Reads a fragment such as "#v=12.5&from=ton/ac&to=Mg/ha&p=3" into a new state, starting from base.
-    // Every field is read with decodeURIComponent, which leaves "+" as it is; a broken escape refuses the
-    // whole link.
-    function readFragment(text, base) {
-        var body = String(text).replace(/^#/, '');
-        var fields = Object.create(null);
-        var parts = body.split('&');
-        for (var i = 0; i < parts.length; ++i) {
-            if (!parts[i]) {
-                continue;
-            }
-            var equals = parts[i].indexOf('=');
-            var key = equals < 0 ? parts[i] : parts[i].slice(0, equals);
-            var value = equals < 0 ? '' : parts[i].slice(equals + 1);
-            try {
-                key = decodeURIComponent(key);
-                value = decodeURIComponent(value);
-            } catch (error) {
-                return refusal('The link has a broken escape: a "%" must be followed by two hexadecimal digits of UTF-8 text.');
-            }
-            fields[key] = value;
-        }
+    // Reads a link's fields (v=12.5, from=ton/ac, to=Mg/ha, p=3) into a new state, starting from base.
+    function readFragment(fields, base) {
         var next = {
             category: base.category, from: base.from, to: base.to, value: base.value,
             places: base.places, comma: fields.comma === '1',
@@ -429,11 +329,8 @@
             next.places = 'auto';
         }
         if (fields.p !== undefined) {
-            if (fields.p === 'auto') {
-                next.places = 'auto';
-            } else if (/^[0-9]{1,2}$/.test(fields.p) && Number(fields.p) <= MAX_PLACES) {
-                next.places = Number(fields.p);
-            } else {
+            next.places = Q.placesOf(fields.p);
+            if (next.places === null) {
                 return refusal('The link\'s decimal places must be auto or a number from 0 to ' + MAX_PLACES + '.');
             }
         }
@@ -449,28 +346,13 @@
         return { ok: true, state: next };
     }
 
-    function showLinkNote(reason) {
-        el.linkNote.textContent = reason ? 'This link could not be opened. ' + reason : '';
-    }
-
-    // Opens the conversion of a link, or keeps the current one and says why not.
-    function openFragment(text) {
-        var read = readFragment(text, state);
+    // Opens the conversion of a link; a reason when it cannot, and the current one stays.
+    function openFields(fields) {
+        var read = readFragment(fields, state);
         if (read.ok) {
             state = read.state;
-            showLinkNote('');
-        } else {
-            showLinkNote(read.reason);
         }
-        render();
-    }
-
-    function storedFragment() {
-        try {
-            return localStorage.getItem(STORE_KEY);
-        } catch (error) {
-            return null;
-        }
+        return read.ok ? '' : read.reason;
     }
 
     // ---- Controls ----------------------------------------------------------------------------------
@@ -481,39 +363,7 @@
     }
 
     function copyResult() {
-        var text = el.result.classList.contains('none') ? '' : el.result.textContent;
-        if (!text) {
-            return;
-        }
-        var done = function () {
-            el.copyStatus.textContent = 'Copied ' + text;
-        };
-        var fallback = function () {
-            var area = document.createElement('textarea');
-            area.value = text;
-            area.setAttribute('readonly', '');
-            area.className = 'offscreen';
-            document.body.appendChild(area);
-            area.select();
-            var copied = false;
-            try {
-                copied = document.execCommand('copy');
-            } catch (error) {
-                copied = false;
-            }
-            document.body.removeChild(area);
-            el.copy.focus();
-            if (copied) {
-                done();
-            } else {
-                el.copyStatus.textContent = 'The browser did not allow copying.';
-            }
-        };
-        if (navigator.clipboard && navigator.clipboard.writeText) {
-            navigator.clipboard.writeText(text).then(done, fallback);
-        } else {
-            fallback();
-        }
+        Q.copyText(el.result.classList.contains('none') ? '' : el.result.textContent, el.copy, el.copyStatus);
     }
 
     function applyLine() {
@@ -578,12 +428,10 @@
             render();
         });
         el.fewer.addEventListener('click', function () {
-            var current = state.places === 'auto' ? autoPlaces : state.places;
-            setPlaces(Math.max(0, current - 1));
+            setPlaces(Q.stepPlaces(state.places, autoPlaces, -1));
         });
         el.more.addEventListener('click', function () {
-            var current = state.places === 'auto' ? autoPlaces : state.places;
-            setPlaces(Math.min(MAX_PLACES, current + 1));
+            setPlaces(Q.stepPlaces(state.places, autoPlaces, 1));
         });
         el.auto.addEventListener('click', function () {
             setPlaces('auto');
@@ -604,72 +452,30 @@
         el.line.addEventListener('change', function () {
             showLineError(lineReason);
         });
-        window.addEventListener('pagehide', function () {
-            if (pendingWrite) {
-                writeFragment();
-            }
-        });
-        document.addEventListener('visibilitychange', function () {
-            if (document.visibilityState === 'hidden' && pendingWrite) {
-                writeFragment();
-            }
-        });
-        window.addEventListener('hashchange', function () {
-            if (location.hash !== writtenFragment) {
-                openFragment(location.hash);
-            }
-        });
     }
 
-    function start() {
+    function start(created) {
+        engine = created;
+        ['line', 'line-error', 'category', 'value', 'value-error', 'from', 'to', 'swap', 'result', 'result-note',
+         'fewer', 'places', 'more', 'auto', 'copy', 'copy-status', 'factor', 'formula', 'comma', 'every',
+         'every-section'].forEach(function (id) {
+            el[id.replace(/-([a-z])/g, function (m, c) { return c.toUpperCase(); })] = Q.byId(id);
+        });
         fillCategories();
         var units = engine.categories[0].units;
         state.to = units.length > 1 ? 1 : 0;
-        state.comma = decimalCommaByDefault();
+        state.comma = Q.decimalCommaByDefault();
         wire();
-        el.loading.hidden = true;
-        el.main.removeAttribute('aria-busy');
-        if (location.hash.length > 1) {
-            openFragment(location.hash);
-            return;
-        }
-        var stored = storedFragment();
-        if (stored) {
-            var read = readFragment(stored, state);
-            if (read.ok) {
-                state = read.state;
-            }
-        }
-        render();
     }
 
-    function registerServiceWorker() {
-        if (window.QUORLEX_SINGLE_FILE || !('serviceWorker' in navigator) || location.protocol === 'file:') {
-            return;
-        }
-        navigator.serviceWorker.register('sw.js').catch(function () {
-            // Without a service worker the page still works while online.
-        });
-    }
-
-    function main() {
-        ['main', 'loading', 'line', 'line-error', 'category', 'value', 'value-error', 'from', 'to', 'swap',
-         'result', 'result-note', 'fewer', 'places', 'more', 'auto', 'copy', 'copy-status', 'factor', 'formula',
-         'comma', 'every', 'every-section', 'link-note'].forEach(function (id) {
-            el[id.replace(/-([a-z])/g, function (m, c) { return c.toUpperCase(); })] = byId(id);
-        });
-        // The service worker fetches every file of the site to keep it; that waits until the page has loaded,
-        // so it does not compete with the first result.
-        window.addEventListener('load', registerServiceWorker);
-        window.createEngine(window.QuorlexEngine).then(function (created) {
-            engine = created;
-            start();
-        }, function (error) {
-            el.loading.textContent = 'The converter could not start in this browser: ' + (error && error.message ? error.message : error) +
-                '. Quorlex needs Chrome or Edge 95, Firefox 100 or Safari 15.2 or newer.';
-            el.loading.classList.add('error');
-        });
-    }
-
-    main();
+    Q.addView('converter', {
+        panel: 'converter-view',
+        storeKey: 'quorlex.state',
+        start: start,
+        open: openFields,
+        render: render,
+        fragment: function () {
+            return fragmentOf(state);
+        },
+    });
 })();

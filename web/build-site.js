@@ -30,7 +30,9 @@ function siteFiles(opt) {
     return [
         ['index.html', web('index.html')],
         ['styles.css', web('styles.css')],
+        ['shared.js', web('shared.js')],
         ['app.js', web('app.js')],
+        ['fire.js', web('fire.js')],
         ['engine.js', opt.engine],
         ['quorlex-engine.js', opt['engine-module']],
         ['manifest.webmanifest', web('manifest.webmanifest')],
@@ -77,7 +79,7 @@ function inlinePage(html, files) {
     replace(/<link rel="apple-touch-icon"[^>]*>\n/, '');
     replace(/href="icon.svg"/, () => `href="${icon}"`);
     replace(/src="icon.svg"/, () => `src="${icon}"`);
-    for (const name of ['quorlex-engine.js', 'engine.js', 'app.js']) {
+    for (const name of ['quorlex-engine.js', 'engine.js', 'shared.js', 'app.js', 'fire.js']) {
         const tag = new RegExp(`<script src="${name.replace('.', '\\.')}"></script>`);
         const before = name === 'quorlex-engine.js' ? 'window.QUORLEX_SINGLE_FILE = true;\n' : '';
         replace(tag, () => `<script>\n${before}${scriptSafe(read(name))}\n</script>`);

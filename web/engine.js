@@ -36,12 +36,19 @@
         const convertAll = text('qx_convert_all', ['number', 'number', 'string', 'number', 'number', 'number']);
         const readLine = text('qx_read_line', ['string', 'number', 'number']);
         const isNumberStart = number('qx_is_number_start', ['string', 'number', 'number']);
+        const relationsJson = text('qx_relations', []);
+        const calculate = text('qx_calculate',
+            ['string', 'number', 'string', 'number', 'string', 'number', 'number', 'number', 'number']);
         const size = (value) => wasm.lengthBytesUTF8(value);
+        const NOT_GIVEN = -2;
+        const NO_UNIT = -1;
 
         const categories = JSON.parse(catalogue());
+        const relations = JSON.parse(relationsJson());
         const currentOf = (category) => (Number.isInteger(category) ? category : -1);
         return Object.freeze({
             categories,
+            relations,
             lookup(name) {
                 return JSON.parse(lookup(String(name), size(String(name)))).map(([category, unit]) => ({ category, unit }));
             },
@@ -56,6 +63,23 @@
             readLine(line, currentCategory) {
                 const text = String(line);
                 return JSON.parse(readLine(text, size(text), currentOf(currentCategory)));
+            },
+            // inputs: one {value, unit, given} per input of the relation: unit a position of the input's
+            // units (none for a plain number or a time "1:30"), given false when its fallback stands for it.
+            // outputUnit: a position of the output's units, or -1 for the formula's.
+            calculate(id, inputs, outputUnit, places, comma) {
+                const name = String(id);
+                let values = '';
+                const units = [];
+                for (const input of inputs) {
+                    const value = String(input.value === undefined ? '' : input.value);
+                    values += size(value) + ':' + value;
+                    units.push(input.given === false ? NOT_GIVEN : Number.isInteger(input.unit) ? input.unit : NO_UNIT);
+                }
+                const unitsText = units.join(',');
+                const output = Number.isInteger(outputUnit) ? outputUnit : NO_UNIT;
+                return JSON.parse(calculate(name, size(name), values, size(values), unitsText, size(unitsText), output,
+                    placesCode(places), comma ? 1 : 0));
             },
             isNumberStart(valueText, comma) {
                 const value = String(valueText);

@@ -20,13 +20,14 @@ namespace {
 // The time units, each with its names and its length in minutes.
 struct TimeUnit {
     std::string_view symbol;
+    std::string_view listName;
     std::array<std::string_view, 4> names;
     double minutes;
 };
 constexpr std::array<TimeUnit, 3> kTimeUnits{{
-    {"h", {"h", "hr", "hour", "hours"}, 60.0},
-    {"min", {"min", "mins", "minute", "minutes"}, 1.0},
-    {"s", {"s", "sec", "second", "seconds"}, 1.0 / 60.0},
+    {"h", "Hours", {"h", "hr", "hour", "hours"}, 60.0},
+    {"min", "Minutes", {"min", "mins", "minute", "minutes"}, 1.0},
+    {"s", "Seconds", {"s", "sec", "second", "seconds"}, 1.0 / 60.0},
 }};
 
 bool IsTime(const Quantity &quantity) {
@@ -85,6 +86,16 @@ std::string_view UnitSymbol(const Quantity &quantity, int unit) {
         return quantity.unit;
     }
     return conversion::SymbolOf(CategoryIndex(quantity), unit);
+}
+
+std::string UnitName(const Quantity &quantity, int unit) {
+    if (IsTime(quantity)) {
+        return std::string(kTimeUnits[static_cast<std::size_t>(unit)].listName);
+    }
+    if (quantity.IsNumber()) {
+        return quantity.unit == "%" ? "Percent" : std::string(quantity.unit);
+    }
+    return std::string(conversion::ListNameOf(CategoryIndex(quantity), unit));
 }
 
 int FormulaUnit(const Quantity &quantity) {

@@ -12,6 +12,8 @@ namespace quorlex::relations {
 // time units (0 h, 1 min, 2 s), "%" alone for a percentage, and none for a plain number.
 int UnitCount(const Quantity &quantity);
 std::string_view UnitSymbol(const Quantity &quantity, int unit);
+// The name a list shows for a unit: the catalogue's list text ("Tons Per Acre"), "Minutes", "Percent".
+std::string UnitName(const Quantity &quantity, int unit);
 
 // The catalogue index of the quantity's category; -1 for a time or a number.
 int CategoryIndex(const Quantity &quantity);

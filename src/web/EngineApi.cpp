@@ -8,10 +8,10 @@
 #include "engine/Catalogue.h"
 #include "engine/UnitFormulas.h"
 #include "numbers/DecimalPlaces.h"
+#include "web/Answering.h"
 #include "web/JsonText.h"
 
 #include <array>
-#include <exception>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,22 +27,6 @@ using conversion::ValueConverter;
 constexpr int kAutomaticPlaces = -1;
 constexpr int kGeneralText = -2;
 
-// The text the last call returned: JavaScript copies it before its next call.
-std::string &Answer() {
-    static std::string answer;
-    return answer;
-}
-
-const char *Give(std::string json) {
-    Answer() = std::move(json);
-    return Answer().c_str();
-}
-
-std::string_view TextOf(const char *text, int length) {
-    return text == nullptr || length <= 0 ? std::string_view()
-                                          : std::string_view(text, static_cast<std::size_t>(length));
-}
-
 int UnitCount(int category) {
     return static_cast<int>(Catalogue()[static_cast<std::size_t>(category)].units.size());
 }
@@ -53,15 +37,6 @@ bool ValidCategory(int category) {
 
 bool ValidUnit(int category, int unit) {
     return unit >= 0 && unit < UnitCount(category);
-}
-
-void AppendRefusal(std::string &json, std::string_view kind, std::string_view reason) {
-    json += "{\"ok\":false";
-    AppendJsonKey(json, "kind");
-    AppendJsonString(json, kind);
-    AppendJsonKey(json, "reason");
-    AppendJsonString(json, reason);
-    json += '}';
 }
 
 std::string_view KindOf(ValueConverter::Refusal refusal) {
@@ -158,20 +133,6 @@ std::string BadArguments(int category, int from, int places) {
                std::to_string(places);
     }
     return {};
-}
-
-// Runs one call of the interface; an error no answer foresees becomes a refusal of its own kind, since
-// an exception must not cross into JavaScript.
-template <class Call>
-const char *Answering(Call call) {
-    std::string json;
-    try {
-        call(json);
-    } catch (const std::exception &error) {
-        json.clear();
-        AppendRefusal(json, "internal", error.what());
-    }
-    return Give(std::move(json));
 }
 
 std::string CatalogueJson() {

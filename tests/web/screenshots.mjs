@@ -7,6 +7,7 @@ const out = path.resolve(process.argv[2] || '.');
 const shots = [
     { name: 'web-phone.png', width: 360, height: 860, scheme: 'light', mobile: true },
     { name: 'web-phone-dark.png', width: 360, height: 860, scheme: 'dark', mobile: true, fragment: '#v=-40&from=degC&to=degF' },
+    { name: 'web-phone-fire.png', width: 360, height: 860, scheme: 'light', mobile: true, fragment: '#view=fire&calc=flame-length&intensity=600&intensity.unit=BTU%2Fft%2Fs&to=m' },
     { name: 'web-desktop.png', width: 1100, height: 900, scheme: 'light', mobile: false },
 ];
 

@@ -5,8 +5,9 @@
 // A call is its name and its arguments, tab-separated; a text argument is written as the hexadecimal
 // digits of its UTF-8 bytes (so any text fits on the line):
 //   count | catalogue | lookup NAME | convert C FROM TO VALUE PLACES COMMA | all C FROM VALUE PLACES COMMA
-//   | line LINE CURRENT | start TEXT COMMA
+//   | line LINE CURRENT | start TEXT COMMA | relations | calc ID VALUES UNITS OUTPUT PLACES COMMA
 #include "web/EngineApi.h"
+#include "web/RelationApi.h"
 
 #include <iostream>
 #include <sstream>
@@ -61,6 +62,13 @@ std::string Answer(const std::vector<std::string> &f) {
     }
     if (call == "start") {
         return std::to_string(qx_is_number_start(text(1).c_str(), size(1), number(2)));
+    }
+    if (call == "relations") {
+        return qx_relations();
+    }
+    if (call == "calc") {
+        return qx_calculate(text(1).c_str(), size(1), text(2).c_str(), size(2), text(3).c_str(), size(3),
+                            number(4), number(5), number(6));
     }
     return "unknown call " + call;
 }

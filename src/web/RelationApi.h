@@ -1,0 +1,23 @@
+#pragma once
+
+// The fire calculations in the engine's plain C interface (see EngineApi.h for how texts and places are
+// passed and answered).
+extern "C" {
+
+// [{"id","title","formula","units","source","chart","inverse","inputs":[QUANTITY],"output":QUANTITY}]
+// in list order; a QUANTITY is {"name","title","sign","category","kind","units":[{"index","symbol","name"}],
+// "formulaUnit","range","fallback"}: kind "category", "time" or "number", formulaUnit -1 for a plain
+// number, range "" when any value is allowed, fallback null when the input must be given.
+const char *qx_relations();
+
+// One calculation of the relation id. values: each input's value text as "LENGTH:TEXT", LENGTH its UTF-8
+// bytes, one after the other in the inputs' order. units: each input's unit position, comma-separated:
+// -2 not given (its fallback stands for it), -1 no unit (a plain number, or a time "H:MM"). outputUnit:
+// a position of the output's units, -1 the formula's. A time written "1:30" is one and a half hours
+// whatever unit is chosen for it.
+// {"ok":true,"result","unit","places","chartClass","chartText","warnings":[...]} or
+// {"ok":false,"kind","input","reason"}: kind "blank", "value", "missing" or "unit" (input names the
+// input), "answer" (input null), "bad-arguments" or "internal".
+const char *qx_calculate(const char *id, int idLength, const char *values, int valuesLength,
+                         const char *units, int unitsLength, int outputUnit, int places, int comma);
+}
