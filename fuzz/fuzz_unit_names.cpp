@@ -133,13 +133,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     CheckLookup(to);
     for (const relations::Relation &relation : relations::Relations()) {
         std::vector<relations::InputChoice> choices;
-        for (const relations::Quantity &input : relation.inputs) {
+        for (const relations::Quantity &quantity : relation.inputs) {
             std::string problem;
-            const int unit = relations::FindUnit(input, from, problem);
-            Require(unit >= 0 ? unit < relations::UnitCount(input) && problem.empty()
-                              : problem.starts_with(std::string(input.name) + ": "),
+            const int unit = relations::FindUnit(quantity, from, problem);
+            Require(unit >= 0 ? unit < relations::UnitCount(quantity) && problem.empty()
+                              : problem.starts_with(std::string(quantity.name) + ": "),
                     "an input's unit is one of its own, or refused naming the input", Printable(from));
-            choices.push_back({true, relations::FormulaUnit(input)});
+            choices.push_back({true, relations::FormulaUnit(quantity)});
         }
         const relations::Calculator calculator(relation, choices, -1, conversion::ResultStyle::Automatic, 0,
                                                conversion::DecimalMark::Period);
