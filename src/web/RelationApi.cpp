@@ -66,7 +66,8 @@ void AppendQuantity(std::string &json, const Quantity &quantity) {
     if (quantity.allowed.Bounded()) {
         range = quantity.allowed.Text(quantity.sign);
         if (!quantity.IsNumber() && !quantity.unit.empty()) {
-            range += " " + std::string(quantity.unit);
+            range += ' ';
+            range += quantity.unit;
         }
     }
     AppendJsonString(json, range);
