@@ -99,9 +99,14 @@
         }
     }
 
+    // A result longer than this many characters gets a smaller type, so that a 15-digit answer fits a
+    // phone's width on one line instead of breaking between its digits.
+    var LONG_RESULT = 12;
+
     function showResult(text, note) {
         el.result.textContent = text;
         el.result.classList.remove('none');
+        el.result.classList.toggle('long', text.length > LONG_RESULT);
         el.resultNote.textContent = note || '';
         el.resultNote.hidden = !note;
         el.copy.disabled = false;
@@ -110,6 +115,7 @@
     function showNoResult(note) {
         el.result.textContent = 'No result';
         el.result.classList.add('none');
+        el.result.classList.remove('long');
         el.resultNote.textContent = note || '';
         el.resultNote.hidden = !note;
         el.copy.disabled = true;

@@ -156,6 +156,8 @@
     function showAnswer(text, note) {
         el.result.textContent = text || 'No result';
         el.result.classList.toggle('none', !text);
+        // A long answer gets a smaller type, so that 15 digits and a unit fit a phone's width on one line.
+        el.result.classList.toggle('long', Boolean(text) && text.length > 12);
         el.note.textContent = note || '';
         el.note.hidden = !note;
         el.copy.disabled = !text;
