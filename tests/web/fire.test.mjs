@@ -1,40 +1,17 @@
 // The fire calculations view in Chromium: every answer the page shows is checked against a second engine
 // made in the same page, so no expected number is written here.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import { createRequire } from 'node:module';
-import { launchChromium, ready, serve, siteDir } from './support.mjs';
+import { closePage, openPage, ready, servedSite } from './support.mjs';
 
 const require = createRequire(import.meta.url);
 const axeSource = require('fs').readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
 
-let server;
-let browser;
+const site = servedSite();
 
-before(async () => {
-    server = await serve(siteDir);
-    browser = await launchChromium();
-});
-
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
-
-async function open(fragment = '', options = {}) {
-    const context = await browser.newContext({ locale: 'en-US', ...options });
-    const page = await context.newPage();
-    page.errors = [];
-    page.on('pageerror', (error) => page.errors.push(error));
-    await page.goto(server.url + fragment);
-    await ready(page);
-    return page;
-}
-
-async function close(page) {
-    assert.deepEqual(page.errors.map(String), []);
-    await page.context().close();
-}
+const open = (fragment, options) => openPage(site, fragment, options);
+const close = closePage;
 
 // The engine's own answer for a calculation, from a second engine in the page.
 function expected(page, id, inputs, to) {
@@ -88,7 +65,7 @@ test('the fragment opens a calculation by any unit name and is written back with
     assert.equal(await page.evaluate(() => location.hash),
         '#view=fire&calc=intensity&hpa=2000&hpa.unit=kJ%2Fm2&ros=12&ros.unit=m%2Fmin&to=BTU%2Fft%2Fs');
     // Reopened without a fragment, the last state comes back from the storage.
-    await page.goto(server.url);
+    await page.goto(site.server.url);
     await ready(page);
     assert.equal(await page.getByRole('tab', { name: 'Fire calculations' }).getAttribute('aria-selected'), 'true');
     assert.equal(await page.getByLabel('Rate of spread (R)').inputValue(), '12');

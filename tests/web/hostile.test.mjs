@@ -4,8 +4,8 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
-import { launchChromium, ready, repoDir, serve, siteDir } from './support.mjs';
+import { test } from 'node:test';
+import { ready, repoDir, servedSite } from './support.mjs';
 
 // The hostile texts as [text, expected]: expected is "refused", "overflow" or the number the text shows.
 function hostileRows() {
@@ -41,18 +41,7 @@ function randomTexts(count, seed) {
     });
 }
 
-let server;
-let browser;
-
-before(async () => {
-    server = await serve(siteDir);
-    browser = await launchChromium();
-});
-
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
+const site = servedSite();
 
 // Runs texts through the fragment, the value field and the one-line entry inside the page, checking the
 // shown texts after each; returns the problems found.
@@ -103,12 +92,12 @@ function feed(page, texts) {
 }
 
 async function run(texts) {
-    const context = await browser.newContext({ locale: 'en-US' });
+    const context = await site.browser.newContext({ locale: 'en-US' });
     const page = await context.newPage();
     page.setDefaultTimeout(60000);
     const errors = [];
     page.on('pageerror', (error) => errors.push(String(error)));
-    await page.goto(server.url);
+    await page.goto(site.server.url);
     await ready(page);
     const problems = await feed(page, texts);
     assert.deepEqual(errors, []);
@@ -125,9 +114,9 @@ test('hostile value texts in the fragment, the value field and the one-line entr
 
 test('a hostile text that is no number never shows a result, typed or from a link', async () => {
     const refused = hostileRows().filter(([, expected]) => expected === 'refused').map(([text]) => text);
-    const context = await browser.newContext({ locale: 'en-US' });
+    const context = await site.browser.newContext({ locale: 'en-US' });
     const page = await context.newPage();
-    await page.goto(server.url + '#v=1&from=ton/ac&to=Mg/ha');
+    await page.goto(site.server.url + '#v=1&from=ton/ac&to=Mg/ha');
     await ready(page);
     const shown = await page.evaluate(async (texts) => {
         const value = document.getElementById('value');

@@ -1,41 +1,17 @@
 // The converter page in Chromium, served on 127.0.0.1: every answer the page shows is checked against a
 // second engine made in the same page, so no expected number is written here.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import { createRequire } from 'node:module';
-import { launchChromium, ready, serve, siteDir } from './support.mjs';
+import { closePage, openPage, ready, servedSite } from './support.mjs';
 
 const require = createRequire(import.meta.url);
 const axeSource = require('fs').readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
 
-let server;
-let browser;
+const site = servedSite();
 
-before(async () => {
-    server = await serve(siteDir);
-    browser = await launchChromium();
-});
-
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
-
-async function open(fragment = '', options = {}) {
-    const context = await browser.newContext({ locale: 'en-US', ...options });
-    const page = await context.newPage();
-    const errors = [];
-    page.on('pageerror', (error) => errors.push(error));
-    page.errors = errors;
-    await page.goto(server.url + fragment);
-    await ready(page);
-    return page;
-}
-
-async function close(page) {
-    assert.deepEqual(page.errors.map(String), []);
-    await page.context().close();
-}
+const open = (fragment, options) => openPage(site, fragment, options);
+const close = closePage;
 
 // Runs fn(engine) in the page with an engine of its own, and returns what it returns.
 function withEngine(page, fn, arg) {
@@ -141,7 +117,7 @@ test('fewer and more places start from the automatic places; a new value returns
 
 test('copy puts exactly the shown result on the clipboard', async () => {
     const page = await open('#v=12.5&from=ton/ac&to=Mg/ha&p=7');
-    await page.context().grantPermissions(['clipboard-read', 'clipboard-write'], { origin: server.url });
+    await page.context().grantPermissions(['clipboard-read', 'clipboard-write'], { origin: site.server.url });
     await page.getByRole('button', { name: 'Copy result' }).click();
     await page.getByText(/^Copied /).waitFor();
     const copied = await page.evaluate(() => navigator.clipboard.readText());
@@ -179,7 +155,7 @@ test('without a fragment the last state comes back', async () => {
     const before = await shown(page);
     await fragmentMatching(page, /^#v=7\.25&.*&p=3$/);
     const again = await page.context().newPage();
-    await again.goto(server.url);
+    await again.goto(site.server.url);
     await ready(again);
     const after = await shown(again);
     assert.deepEqual(after, before);

@@ -1,9 +1,11 @@
 // What the browser tests, the measurements and the screenshots share: the web build's folder, a small
 // static server on 127.0.0.1 and Debian's Chromium driven by playwright-core.
+import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -69,4 +71,36 @@ export function launchChromium() {
 // Waits until the page has shown its first conversion.
 export async function ready(page) {
     await page.waitForFunction(() => !document.getElementById('main').hasAttribute('aria-busy'));
+}
+
+// For a test file: serves the site and starts Chromium before its tests, and stops both after them.
+// site.server and site.browser are there once the tests run.
+export function servedSite() {
+    const site = { server: null, browser: null };
+    before(async () => {
+        site.server = await serve(siteDir);
+        site.browser = await launchChromium();
+    });
+    after(async () => {
+        await site.browser?.close();
+        await site.server?.close();
+    });
+    return site;
+}
+
+// Opens the served page at a fragment in a context of its own; page.errors collects its uncaught errors.
+export async function openPage(site, fragment = '', options = {}) {
+    const context = await site.browser.newContext({ locale: 'en-US', ...options });
+    const page = await context.newPage();
+    page.errors = [];
+    page.on('pageerror', (error) => page.errors.push(error));
+    await page.goto(site.server.url + fragment);
+    await ready(page);
+    return page;
+}
+
+// Closes a page opened by openPage, failing the test for any uncaught error it had.
+export async function closePage(page) {
+    assert.deepEqual(page.errors.map(String), []);
+    await page.context().close();
 }
