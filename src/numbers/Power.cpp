@@ -85,26 +85,39 @@ constexpr Wide Reciprocal(double d) {
 constexpr Wide kLn2{0x1.62e42fefa39efp-1, 0x1.abc9e3b39803fp-56};
 constexpr double kInverseLn2 = 0x1.71547652b82fep0;
 
-// ln v for v in [1/2, 2], to the full double-double precision, slowly: with s = (v - 1) / (v + 1),
-// |s| <= 1/3, ln v = 2s (1 + s^2/3 + s^4/5 + ...). Only used to build the table below while compiling.
+// 1/n for n = 1 .. kSlowTerms as double-doubles, for the slow series below.
+constexpr int kSlowTerms = 50;
+
+constexpr auto kReciprocals = [] {
+    struct {
+        Wide at[kSlowTerms + 1];
+    } table{};
+    for (int n = 1; n <= kSlowTerms; ++n) {
+        table.at[n] = Reciprocal(n);
+    }
+    return table;
+}();
+
+// ln v for v in [2/3, 4/3], to the full double-double precision, slowly: with s = (v - 1) / (v + 1),
+// |s| <= 1/5, ln v = 2s (1 + s^2/3 + s^4/5 + ...). Only used to build the table below while compiling.
 constexpr Wide SlowLog(double v) {
-    constexpr int kTerms = 50; // (1/9)^50 < 2^-150
+    constexpr int kTerms = 24; // (1/25)^24 < 2^-110
     const Wide s = Divide({v - 1.0, 0.0}, TwoSum(v, 1.0));
     const Wide z = Multiply(s, s);
     Wide sum{0.0, 0.0};
     for (int k = kTerms - 1; k >= 0; --k) {
-        sum = Add(Reciprocal(2.0 * k + 1.0), Multiply(z, sum));
+        sum = Add(kReciprocals.at[2 * k + 1], Multiply(z, sum));
     }
     return Multiply(Multiply(s, sum), 2.0);
 }
 
-// e^r for |r| <= 1/2, to the full double-double precision by its Taylor series, slowly; only used to
-// build the table below while compiling.
+// e^r for |r| < 0.7, to the full double-double precision by its Taylor series, slowly; only used to build
+// the table below while compiling.
 constexpr Wide SlowExp(Wide r) {
-    constexpr int kTerms = 30; // 0.5^30 / 30! < 2^-130
+    constexpr int kTerms = 30; // 0.7^30 / 30! < 2^-120
     Wide sum{0.0, 0.0};
     for (int n = kTerms - 1; n >= 1; --n) {
-        sum = Add({1.0, 0.0}, Multiply(Multiply(r, sum), Reciprocal(n)));
+        sum = Add({1.0, 0.0}, Multiply(Multiply(r, sum), kReciprocals.at[n]));
     }
     return sum;
 }
