@@ -162,7 +162,7 @@ double Formula::EvaluateWith(double single, std::span<const double> inputs) cons
     case Kind::Multiply:
         return operand(0) * operand(1);
     case Kind::Power:
-        return Power(operand(0), operand(1)); // the same last bit on every platform, unlike std::pow
+        return quorlex::Power(operand(0), operand(1)); // the same last bit on every platform, unlike std::pow
     case Kind::Divide:
         break;
     }
