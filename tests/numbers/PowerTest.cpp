@@ -61,10 +61,14 @@ struct Distances {
     }
 };
 
-// Some C libraries' pow (MinGW-w64's among them) are several units off, e.g. for 10^294; there std::pow
-// is no yardstick.
+// Some C libraries' pow are several units off (MinGW-w64's for 10^294, and a unit off for about one answer
+// in twenty); there std::pow is no yardstick. Power's bits there are checked by the folded test below.
 bool LibraryPowIsAccurate() {
+#ifdef __MINGW32__
+    return false;
+#else
     return std::pow(10.0, 294.0) == 1e294;
+#endif
 }
 
 TEST(Power, AgreesWithTheCLibraryOverTheWholeRange) {
