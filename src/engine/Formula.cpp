@@ -1,5 +1,7 @@
 #include "engine/Formula.h"
 
+#include "numbers/Power.h"
+
 #include <cmath>
 
 namespace quorlex {
@@ -160,7 +162,7 @@ double Formula::EvaluateWith(double single, std::span<const double> inputs) cons
     case Kind::Multiply:
         return operand(0) * operand(1);
     case Kind::Power:
-        return std::pow(operand(0), operand(1));
+        return quorlex::Power(operand(0), operand(1)); // the same last bit on every platform, unlike std::pow
     case Kind::Divide:
         break;
     }
