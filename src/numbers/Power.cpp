@@ -1,6 +1,8 @@
 #include "numbers/Power.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 
@@ -89,11 +91,9 @@ constexpr double kInverseLn2 = 0x1.71547652b82fep0;
 constexpr int kSlowTerms = 50;
 
 constexpr auto kReciprocals = [] {
-    struct {
-        Wide at[kSlowTerms + 1];
-    } table{};
+    std::array<Wide, kSlowTerms + 1> table{};
     for (int n = 1; n <= kSlowTerms; ++n) {
-        table.at[n] = Reciprocal(n);
+        table[n] = Reciprocal(n);
     }
     return table;
 }();
@@ -106,7 +106,7 @@ constexpr Wide SlowLog(double v) {
     const Wide z = Multiply(s, s);
     Wide sum{0.0, 0.0};
     for (int k = kTerms - 1; k >= 0; --k) {
-        sum = Add(kReciprocals.at[2 * k + 1], Multiply(z, sum));
+        sum = Add(kReciprocals[2 * k + 1], Multiply(z, sum));
     }
     return Multiply(Multiply(s, sum), 2.0);
 }
@@ -117,7 +117,7 @@ constexpr Wide SlowExp(Wide r) {
     constexpr int kTerms = 30; // 0.7^30 / 30! < 2^-120
     Wide sum{0.0, 0.0};
     for (int n = kTerms - 1; n >= 1; --n) {
-        sum = Add({1.0, 0.0}, Multiply(Multiply(r, sum), kReciprocals.at[n]));
+        sum = Add({1.0, 0.0}, Multiply(Multiply(r, sum), kReciprocals[n]));
     }
     return sum;
 }
@@ -135,13 +135,11 @@ struct LogStep {
 };
 
 constexpr auto kLogTable = [] {
-    struct {
-        LogStep at[kLogTableSize];
-    } table{};
+    std::array<LogStep, kLogTableSize> table{};
     for (int i = 0; i < kLogTableSize; ++i) {
         const double inverse = 1.0 / (0.75 + static_cast<double>(i) / kLogSteps);
         const Wide ln = SlowLog(inverse);
-        table.at[i] = {inverse, {-ln.hi, -ln.lo}};
+        table[i] = {inverse, {-ln.hi, -ln.lo}};
     }
     return table;
 }();
@@ -150,11 +148,9 @@ constexpr auto kLogTable = [] {
 constexpr int kExpSteps = 64;
 
 constexpr auto kExpTable = [] {
-    struct {
-        Wide at[kExpSteps];
-    } table{};
+    std::array<Wide, kExpSteps> table{};
     for (int j = 0; j < kExpSteps; ++j) {
-        table.at[j] = SlowExp(Multiply(kLn2, static_cast<double>(j) / kExpSteps));
+        table[j] = SlowExp(Multiply(kLn2, static_cast<double>(j) / kExpSteps));
     }
     return table;
 }();
@@ -166,25 +162,23 @@ Wide LogOfMantissa(double m) {
     constexpr int kWideTerms = 4;
     constexpr int kTerms = 14; // (2^-8)^13 = 2^-104
     constexpr auto kCoefficients = [] {
-        struct {
-            Wide at[kTerms];
-        } table{};
+        std::array<Wide, kTerms> table{};
         for (int n = 1; n <= kTerms; ++n) {
             const Wide inverse = Reciprocal(n);
-            table.at[n - 1] = n % 2 == 1 ? inverse : Wide{-inverse.hi, -inverse.lo};
+            table[n - 1] = n % 2 == 1 ? inverse : Wide{-inverse.hi, -inverse.lo};
         }
         return table;
     }();
-    const LogStep &step = kLogTable.at[static_cast<int>((m - 0.75) * kLogSteps + 0.5)];
+    const LogStep &step = kLogTable[static_cast<std::size_t>(std::lround((m - 0.75) * kLogSteps))];
     const Wide product = TwoProduct(m, step.inverse);
     const Wide r = FastTwoSum(product.hi - 1.0, product.lo); // product.hi - 1 is exact near 1
     double tail = 0.0;
     for (int n = kTerms - 1; n >= kWideTerms; --n) {
-        tail = kCoefficients.at[n].hi + r.hi * tail;
+        tail = kCoefficients[n].hi + r.hi * tail;
     }
     Wide sum{tail, 0.0};
     for (int n = kWideTerms - 1; n >= 0; --n) {
-        sum = AddQuick(kCoefficients.at[n], Multiply(r, sum));
+        sum = AddQuick(kCoefficients[n], Multiply(r, sum));
     }
     return Add(step.lnInverse, Multiply(r, sum));
 }
@@ -196,23 +190,21 @@ Wide ExpOfReduced(Wide r) {
     constexpr int kTerms = 11; // 0.0055^11 / 11! < 2^-108
     // 1/n! as double-doubles; n! is exact in a double up to 22!.
     constexpr auto kCoefficients = [] {
-        struct {
-            Wide at[kTerms];
-        } table{};
+        std::array<Wide, kTerms> table{};
         double factorial = 1.0;
         for (int n = 0; n < kTerms; ++n) {
             factorial *= n > 0 ? n : 1;
-            table.at[n] = Reciprocal(factorial);
+            table[n] = Reciprocal(factorial);
         }
         return table;
     }();
     double tail = 0.0;
     for (int n = kTerms - 1; n >= kWideTerms; --n) {
-        tail = kCoefficients.at[n].hi + r.hi * tail;
+        tail = kCoefficients[n].hi + r.hi * tail;
     }
     Wide sum{tail, 0.0};
     for (int n = kWideTerms - 1; n >= 0; --n) {
-        sum = AddQuick(kCoefficients.at[n], Multiply(r, sum));
+        sum = AddQuick(kCoefficients[n], Multiply(r, sum));
     }
     return sum;
 }
@@ -243,7 +235,7 @@ double ExpOf(Wide t) {
     r = Add(r, {-static_cast<double>(steps) * kStep.lo, 0.0});
     const int j = ((steps % kExpSteps) + kExpSteps) % kExpSteps;
     const int k = (steps - j) / kExpSteps;
-    const Wide e = Multiply(kExpTable.at[j], ExpOfReduced(r));
+    const Wide e = Multiply(kExpTable[j], ExpOfReduced(r));
     const double value = e.hi + e.lo; // e is normalized, so this is e.hi: 2^(j / kExpSteps) e^r rounded once
     constexpr int kShift = 200;
     if (k < -1000) {
