@@ -155,6 +155,21 @@ constexpr auto kExpTable = [] {
     return table;
 }();
 
+// c[0] + c[1] r + c[2] r^2 + ... by Horner's rule: the small terms from c[wideTerms] on in doubles, the
+// first wideTerms, which carry the precision, in double-doubles.
+template <std::size_t N>
+Wide SeriesSum(const std::array<Wide, N> &c, Wide r, int wideTerms) {
+    double tail = 0.0;
+    for (int n = static_cast<int>(N) - 1; n >= wideTerms; --n) {
+        tail = c[n].hi + r.hi * tail;
+    }
+    Wide sum{tail, 0.0};
+    for (int n = wideTerms - 1; n >= 0; --n) {
+        sum = AddQuick(c[n], Multiply(r, sum));
+    }
+    return sum;
+}
+
 // ln m for m in [3/4, 3/2). With r = m / c - 1, |r| <= 2^-8, ln(1 + r) = r (1 - r/2 + r^2/3 - ...): the
 // terms from r^5/5 on add less than 2^-32 to the sum, so they are summed in doubles; the first four,
 // which carry the precision, in double-doubles.
@@ -172,15 +187,7 @@ Wide LogOfMantissa(double m) {
     const LogStep &step = kLogTable[static_cast<std::size_t>(std::lround((m - 0.75) * kLogSteps))];
     const Wide product = TwoProduct(m, step.inverse);
     const Wide r = FastTwoSum(product.hi - 1.0, product.lo); // product.hi - 1 is exact near 1
-    double tail = 0.0;
-    for (int n = kTerms - 1; n >= kWideTerms; --n) {
-        tail = kCoefficients[n].hi + r.hi * tail;
-    }
-    Wide sum{tail, 0.0};
-    for (int n = kWideTerms - 1; n >= 0; --n) {
-        sum = AddQuick(kCoefficients[n], Multiply(r, sum));
-    }
-    return Add(step.lnInverse, Multiply(r, sum));
+    return Add(step.lnInverse, Multiply(r, SeriesSum(kCoefficients, r, kWideTerms)));
 }
 
 // e^r for |r| <= ln 2 / (2 kExpSteps) < 0.0055 by its Taylor series: the terms from r^4/4! on are below
@@ -198,15 +205,7 @@ Wide ExpOfReduced(Wide r) {
         }
         return table;
     }();
-    double tail = 0.0;
-    for (int n = kTerms - 1; n >= kWideTerms; --n) {
-        tail = kCoefficients[n].hi + r.hi * tail;
-    }
-    Wide sum{tail, 0.0};
-    for (int n = kWideTerms - 1; n >= 0; --n) {
-        sum = AddQuick(kCoefficients[n], Multiply(r, sum));
-    }
-    return sum;
+    return SeriesSum(kCoefficients, r, kWideTerms);
 }
 
 // Whether y, finite, is an integer, and whether an odd one.

@@ -1,5 +1,6 @@
 #include "web/Answering.h"
 
+#include "numbers/DecimalPlaces.h"
 #include "web/JsonText.h"
 
 namespace quorlex::web {
@@ -22,6 +23,40 @@ void AppendRefusal(std::string &json, std::string_view kind, std::string_view re
     AppendJsonKey(json, "reason");
     AppendJsonString(json, reason);
     json += '}';
+}
+
+namespace {
+
+constexpr int kAutomaticPlaces = -1;
+constexpr int kGeneralText = -2;
+
+} // namespace
+
+PlacesChoice PlacesChoiceOf(int places) {
+    if (places == kAutomaticPlaces) {
+        return {conversion::ResultStyle::Automatic, 0};
+    }
+    if (places == kGeneralText) {
+        return {conversion::ResultStyle::General, 0};
+    }
+    return {conversion::ResultStyle::Places, places};
+}
+
+std::string BadPlaces(int places) {
+    if (places >= kGeneralText && places <= kMaxDecimalPlaces) {
+        return {};
+    }
+    return "decimal places are 0 to " + std::to_string(kMaxDecimalPlaces) + ", or -1 or -2, not " +
+           std::to_string(places);
+}
+
+void AppendPlaces(std::string &json, std::string_view result, int places, bool comma) {
+    if (places == kGeneralText) {
+        json += "null";
+        return;
+    }
+    const auto mark = result.find(comma ? ',' : '.');
+    json += std::to_string(mark == std::string_view::npos ? 0 : result.size() - mark - 1);
 }
 
 } // namespace quorlex::web

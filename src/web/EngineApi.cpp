@@ -7,7 +7,6 @@
 #include "conversion/ValueText.h"
 #include "engine/Catalogue.h"
 #include "engine/UnitFormulas.h"
-#include "numbers/DecimalPlaces.h"
 #include "web/Answering.h"
 #include "web/JsonText.h"
 
@@ -21,11 +20,7 @@ namespace {
 using namespace quorlex;
 using namespace quorlex::web;
 using conversion::DecimalMark;
-using conversion::ResultStyle;
 using conversion::ValueConverter;
-
-constexpr int kAutomaticPlaces = -1;
-constexpr int kGeneralText = -2;
 
 int UnitCount(int category) {
     return static_cast<int>(Catalogue()[static_cast<std::size_t>(category)].units.size());
@@ -59,10 +54,7 @@ std::string_view KindOf(ValueConverter::Refusal refusal) {
 // only its units and style.
 ValueConverter &ConverterFor(int category, int from, int to, int places, bool comma) {
     static std::array<std::unique_ptr<ValueConverter>, kCategoryCount> converters;
-    const ResultStyle style = places == kAutomaticPlaces ? ResultStyle::Automatic
-                              : places == kGeneralText   ? ResultStyle::General
-                                                         : ResultStyle::Places;
-    const int fixed = style == ResultStyle::Places ? places : 0;
+    const auto [style, fixed] = PlacesChoiceOf(places);
     const DecimalMark mark = comma ? DecimalMark::Comma : DecimalMark::Period;
     auto &converter = converters[static_cast<std::size_t>(category)];
     if (!converter) {
@@ -73,12 +65,6 @@ ValueConverter &ConverterFor(int category, int from, int to, int places, bool co
         converter->SetStyle(style, fixed, mark);
     }
     return *converter;
-}
-
-// The decimal places a result text shows: the characters after its decimal mark.
-int PlacesOf(std::string_view result, bool comma) {
-    const auto mark = result.find(comma ? ',' : '.');
-    return mark == std::string_view::npos ? 0 : static_cast<int>(result.size() - mark - 1);
 }
 
 // One conversion's answer, appended as a JSON object.
@@ -112,7 +98,7 @@ void AppendConversion(std::string &json, int category, int from, int to, std::st
     AppendJsonKey(json, "result");
     AppendJsonString(json, result);
     AppendJsonKey(json, "places");
-    json += places == kGeneralText ? std::string("null") : std::to_string(PlacesOf(result, comma));
+    AppendPlaces(json, result, places, comma);
     AppendJsonKey(json, "factor");
     AppendJsonString(json, converter.FactorLabel());
     AppendJsonKey(json, "formula");
@@ -128,11 +114,7 @@ std::string BadArguments(int category, int from, int places) {
     if (!ValidUnit(category, from)) {
         return "no such unit: " + std::to_string(from);
     }
-    if (places < kGeneralText || places > kMaxDecimalPlaces) {
-        return "decimal places are 0 to " + std::to_string(kMaxDecimalPlaces) + ", or -1 or -2, not " +
-               std::to_string(places);
-    }
-    return {};
+    return BadPlaces(places);
 }
 
 std::string CatalogueJson() {

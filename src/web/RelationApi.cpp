@@ -1,7 +1,6 @@
 #include "web/RelationApi.h"
 
 #include "conversion/ValueText.h"
-#include "numbers/DecimalPlaces.h"
 #include "numbers/GeneralText.h"
 #include "relations/Calculation.h"
 #include "relations/QuantityUnits.h"
@@ -24,8 +23,6 @@ using relations::Relation;
 
 constexpr int kNotGiven = -2;
 constexpr int kFormulaUnit = -1;
-constexpr int kAutomaticPlaces = -1;
-constexpr int kGeneralText = -2;
 
 std::string_view KindOf(const Quantity &quantity) {
     if (quantity.IsNumber()) {
@@ -183,12 +180,6 @@ const Quantity *InputNamed(const Relation &relation, std::string_view message) {
     return named;
 }
 
-// The decimal places a result text shows: the characters after its decimal mark.
-int PlacesOf(std::string_view result, bool comma) {
-    const auto mark = result.find(comma ? ',' : '.');
-    return mark == std::string_view::npos ? 0 : static_cast<int>(result.size() - mark - 1);
-}
-
 void Calculate(std::string &json, const Relation &relation, const std::vector<std::string_view> &values,
                const std::vector<int> &units, int outputUnit, int places, bool comma) {
     std::vector<InputChoice> choices(relation.inputs.size());
@@ -216,12 +207,9 @@ void Calculate(std::string &json, const Relation &relation, const std::vector<st
         AppendInputRefusal(json, "missing", first, missing);
         return;
     }
-    const auto style = places == kAutomaticPlaces ? conversion::ResultStyle::Automatic
-                       : places == kGeneralText   ? conversion::ResultStyle::General
-                                                  : conversion::ResultStyle::Places;
+    const auto [style, fixed] = PlacesChoiceOf(places);
     const auto mark = comma ? conversion::DecimalMark::Comma : conversion::DecimalMark::Period;
-    const relations::Calculator calculator(relation, choices, outputUnit, style,
-                                           style == conversion::ResultStyle::Places ? places : 0, mark);
+    const relations::Calculator calculator(relation, choices, outputUnit, style, fixed, mark);
     const relations::Answer answer = calculator.Compute(values);
     if (answer.problem == relations::Problem::Value) {
         AppendInputRefusal(json, "value", InputNamed(relation, answer.message), answer.message);
@@ -248,7 +236,7 @@ void Calculate(std::string &json, const Relation &relation, const std::vector<st
     AppendJsonKey(json, "unit");
     AppendJsonString(json, unit < 0 ? std::string_view() : relations::UnitSymbol(relation.output, unit));
     AppendJsonKey(json, "places");
-    json += places == kGeneralText ? std::string("null") : std::to_string(PlacesOf(answer.text, comma));
+    AppendPlaces(json, answer.text, places, comma);
     AppendJsonKey(json, "chartClass");
     json += std::to_string(answer.chartClass);
     AppendJsonKey(json, "chartText");
@@ -293,9 +281,8 @@ const char *qx_calculate(const char *id, int idLength, const char *values, int v
             bad("no such unit of the answer: " + std::to_string(outputUnit));
             return;
         }
-        if (places < kGeneralText || places > kMaxDecimalPlaces) {
-            bad("decimal places are 0 to " + std::to_string(kMaxDecimalPlaces) + ", or -1 or -2, not " +
-                std::to_string(places));
+        if (const std::string wrong = BadPlaces(places); !wrong.empty()) {
+            bad(wrong);
             return;
         }
         Calculate(json, *relation, *texts, *positions, outputUnit, places, comma != 0);
