@@ -20,6 +20,8 @@
     window.quorlexTimings = timings;
 
     var el = {};
+    // Says a text to a screen reader once typing pauses (set up at the start).
+    var announce = null;
     var fold = Q.fold;
     var unitLabel = Q.unitLabel;
     var escaped = Q.escaped;
@@ -99,6 +101,8 @@
         }
     }
 
+    var NO_RESULT = 'No result';
+
     // A result longer than this many characters gets a smaller type, so that a 15-digit answer fits a
     // phone's width on one line instead of breaking between its digits.
     var LONG_RESULT = 12;
@@ -113,7 +117,7 @@
     }
 
     function showNoResult(note) {
-        el.result.textContent = 'No result';
+        el.result.textContent = NO_RESULT;
         el.result.classList.add('none');
         el.result.classList.remove('long');
         el.resultNote.textContent = note || '';
@@ -170,33 +174,78 @@
         timings.every = performance.now() - start;
     }
 
+    // Clears everything that follows from a conversion: nothing shown may belong to another one.
+    function showNothing(reason, note) {
+        showFieldError(reason);
+        showNoResult(note);
+        el.factor.textContent = '';
+        el.formula.textContent = '';
+        el.formula.hidden = true;
+        showPlaces({ ok: false });
+        showEveryList(false);
+    }
+
+    // The text a screen reader is told: the answer with its unit's name, or why there is none.
+    function announcement(text, note, reason) {
+        if (text !== null) {
+            var unit = engine.categories[state.category].units[state.to];
+            return 'Result: ' + text + ' ' + unit.name + (note ? '. ' + note : '');
+        }
+        return reason || note || '';
+    }
+
     // Converts the state's value and shows everything that follows from it.
-    function render() {
-        var start = performance.now();
-        showState();
+    function convertAndShow() {
+        if (Q.tooLong(state.value)) {
+            var reason = Q.tooLongReason('The value');
+            showNothing(reason, '');
+            return announcement(null, '', reason);
+        }
         var answer = engine.convert(state.category, state.from, state.to, state.value, placesArgument(), state.comma);
         var text = shownText(answer);
         var listed = false;
+        var note = '';
+        var refusal = '';
         if (text !== null) {
             showFieldError('');
-            var note = answer.ok ? '' : 'Too small for the automatic decimal places; shown with 15 significant digits.';
+            note = answer.ok ? '' : 'Too small for the automatic decimal places; shown with 15 significant digits.';
             showResult(text, note);
             listed = true;
         } else if (answer.kind === 'blank') {
+            note = 'Type a value to convert.';
             showFieldError('');
-            showNoResult('Type a value to convert.');
+            showNoResult(note);
         } else if (answer.kind === 'not-number' && document.activeElement === el.value &&
                    engine.isNumberStart(state.value, state.comma)) {
             // Only the start of a number so far: say nothing until the field loses the focus.
             showFieldError('');
             showNoResult('');
         } else {
-            showFieldError(answer.reason);
+            refusal = answer.reason + (answer.kind === 'not-number' ? Q.commaHint(engine, state.value, state.comma) : '');
+            showFieldError(refusal);
             showNoResult('');
         }
         showFactor(answer);
         showPlaces(answer);
         showEveryList(listed);
+        return announcement(text, note, refusal);
+    }
+
+    function render() {
+        var start = performance.now();
+        showState();
+        var said;
+        try {
+            said = convertAndShow();
+        } catch (error) {
+            // The engine failed: clear every answer, say what failed, and convert again on the next edit.
+            var reason = Q.failureReason(error);
+            showNothing('', reason);
+            said = reason;
+        }
+        var listed = !el.everySection.hidden;
+        Q.forgetCopied(el.copyStatus, el.result.classList.contains('none') ? '' : el.result.textContent);
+        announce(said);
         Q.changed();
         timings.update = performance.now() - start;
         if (listed && !timings.firstResult) {
@@ -252,6 +301,12 @@
         return '#' + parts.join('&');
     }
 
+    // A category's first two units (one twice where it has one).
+    function firstPair(category) {
+        var count = engine.categories[category].units.length;
+        return { category: category, from: 0, to: count > 1 ? 1 : 0 };
+    }
+
     function refusal(reason) {
         return { ok: false, reason: reason };
     }
@@ -273,6 +328,10 @@
             if (wanted < 0) {
                 return refusal('No category is called ' + quoted(fields.c) + '.');
             }
+        }
+        if (wanted >= 0 && fields.from === undefined && fields.to === undefined) {
+            // A category alone opens with its first two units, as choosing it in the list does.
+            return { ok: true, pair: firstPair(wanted) };
         }
         var froms = unitFits(fields.from, base, base.from);
         var tos = unitFits(fields.to, base, base.to);
@@ -379,7 +438,16 @@
             showLineError('');
             return;
         }
-        var read = engine.readLine(text, state.category);
+        var read;
+        if (Q.tooLong(text)) {
+            read = { ok: false, reason: Q.tooLongReason('The whole conversion') };
+        } else {
+            try {
+                read = engine.readLine(text, state.category);
+            } catch (error) {
+                read = { ok: false, reason: Q.failureReason(error) };
+            }
+        }
         if (read.ok) {
             lineReason = '';
             showLineError('');
@@ -406,10 +474,10 @@
 
     function wire() {
         el.category.addEventListener('change', function () {
-            state.category = Number(el.category.value);
-            var count = engine.categories[state.category].units.length;
-            state.from = 0;
-            state.to = count > 1 ? 1 : 0;
+            var pair = firstPair(Number(el.category.value));
+            state.category = pair.category;
+            state.from = pair.from;
+            state.to = pair.to;
             render();
         });
         el.from.addEventListener('change', function () {
@@ -433,17 +501,22 @@
             state.to = from;
             render();
         });
+        var placesControls = { fewer: el.fewer, more: el.more, auto: el.auto };
         el.fewer.addEventListener('click', function () {
             setPlaces(Q.stepPlaces(state.places, autoPlaces, -1));
+            Q.keepPlacesFocus(placesControls, el.fewer);
         });
         el.more.addEventListener('click', function () {
             setPlaces(Q.stepPlaces(state.places, autoPlaces, 1));
+            Q.keepPlacesFocus(placesControls, el.more);
         });
         el.auto.addEventListener('click', function () {
             setPlaces('auto');
+            Q.keepPlacesFocus(placesControls, el.auto);
         });
         el.comma.addEventListener('change', function () {
             state.comma = el.comma.checked;
+            Q.commaChanged();
             render();
         });
         el.copy.addEventListener('click', copyResult);
@@ -457,6 +530,9 @@
         el.line.addEventListener('input', applyLine);
         el.line.addEventListener('change', function () {
             showLineError(lineReason);
+            if (lineReason) {
+                announce(lineReason);
+            }
         });
     }
 
@@ -464,9 +540,10 @@
         engine = created;
         ['line', 'line-error', 'category', 'value', 'value-error', 'from', 'to', 'swap', 'result', 'result-note',
          'fewer', 'places', 'more', 'auto', 'copy', 'copy-status', 'factor', 'formula', 'comma', 'every',
-         'every-section'].forEach(function (id) {
+         'every-section', 'announce'].forEach(function (id) {
             el[id.replace(/-([a-z])/g, function (m, c) { return c.toUpperCase(); })] = Q.byId(id);
         });
+        announce = Q.announcer(el.announce);
         fillCategories();
         var units = engine.categories[0].units;
         state.to = units.length > 1 ? 1 : 0;
@@ -480,8 +557,15 @@
         start: start,
         open: openFields,
         render: render,
+        // A value too long to convert is not kept: the address and the storage keep the last one.
         fragment: function () {
-            return fragmentOf(state);
+            return Q.tooLong(state.value) ? null : fragmentOf(state);
+        },
+        comma: function () {
+            return state.comma;
+        },
+        setComma: function (on) {
+            state.comma = on;
         },
     });
 })();

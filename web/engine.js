@@ -23,73 +23,132 @@
         throw new RangeError('decimal places are \'auto\', \'general\' or 0 to 25, not ' + String(places));
     }
 
+    // What a call throws when the module itself failed (a trap such as "memory access out of bounds", or
+    // no memory for a text). The module it failed in is dropped and a fresh one is started; engineFailure
+    // tells it apart from a mistake of the caller.
+    class EngineFailure extends Error {
+        constructor(message) {
+            super(message);
+            this.name = 'EngineFailure';
+            this.engineFailure = true;
+        }
+    }
+
     // createEngine(factory) -> Promise<Engine>, factory being QuorlexEngine from quorlex-engine.js.
     async function createEngine(factory, options) {
-        const wasm = await factory(options || {});
-        const text = (name, args) => wasm.cwrap(name, 'string', args);
-        const number = (name, args) => wasm.cwrap(name, 'number', args);
-        const catalogue = text('qx_catalogue', []);
-        // Every text goes with its length in UTF-8 bytes, so that the engine reads a text holding a NUL
-        // character whole instead of only up to it.
-        const lookup = text('qx_lookup', ['string', 'number']);
-        const convert = text('qx_convert', ['number', 'number', 'number', 'string', 'number', 'number', 'number']);
-        const convertAll = text('qx_convert_all', ['number', 'number', 'string', 'number', 'number', 'number']);
-        const readLine = text('qx_read_line', ['string', 'number', 'number']);
-        const isNumberStart = number('qx_is_number_start', ['string', 'number', 'number']);
-        const relationsJson = text('qx_relations', []);
-        const calculate = text('qx_calculate',
-            ['string', 'number', 'string', 'number', 'string', 'number', 'number', 'number', 'number']);
-        const size = (value) => wasm.lengthBytesUTF8(value);
+        let wasm = await factory(options || {});
+        // The start of a fresh module after a failure, while it is under way.
+        let restarting = null;
+
+        function restart() {
+            wasm = null;
+            if (restarting) {
+                return;
+            }
+            restarting = Promise.resolve()
+                .then(() => factory(options || {}))
+                .then((fresh) => {
+                    wasm = fresh;
+                    restarting = null;
+                }, () => {
+                    // The next call tries again.
+                    restarting = null;
+                });
+        }
+
+        // Calls the module's function name. Each text argument is copied into the module's heap as UTF-8
+        // and passed as its address and its length in bytes, so that a text of any length fits (the
+        // module's stack is a few MiB) and a text holding a NUL character is read whole; the copies are
+        // freed after the call. Returns the function's text answer, or its number when numeric is set.
+        function call(name, args, numeric) {
+            const module = wasm;
+            if (!module) {
+                if (!restarting) {
+                    restart();
+                }
+                throw new EngineFailure('the converter is starting again after a failure');
+            }
+            const copies = [];
+            let answer;
+            try {
+                const actual = [];
+                for (const arg of args) {
+                    if (typeof arg !== 'string') {
+                        actual.push(arg);
+                        continue;
+                    }
+                    const bytes = module.lengthBytesUTF8(arg);
+                    const address = module._malloc(bytes + 1);
+                    if (!address) {
+                        throw new Error('no memory for a text of ' + bytes + ' bytes');
+                    }
+                    copies.push(address);
+                    module.stringToUTF8(arg, address, bytes + 1);
+                    actual.push(address, bytes);
+                }
+                const result = module['_' + name](...actual);
+                answer = numeric ? result : module.UTF8ToString(result);
+            } catch (error) {
+                // The module may be broken past this call: start a fresh one instead of freeing anything.
+                restart();
+                throw new EngineFailure('the converter failed (' + String(error && error.message ? error.message : error) + ')');
+            }
+            for (const address of copies) {
+                module._free(address);
+            }
+            return answer;
+        }
+
+        const json = (name, args) => JSON.parse(call(name, args, false));
+        // A text's length in UTF-8 bytes as the module's copy counts it (plain JavaScript, the same in every
+        // module).
+        const size = wasm.lengthBytesUTF8;
         const NOT_GIVEN = -2;
         const NO_UNIT = -1;
 
-        const categories = JSON.parse(catalogue());
-        const relations = JSON.parse(relationsJson());
+        const categories = json('qx_catalogue', []);
+        const relations = json('qx_relations', []);
         const currentOf = (category) => (Number.isInteger(category) ? category : -1);
         return Object.freeze({
             categories,
             relations,
             lookup(name) {
-                return JSON.parse(lookup(String(name), size(String(name)))).map(([category, unit]) => ({ category, unit }));
+                return json('qx_lookup', [String(name)]).map(([category, unit]) => ({ category, unit }));
             },
             convert(category, from, to, valueText, places, comma) {
-                const value = String(valueText);
-                return JSON.parse(convert(category, from, to, value, size(value), placesCode(places), comma ? 1 : 0));
+                const code = placesCode(places);
+                return json('qx_convert', [category, from, to, String(valueText), code, comma ? 1 : 0]);
             },
             convertAll(category, from, valueText, places, comma) {
-                const value = String(valueText);
-                return JSON.parse(convertAll(category, from, value, size(value), placesCode(places), comma ? 1 : 0));
+                const code = placesCode(places);
+                return json('qx_convert_all', [category, from, String(valueText), code, comma ? 1 : 0]);
             },
             readLine(line, currentCategory) {
-                const text = String(line);
-                return JSON.parse(readLine(text, size(text), currentOf(currentCategory)));
+                return json('qx_read_line', [String(line), currentOf(currentCategory)]);
             },
             // inputs: one {value, unit, given} per input of the relation: unit a position of the input's
             // units (none for a plain number or a time "1:30"), given false when its fallback stands for it.
             // outputUnit: a position of the output's units, or -1 for the formula's.
             calculate(id, inputs, outputUnit, places, comma) {
-                const name = String(id);
-                let values = '';
+                const code = placesCode(places);
+                const values = [];
                 const units = [];
                 for (const input of inputs) {
                     const value = String(input.value === undefined ? '' : input.value);
-                    values += size(value) + ':' + value;
+                    values.push(size(value) + ':' + value);
                     units.push(input.given === false ? NOT_GIVEN : Number.isInteger(input.unit) ? input.unit : NO_UNIT);
                 }
-                const unitsText = units.join(',');
                 const output = Number.isInteger(outputUnit) ? outputUnit : NO_UNIT;
-                return JSON.parse(calculate(name, size(name), values, size(values), unitsText, size(unitsText), output,
-                    placesCode(places), comma ? 1 : 0));
+                return json('qx_calculate', [String(id), values.join(''), units.join(','), output, code, comma ? 1 : 0]);
             },
             isNumberStart(valueText, comma) {
-                const value = String(valueText);
-                return isNumberStart(value, size(value), comma ? 1 : 0) === 1;
+                return call('qx_is_number_start', [String(valueText), comma ? 1 : 0], true) === 1;
             },
         });
     }
 
     if (typeof module === 'object' && module.exports) {
-        module.exports = { createEngine };
+        module.exports = { createEngine, EngineFailure };
     }
     if (typeof window !== 'undefined') {
         window.createEngine = createEngine;

@@ -16,6 +16,10 @@
     // Each input's value field, unit select and error line, rebuilt when the relation changes.
     var fields = [];
     var shownRelation = -1;
+    // The number of the answer shown (what Copy copies), '' for none.
+    var shownNumber = '';
+    // Says a text to a screen reader once typing pauses (set up at the start).
+    var announce = null;
 
     function relation() {
         return engine.relations[state.relation];
@@ -153,7 +157,8 @@
         });
     }
 
-    function showAnswer(text, note) {
+    function showAnswer(text, note, number) {
+        shownNumber = text ? number : '';
         el.result.textContent = text || 'No result';
         el.result.classList.toggle('none', !text);
         // A long answer gets a smaller type, so that 15 digits and a unit fit a phone's width on one line.
@@ -163,10 +168,23 @@
         el.copy.disabled = !text;
     }
 
-    // Calculates the state's values and shows the answer, or why there is none.
-    function render() {
-        showState();
+    // Calculates the state's values and shows the answer, or why there is none; returns what a screen
+    // reader is told.
+    function calculateAndShow() {
         var r = relation();
+        var longest = -1;
+        state.values.forEach(function (value, i) {
+            if (longest < 0 && Q.tooLong(value)) {
+                longest = i;
+            }
+        });
+        if (longest >= 0) {
+            var tooLong = Q.tooLongReason('The ' + r.inputs[longest].title);
+            showInputError(longest, tooLong);
+            showAnswer('', '');
+            showDetails('', []);
+            return tooLong;
+        }
         var inputs = r.inputs.map(function (input, i) {
             var blank = !state.values[i].trim();
             return {
@@ -187,9 +205,10 @@
             });
         }
         var typing = index >= 0 && document.activeElement === fields[index].value;
+        var said = '';
         if (answer.ok) {
             showInputError(-1, '');
-            showAnswer(answer.result + (answer.unit ? ' ' + answer.unit : ''), '');
+            showAnswer(answer.result + (answer.unit ? ' ' + answer.unit : ''), '', answer.result);
             if (state.places === 'auto' && answer.places !== null) {
                 autoPlaces = answer.places;
             }
@@ -197,20 +216,35 @@
                 classText = 'Class ' + answer.chartClass + ': ' + answer.chartText;
             }
             warnings = answer.warnings;
+            var unit = r.output.units[state.to];
+            said = ['Result: ' + answer.result + (unit ? ' ' + unit.name : answer.unit ? ' ' + answer.unit : '')]
+                .concat(classText ? [classText] : [])
+                .concat(warnings.map(function (warning) {
+                    return 'Warning: ' + warning;
+                })).join('. ');
         } else if (answer.kind === 'blank' || answer.kind === 'missing') {
             showInputError(-1, '');
-            showAnswer('', 'Type a value for every input.');
+            said = 'Type a value for every input.';
+            showAnswer('', said);
         } else if (answer.kind === 'value' && typing && engine.isNumberStart(state.values[index], state.comma)) {
             // Only the start of a number so far: say nothing until the field loses the focus.
             showInputError(-1, '');
             showAnswer('', '');
         } else if (index >= 0) {
-            showInputError(index, answer.reason);
+            said = answer.reason + (answer.kind === 'value' ? Q.commaHint(engine, state.values[index], state.comma) : '');
+            showInputError(index, said);
             showAnswer('', '');
         } else {
             showInputError(-1, '');
-            showAnswer('', answer.reason);
+            said = answer.reason;
+            showAnswer('', said);
         }
+        showDetails(classText, warnings);
+        return said;
+    }
+
+    // The interpretation class and the warnings of the answer shown.
+    function showDetails(classText, warnings) {
         el.chartClass.textContent = classText;
         el.chartClass.hidden = !classText;
         el.warnings.textContent = '';
@@ -220,7 +254,23 @@
             el.warnings.appendChild(item);
         });
         el.warnings.hidden = !warnings.length;
+    }
+
+    function render() {
+        showState();
+        var said;
+        try {
+            said = calculateAndShow();
+        } catch (error) {
+            // The engine failed: clear every answer, say what failed, and calculate again on the next edit.
+            said = Q.failureReason(error);
+            showInputError(-1, '');
+            showAnswer('', said);
+            showDetails('', []);
+        }
         Q.showPlaces({ count: el.places, fewer: el.fewer, more: el.more, auto: el.auto }, state.places, autoPlaces);
+        Q.forgetCopied(el.copyStatus, shownNumber);
+        announce(said);
         Q.changed();
     }
 
@@ -357,24 +407,30 @@
             state.to = Number(el.to.value);
             render();
         });
+        var placesControls = { fewer: el.fewer, more: el.more, auto: el.auto };
         el.fewer.addEventListener('click', function () {
             state.places = Q.stepPlaces(state.places, autoPlaces, -1);
             render();
+            Q.keepPlacesFocus(placesControls, el.fewer);
         });
         el.more.addEventListener('click', function () {
             state.places = Q.stepPlaces(state.places, autoPlaces, 1);
             render();
+            Q.keepPlacesFocus(placesControls, el.more);
         });
         el.auto.addEventListener('click', function () {
             state.places = 'auto';
             render();
+            Q.keepPlacesFocus(placesControls, el.auto);
         });
         el.comma.addEventListener('change', function () {
             state.comma = el.comma.checked;
+            Q.commaChanged();
             render();
         });
+        // The number alone, as the converter and the command line give it.
         el.copy.addEventListener('click', function () {
-            Q.copyText(el.result.classList.contains('none') ? '' : el.result.textContent, el.copy, el.copyStatus);
+            Q.copyText(shownNumber, el.copy, el.copyStatus);
         });
     }
 
@@ -385,7 +441,7 @@
             result: 'fire-result', resultLabel: 'fire-result-label', note: 'fire-result-note', chartClass: 'fire-class',
             warnings: 'fire-warnings', fewer: 'fire-fewer', places: 'fire-places', more: 'fire-more', auto: 'fire-auto',
             copy: 'fire-copy', copyStatus: 'fire-copy-status', formula: 'fire-formula', source: 'fire-source',
-            comma: 'fire-comma',
+            comma: 'fire-comma', announce: 'fire-announce',
         };
         Object.keys(ids).forEach(function (key) {
             el[key] = Q.byId(ids[key]);
@@ -396,6 +452,7 @@
             option.textContent = each.title.charAt(0).toUpperCase() + each.title.slice(1);
             el.relation.appendChild(option);
         });
+        announce = Q.announcer(el.announce);
         chooseRelation(0);
         state.comma = Q.decimalCommaByDefault();
         wire();
@@ -407,6 +464,15 @@
         start: start,
         open: open,
         render: render,
-        fragment: fragment,
+        // A value too long to calculate is not kept: the address and the storage keep the last state.
+        fragment: function () {
+            return state.values.some(Q.tooLong) ? null : fragment();
+        },
+        comma: function () {
+            return state.comma;
+        },
+        setComma: function (on) {
+            state.comma = on;
+        },
     });
 })();

@@ -6,13 +6,18 @@
     'use strict';
 
     var MAX_PLACES = 25;
+    // The longest single text (a value, a unit, a whole conversion, a field of a link) the page hands to
+    // the engine, in UTF-16 code units as JavaScript counts them; longer ones are refused at once.
+    var MAX_TEXT = 10000;
     var VIEW_KEY = 'quorlex.view';
     // Writing the address costs more than the rest of a keystroke's update (and Chromium ignores a page
     // that rewrites it hundreds of times in a few seconds), so the state is written once typing pauses,
     // and at once when the page is hidden or left.
     var FRAGMENT_DELAY_MS = 120;
 
-    var views = {};
+    // Names come from links and storage: a table without a prototype, so that "constructor" or
+    // "__proto__" is no view.
+    var views = Object.create(null);
     var order = [];
     var current = null;
     // The fragment this page wrote last, so its own writes are not read back as a new link.
@@ -29,6 +34,22 @@
 
     function quoted(text) {
         return '"' + text + '"';
+    }
+
+    function tooLong(text) {
+        return String(text).length > MAX_TEXT;
+    }
+
+    // What the page says of a text longer than MAX_TEXT; what names it ("The value").
+    function tooLongReason(what) {
+        return what + ' is longer than 10,000 characters, the most the converter reads.';
+    }
+
+    // What the page says when a call of the engine failed (its module trapped, say): the answer is gone,
+    // and the engine starts afresh for the next edit.
+    function failureReason(error) {
+        var message = error && error.engineFailure ? error.message : 'the page failed (' + String(error && error.message ? error.message : error) + ')';
+        return 'No result: ' + message + '. Change any field to convert again.';
     }
 
     function unitLabel(unit) {
@@ -85,6 +106,9 @@
             } catch (error) {
                 return { ok: false, reason: 'The link has a broken escape: a "%" must be followed by two hexadecimal digits of UTF-8 text.' };
             }
+            if (tooLong(key) || tooLong(value)) {
+                return { ok: false, reason: tooLongReason('A field of the link') };
+            }
             fields[key] = value;
         }
         return { ok: true, fields: fields };
@@ -113,13 +137,35 @@
         controls.auto.hidden = places === 'auto';
     }
 
-    // Copies a text and says so in status; focus goes back to the button.
+    // After Fewer, More or Automatic: the pressed button may now be disabled (at 0 or 25 places) or hidden
+    // (Automatic), which would drop the focus to the page; it moves to the group's next button that works.
+    function keepPlacesFocus(controls, pressed) {
+        var focused = document.activeElement;
+        if ((!pressed.disabled && !pressed.hidden) || (focused && focused !== pressed && focused !== document.body)) {
+            return;
+        }
+        var next = {
+            more: [controls.fewer, controls.auto],
+            fewer: [controls.more, controls.auto],
+            auto: [controls.more, controls.fewer],
+        }[pressed === controls.more ? 'more' : pressed === controls.fewer ? 'fewer' : 'auto'];
+        for (var i = 0; i < next.length; ++i) {
+            if (!next[i].disabled && !next[i].hidden) {
+                next[i].focus();
+                return;
+            }
+        }
+    }
+
+    // Copies a text (the number alone, as the command line writes it) and says so in status; focus goes
+    // back to the button.
     function copyText(text, button, status) {
         if (!text) {
             return;
         }
         var done = function () {
             status.textContent = 'Copied ' + text;
+            status.dataset.copied = text;
         };
         var fallback = function () {
             var area = document.createElement('textarea');
@@ -149,6 +195,39 @@
         }
     }
 
+    // "Copied 12.5" stays only while 12.5 is still the answer shown.
+    function forgetCopied(status, shownText) {
+        if (status.textContent && status.dataset.copied !== shownText) {
+            status.textContent = '';
+        }
+    }
+
+    // How long an announcement waits for typing to pause, so that a screen reader reads the answer to
+    // "12.5" once instead of the answers to "1", "12" and "12.".
+    var ANNOUNCE_DELAY_MS = 400;
+
+    // A function that says a text in a polite live region once typing pauses; the same text twice in a
+    // row is said once.
+    function announcer(region) {
+        var pending = 0;
+        return function (text) {
+            clearTimeout(pending);
+            pending = setTimeout(function () {
+                if (region.textContent !== text) {
+                    region.textContent = text;
+                }
+            }, ANNOUNCE_DELAY_MS);
+        };
+    }
+
+    // The hint a refused value gets when the decimal comma explains it: "12.5" with the comma on.
+    function commaHint(engine, text, comma) {
+        if (comma && String(text).indexOf('.') >= 0 && engine.isNumberStart(text, false)) {
+            return ' (with Decimal comma on, a comma is the decimal point and a period is refused)';
+        }
+        return '';
+    }
+
     function store(key, value) {
         try {
             localStorage.setItem(key, value);
@@ -174,7 +253,17 @@
             return;
         }
         var view = views[current];
-        var fragment = view.fragment();
+        var fragment;
+        try {
+            fragment = view.fragment();
+        } catch (error) {
+            // The engine failed while naming a unit: the address waits for the next change.
+            return;
+        }
+        // A view with a text too long to keep (see MAX_TEXT) keeps its last stored state instead.
+        if (fragment === null) {
+            return;
+        }
         store(view.storeKey, fragment);
         store(VIEW_KEY, current);
         if (fragment === writtenFragment) {
@@ -201,12 +290,16 @@
 
     // ---- The views -----------------------------------------------------------------------------------
 
+    function isView(name) {
+        return typeof name === 'string' && name in views;
+    }
+
     function tabOf(name) {
         return byId('tab-' + name);
     }
 
     function show(name, focusTab) {
-        if (!views[name]) {
+        if (!isView(name)) {
             return;
         }
         current = name;
@@ -224,17 +317,64 @@
         writeFragment();
     }
 
-    // Opens a link: the view its "view" field names opens the rest of it, or the page says why not.
-    function openFragment(text) {
-        var read = readFields(text);
-        var name = read.ok ? (read.fields.view === undefined ? 'converter' : read.fields.view) : current;
-        if (read.ok && !views[name]) {
-            read = { ok: false, reason: 'No view is called ' + quoted(name) + '.' };
-            name = current;
+    // The decimal comma is one setting for both views: the others follow the one named.
+    function shareComma(name) {
+        var comma = views[name].comma();
+        order.forEach(function (each) {
+            if (each !== name) {
+                views[each].setComma(comma);
+            }
+        });
+    }
+
+    // A view opens fields (from a link or storage): '' or the reason it could not. A failure of the engine
+    // while it looks up names refuses the fields too.
+    function openView(name, fields) {
+        try {
+            return views[name].open(fields);
+        } catch (error) {
+            return failureReason(error);
         }
-        var reason = read.ok ? views[name].open(read.fields) : read.reason;
-        showLinkNote(reason);
-        show(name, false);
+    }
+
+    // Reads a link into the view it names and that view's fields: {ok, name, fields}, or {ok: false,
+    // name, reason} with name the view to show (the one named where it exists).
+    function readLink(text) {
+        var read = readFields(text);
+        if (!read.ok) {
+            return { ok: false, name: null, reason: read.reason };
+        }
+        var name = read.fields.view === undefined ? 'converter' : read.fields.view;
+        if (!isView(name)) {
+            return { ok: false, name: null, reason: 'No view is called ' + quoted(name) + '.' };
+        }
+        var reason = openView(name, read.fields);
+        return reason ? { ok: false, name: name, reason: reason } : { ok: true, name: name };
+    }
+
+    // Opens a link while the page runs: a refused link leaves the page as it is, with a note.
+    function openFragment(text) {
+        var read = readLink(text);
+        showLinkNote(read.ok ? '' : read.reason);
+        if (read.ok) {
+            shareComma(read.name);
+        }
+        show(read.name || current, false);
+    }
+
+    // Each view takes back its last stored state (one that is refused leaves the view's defaults); the
+    // view shown last goes last, so that its decimal comma is the one both views keep.
+    function restoreStored(lastView) {
+        order.filter(function (name) {
+            return name !== lastView;
+        }).concat([lastView]).forEach(function (name) {
+            var last = stored(views[name].storeKey);
+            var read = last ? readFields(last) : { ok: false };
+            if (read.ok) {
+                openView(name, read.fields);
+            }
+        });
+        shareComma(lastView);
     }
 
     function wireTabs() {
@@ -245,12 +385,12 @@
             });
             // Arrow keys, Home and End move between the tabs, as in any tab list.
             tab.addEventListener('keydown', function (event) {
-                var next = { ArrowRight: i + 1, ArrowLeft: i - 1, Home: 0, End: order.length - 1 }[event.key];
-                if (next === undefined) {
+                var keys = { ArrowRight: i + 1, ArrowLeft: i - 1, Home: 0, End: order.length - 1 };
+                if (!Object.prototype.hasOwnProperty.call(keys, event.key)) {
                     return;
                 }
                 event.preventDefault();
-                show(order[(next + order.length) % order.length], true);
+                show(order[(keys[event.key] + order.length) % order.length], true);
             });
         });
     }
@@ -277,20 +417,26 @@
                 writeFragment();
             }
         });
+        var lastView = stored(VIEW_KEY);
+        if (!isView(lastView)) {
+            lastView = order[0];
+        }
         if (location.hash.length > 1) {
-            openFragment(location.hash);
+            var read = readLink(location.hash);
+            if (read.ok) {
+                shareComma(read.name);
+                show(read.name, false);
+                return;
+            }
+            // A refused link: its note over the last stored conversion (or the default one).
+            restoreStored(lastView);
+            showLinkNote(read.reason);
+            show(read.name || lastView, false);
             return;
         }
-        // No link: each view takes back its last state, and the last view shown opens.
-        order.forEach(function (name) {
-            var last = stored(views[name].storeKey);
-            var read = last ? readFields(last) : { ok: false };
-            if (read.ok) {
-                views[name].open(read.fields);
-            }
-        });
-        var lastView = stored(VIEW_KEY);
-        show(views[lastView] ? lastView : order[0], false);
+        // No link: the last view shown opens as it was left.
+        restoreStored(lastView);
+        show(lastView, false);
     }
 
     function registerServiceWorker() {
@@ -316,9 +462,17 @@
 
     window.Quorlex = {
         MAX_PLACES: MAX_PLACES,
+        MAX_TEXT: MAX_TEXT,
         byId: byId,
         fold: fold,
         quoted: quoted,
+        tooLong: tooLong,
+        tooLongReason: tooLongReason,
+        failureReason: failureReason,
+        commaHint: commaHint,
+        announcer: announcer,
+        keepPlacesFocus: keepPlacesFocus,
+        forgetCopied: forgetCopied,
         unitLabel: unitLabel,
         fillUnits: fillUnits,
         decimalCommaByDefault: decimalCommaByDefault,
@@ -329,7 +483,14 @@
         showPlaces: showPlaces,
         copyText: copyText,
         changed: changed,
-        // name: {panel, storeKey, start(engine), open(fields) -> '' or a reason, render(), fragment()}
+        // The current view's decimal comma changed: the other view follows.
+        commaChanged: function () {
+            if (current) {
+                shareComma(current);
+            }
+        },
+        // name: {panel, storeKey, start(engine), open(fields) -> '' or a reason, render(), fragment() -> text
+        // or null, comma() -> the view's decimal comma, setComma(on)}
         addView: function (name, view) {
             views[name] = view;
             order.push(name);

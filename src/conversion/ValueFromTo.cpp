@@ -1,5 +1,6 @@
 #include "conversion/ValueFromTo.h"
 
+#include "conversion/Quoted.h"
 #include "conversion/ValueText.h"
 
 #include <vector>
@@ -39,6 +40,17 @@ std::optional<std::vector<std::string>> SplitWords(std::string_view line) {
     return words;
 }
 
+// A word as a message names it: bare where it reads plainly ("kg"), quoted where it is empty, holds
+// blanks or control characters, or is long enough to flood the message.
+std::string AsWritten(const std::string &word) {
+    constexpr std::size_t kLongestBare = 60;
+    bool plain = !word.empty() && word.size() <= kLongestBare;
+    for (const char c : word) {
+        plain = plain && static_cast<unsigned char>(c) > ' ' && c != '\x7f';
+    }
+    return plain ? word : Quoted(word);
+}
+
 } // namespace
 
 bool IsValueArgument(std::string_view word) {
@@ -70,7 +82,7 @@ std::optional<WordRoles> AssignWords(std::span<const std::string> words, Refusal
         return WordRoles{1, 2, 0, 1};
     }
     if (count < 2) {
-        refusal = {RefusalKind::Syntax, "a TO unit is needed after " + words[0], -1};
+        refusal = {RefusalKind::Syntax, "a TO unit is needed after " + AsWritten(words[0]), -1};
         return std::nullopt;
     }
     return WordRoles{0, 1, 2, count};

@@ -242,13 +242,13 @@ test('a result too small for the automatic places shows its general text', async
 
 test('the decimal comma switch reads and writes a comma; it starts on for a comma language', async () => {
     const page = await open('#v=1%2C5&from=ton/ac&to=Mg/ha');
-    await page.getByLabel('Decimal comma').check();
+    await page.locator('#converter-view').getByLabel('Decimal comma').check();
     await expectEngineAnswer(page, 'auto', true);
     assert.match((await shown(page)).result, /,/);
     await fragmentMatching(page, /&comma=1$/);
     await close(page);
     const german = await open('', { locale: 'de-DE' });
-    assert.equal(await german.getByLabel('Decimal comma').isChecked(), true);
+    assert.equal(await german.locator('#converter-view').getByLabel('Decimal comma').isChecked(), true);
     await close(german);
 });
 

@@ -89,8 +89,13 @@ export function servedSite() {
 }
 
 // Opens the served page at a fragment in a context of its own; page.errors collects its uncaught errors.
+// options.initScript, a function, runs in the page before any of its own scripts.
 export async function openPage(site, fragment = '', options = {}) {
-    const context = await site.browser.newContext({ locale: 'en-US', ...options });
+    const { initScript, ...contextOptions } = options;
+    const context = await site.browser.newContext({ locale: 'en-US', ...contextOptions });
+    if (initScript) {
+        await context.addInitScript(initScript);
+    }
     const page = await context.newPage();
     page.errors = [];
     page.on('pageerror', (error) => page.errors.push(error));

@@ -304,3 +304,42 @@ test('engine.js gives the page its objects', { skip }, async () => {
     const minutes = engine.calculate('spread-distance', [{ value: '1', unit: 0 }, { value: '90', unit: unit(time, 'min') }], -1, 'auto', false);
     assert.equal(hours.result, minutes.result);
 });
+
+test('engine.js hands texts of any length to the module, and starts a fresh module after a trap', { skip }, async () => {
+    const { createEngine } = require(path.join(sourceDir, 'web', 'engine.js'));
+    const factory = require(moduleFile);
+    // A module whose conversions trap while trap is set, as a module whose memory was overrun does.
+    let trap = false;
+    let modules = 0;
+    const failing = async (options) => {
+        const wasm = await factory(options);
+        ++modules;
+        // The module's export replaces itself on its first call: call it once, then wrap what it left.
+        wasm._qx_convert(0, 0, 0, 0, 0, -1, 0);
+        const convert = wasm._qx_convert;
+        wasm._qx_convert = (...args) => {
+            if (trap) {
+                throw new WebAssembly.RuntimeError('memory access out of bounds');
+            }
+            return convert(...args);
+        };
+        return wasm;
+    };
+    const engine = await createEngine(failing);
+    const twelve = engine.convert(0, 0, 1, '12.5', 'auto', false);
+    assert.equal(twelve.ok, true);
+    // Two million characters once overflowed the module's stack; now they are one more refused value.
+    for (const long of ['1'.repeat(2000000), 'µ'.repeat(1500000)]) {
+        assert.equal(engine.convert(0, 0, 1, long, 'auto', false).ok, false);
+        assert.deepEqual(engine.lookup(long), []);
+        assert.equal(engine.readLine(long).ok, false);
+    }
+    assert.deepEqual(engine.convert(0, 0, 1, '12.5', 'auto', false), twelve);
+    trap = true;
+    assert.throws(() => engine.convert(0, 0, 1, '12.5', 'auto', false),
+        (error) => error.engineFailure === true && /memory access out of bounds/.test(error.message));
+    trap = false;
+    await new Promise((resolve) => setTimeout(resolve, 50));
+    assert.equal(modules, 2);
+    assert.deepEqual(engine.convert(0, 0, 1, '12.5', 'auto', false), twelve);
+});
