@@ -17,7 +17,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
-import { fileURLToPath, pathToFileURL } from 'node:url';
+import { fileURLToPath } from 'node:url';
 import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
 
@@ -139,19 +139,6 @@ export function servedSite() {
     after(async () => {
         await site.browser?.close();
         await site.server?.close();
-    });
-    return site;
-}
-
-// For a test file: the single file opened from disk, in the browser started before its tests;
-// openPage(site, '#v=1') opens it at that fragment.
-export function singleFileSite() {
-    const site = { server: { url: pathToFileURL(singleFile).href }, browser: null };
-    before(async () => {
-        site.browser = await launchBrowser();
-    });
-    after(async () => {
-        await site.browser?.close();
     });
     return site;
 }
