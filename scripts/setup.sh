@@ -33,8 +33,8 @@ QUORLEX_WINDOWS_PACKAGES=(
 )
 
 # What the web page needs: Debian's Emscripten (which brings clang and Node.js) to build the engine module,
-# and Python's http.server for ./run web. The browser tests add Chromium, and npm where Node.js came
-# without it (scripts/web-check.sh).
+# and Python's http.server for ./run web. The browser tests add Chromium and Firefox ESR, and npm where
+# Node.js came without it (scripts/web-check.sh).
 QUORLEX_WEB_PACKAGES=(
     cmake make
     emscripten nodejs
@@ -42,6 +42,7 @@ QUORLEX_WEB_PACKAGES=(
 )
 QUORLEX_WEB_TEST_PACKAGES=(
     chromium
+    firefox-esr
 )
 
 quorlex_as_root() {
@@ -97,13 +98,15 @@ quorlex_build_web() {
     cmake --build build-web -j"$(nproc)"
 }
 
-# What the web tests need beyond a web build: Chromium, npm where Node.js came without it, and
-# playwright-core and axe-core from tests/web's lock file (npm ci; playwright-core downloads no browser).
+# What the web tests need beyond a web build: Chromium, Firefox ESR, npm where Node.js came without it,
+# and playwright-core, puppeteer-core and axe-core from tests/web's lock file (npm ci with no install
+# scripts: neither driver downloads a browser).
 quorlex_ensure_web_test_tools() {
     quorlex_ensure_packages "${QUORLEX_WEB_PACKAGES[@]}" "${QUORLEX_WEB_TEST_PACKAGES[@]}"
     # Node.js from elsewhere brings its own npm, which Debian's npm package would conflict with.
     command -v npm >/dev/null 2>&1 || quorlex_ensure_packages npm
-    if [ ! -d tests/web/node_modules/playwright-core ] || [ tests/web/package-lock.json -nt tests/web/node_modules ]; then
+    if [ ! -d tests/web/node_modules/playwright-core ] || [ ! -d tests/web/node_modules/puppeteer-core ] ||
+        [ tests/web/package-lock.json -nt tests/web/node_modules ]; then
         (cd tests/web && npm ci --ignore-scripts --no-audit --no-fund)
     fi
 }

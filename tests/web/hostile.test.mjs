@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { test } from 'node:test';
-import { ready, repoDir, servedSite } from './support.mjs';
+import { closePage, openPage, repoDir, servedSite } from './support.mjs';
 
 // The hostile texts as [text, expected]: expected is "refused", "overflow" or the number the text shows.
 function hostileRows() {
@@ -92,20 +92,14 @@ function feed(page, texts) {
 }
 
 async function run(texts) {
-    const context = await site.browser.newContext({ locale: 'en-US' });
-    const page = await context.newPage();
-    page.setDefaultTimeout(60000);
-    const errors = [];
-    page.on('pageerror', (error) => errors.push(String(error)));
-    await page.goto(site.server.url);
-    await ready(page);
+    const page = await openPage(site);
     const problems = await feed(page, texts);
-    assert.deepEqual(errors, []);
+    assert.deepEqual(page.errors.map(String), []);
     assert.deepEqual(problems, []);
     // Still alive and answering.
-    await page.getByLabel('Value', { exact: true }).fill('1');
-    assert.notEqual(await page.locator('#result').textContent(), 'No result');
-    await context.close();
+    await page.labelled('Value', { exact: true }).fill('1');
+    assert.notEqual(await page.element('#result').text(), 'No result');
+    await closePage(page);
 }
 
 test('hostile value texts in the fragment, the value field and the one-line entry', async () => {
@@ -114,10 +108,7 @@ test('hostile value texts in the fragment, the value field and the one-line entr
 
 test('a hostile text that is no number never shows a result, typed or from a link', async () => {
     const refused = hostileRows().filter(([, expected]) => expected === 'refused').map(([text]) => text);
-    const context = await site.browser.newContext({ locale: 'en-US' });
-    const page = await context.newPage();
-    await page.goto(site.server.url + '#v=1&from=ton/ac&to=Mg/ha');
-    await ready(page);
+    const page = await openPage(site, '#v=1&from=ton/ac&to=Mg/ha');
     const shown = await page.evaluate(async (texts) => {
         const value = document.getElementById('value');
         const result = document.getElementById('result');
@@ -147,7 +138,7 @@ test('a hostile text that is no number never shows a result, typed or from a lin
         return wrong;
     }, refused);
     assert.deepEqual(shown, []);
-    await context.close();
+    await closePage(page);
 });
 
 test('seeded random strings in the fragment, the value field and the one-line entry', async () => {
