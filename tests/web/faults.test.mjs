@@ -84,7 +84,7 @@ function assertNoAnswer(now) {
     assert.deepEqual([now.noResult, now.factor, now.formula, now.every], [true, '', '', false], JSON.stringify(now).slice(0, 300));
 }
 
-const value = (page) => page.getByLabel('Value', { exact: true });
+const value = (page) => page.labelled('Value', { exact: true });
 
 test('a text over 10,000 characters is refused at once, wherever it comes from, and the next edit converts', async () => {
     const page = await open('#v=1&from=g&to=oz');
@@ -101,19 +101,21 @@ test('a text over 10,000 characters is refused at once, wherever it comes from, 
     assert.match((await shown(page)).valueError, /longer than 10,000/);
     await value(page).fill('12.5');
     // A link, the one-line entry and a fire input.
-    await page.evaluate(() => { location.hash = '#v=' + '1'.repeat(1320000) + '&from=g&to=oz'; });
-    await page.getByText(/link could not be opened. A field of the link is longer than 10,000/).waitFor();
+    // Firefox takes no address of a million characters; 200,000 is past the limit all the same.
+    await page.evaluate(() => { location.hash = '#v=' + '1'.repeat(200000) + '&from=g&to=oz'; });
+    await page.waitForFunction(() => /link could not be opened. A field of the link is longer than 10,000/
+        .test(document.getElementById('link-note').textContent));
     await expectEngineAnswer(page);
-    const line = page.getByLabel('Type a whole conversion');
+    const line = page.labelled('Type a whole conversion');
     await line.fill('1 ' + 'x'.repeat(20000) + ' oz');
     await line.blur();
-    assert.match(await page.locator('#line-error').textContent(), /longer than 10,000/);
+    assert.match(await page.element('#line-error').text(), /longer than 10,000/);
     await expectEngineAnswer(page);
     await page.evaluate(() => { location.hash = '#view=fire&calc=flame-length&intensity=100'; });
-    await page.locator('#fire-result:not(.none)').waitFor();
-    await page.getByLabel('Fireline intensity (I)').fill('9'.repeat(20000));
-    assert.match(await page.locator('#fire-input-0-error').textContent(), /longer than 10,000/);
-    assert.equal(await page.locator('#fire-result').textContent(), 'No result');
+    await page.element('#fire-result:not(.none)').waitFor();
+    await page.labelled('Fireline intensity (I)').fill('9'.repeat(20000));
+    assert.match(await page.element('#fire-input-0-error').text(), /longer than 10,000/);
+    assert.equal(await page.element('#fire-result').text(), 'No result');
     await closePage(page);
 });
 
@@ -131,16 +133,16 @@ test('a failing engine leaves no answer on screen, says what failed, and the nex
     await expectEngineAnswer(page);
 
     await page.evaluate(() => { location.hash = '#view=fire&calc=flame-length&intensity=600&intensity.unit=BTU%2Fft%2Fs'; });
-    await page.locator('#fire-class:not([hidden])').waitFor();
+    await page.element('#fire-class:not([hidden])').waitFor();
     await page.evaluate(() => { window.quorlexTrap = true; });
-    await page.getByLabel('Fireline intensity (I)').fill('700');
-    assert.equal(await page.locator('#fire-result').textContent(), 'No result');
-    assert.equal(await page.locator('#fire-class').isHidden(), true);
-    assert.match(await page.locator('#fire-result-note').textContent(), /memory access out of bounds/);
+    await page.labelled('Fireline intensity (I)').fill('700');
+    assert.equal(await page.element('#fire-result').text(), 'No result');
+    assert.equal(await page.element('#fire-class').isHidden(), true);
+    assert.match(await page.element('#fire-result-note').text(), /memory access out of bounds/);
     await page.evaluate(() => { window.quorlexTrap = false; });
     await page.waitForTimeout(100);
-    await page.getByLabel('Fireline intensity (I)').fill('800');
-    await page.locator('#fire-class:not([hidden])').waitFor();
+    await page.labelled('Fireline intensity (I)').fill('800');
+    await page.element('#fire-class:not([hidden])').waitFor();
     await closePage(page);
 });
 
@@ -150,7 +152,7 @@ test('a refused link on a first visit shows its note over the last stored or the
         const now = await shown(page);
         assert.match(now.linkNote, /^This link could not be opened/, fragment);
         if (fragment.includes('=fire')) {
-            assert.ok(await page.locator('#fire-inputs input').count() > 0, fragment);
+            assert.ok(await page.count('#fire-inputs input') > 0, fragment);
         } else {
             assert.ok(now.units > 1, fragment);
             await expectEngineAnswer(page);
@@ -164,8 +166,7 @@ test('a refused link on a first visit shows its note over the last stored or the
     const page = await open('#v=7.25&from=ton/ac&to=kg/m2');
     await page.waitForFunction(() => (localStorage.getItem('quorlex.state') || '').startsWith('#v=7.25&'));
     const stored = await shown(page);
-    await page.goto(site.server.url + '#view=calc');
-    await page.locator('#main:not([aria-busy])').waitFor();
+    await page.load('#view=calc');
     const now = await shown(page);
     assert.deepEqual([now.category, now.from, now.to, now.value, now.result], [stored.category, stored.from, stored.to, '7.25', stored.result]);
     assert.match(now.linkNote, /No view is called "calc"/);
@@ -177,8 +178,7 @@ test('names of built-in properties are no views, from a link or from the storage
         const page = await open('#view=' + name);
         assert.match((await shown(page)).linkNote, /No view is called/);
         await page.evaluate((view) => localStorage.setItem('quorlex.view', view), name);
-        await page.goto(site.server.url);
-        await page.locator('#main:not([aria-busy])').waitFor();
+        await page.load();
         const tabs = await page.evaluate(() => [...document.querySelectorAll('[role=tab]')].map((tab) =>
             [tab.id, tab.tabIndex, document.getElementById(tab.getAttribute('aria-controls')).hidden]));
         assert.deepEqual(tabs, [['tab-converter', 0, false], ['tab-fire', -1, true]], name);
@@ -202,16 +202,16 @@ test('Fewer, More and Automatic pressed with the keyboard keep the focus in thei
         const page = await open(fragment);
         const focused = () => page.evaluate(() => document.activeElement.id);
         for (const [button, last] of [['more', '25'], ['fewer', '0']]) {
-            await page.locator('#' + prefix + button).focus();
-            for (let press = 0; press < 30 && await page.locator('#' + prefix + 'places').textContent() !== last; ++press) {
-                await page.keyboard.press('Enter');
+            await page.element('#' + prefix + button).focus();
+            for (let press = 0; press < 30 && await page.element('#' + prefix + 'places').text() !== last; ++press) {
+                await page.pressKey('Enter');
             }
-            assert.equal(await page.locator('#' + prefix + 'places').textContent(), last);
+            assert.equal(await page.element('#' + prefix + 'places').text(), last);
             assert.match(await focused(), new RegExp(`^${prefix}(more|fewer|auto)$`), `${fragment} ${button}`);
         }
-        await page.locator('#' + prefix + 'auto').focus();
-        await page.keyboard.press('Enter');
-        assert.equal(await page.locator('#' + prefix + 'places').textContent(), 'auto');
+        await page.element('#' + prefix + 'auto').focus();
+        await page.pressKey('Enter');
+        assert.equal(await page.element('#' + prefix + 'places').text(), 'auto');
         assert.match(await focused(), new RegExp(`^${prefix}(more|fewer)$`));
         await closePage(page);
     }
@@ -219,9 +219,9 @@ test('Fewer, More and Automatic pressed with the keyboard keep the focus in thei
 
 test('answers, refusals, notes, classes and warnings are announced once, politely, with the unit', async () => {
     const page = await open('#v=1&from=ton/ac&to=Mg/ha');
-    const region = page.locator('#announce');
-    assert.deepEqual([await region.getAttribute('role'), await region.getAttribute('aria-live')], ['status', 'polite']);
-    assert.equal(await page.locator('#result').getAttribute('aria-live'), 'off');
+    const region = page.element('#announce');
+    assert.deepEqual([await region.attribute('role'), await region.attribute('aria-live')], ['status', 'polite']);
+    assert.equal(await page.element('#result').attribute('aria-live'), 'off');
     const said = async (pattern) => {
         await page.waitForFunction(([source, id]) => new RegExp(source).test(document.getElementById(id).textContent),
             [pattern.source, pattern.id || 'announce']);
@@ -233,7 +233,7 @@ test('answers, refusals, notes, classes and warnings are announced once, politel
         new MutationObserver(() => ++window.announced).observe(document.getElementById('announce'), { childList: true, characterData: true, subtree: true });
     });
     await value(page).fill('');
-    await value(page).pressSequentially('12.5');
+    await value(page).type('12.5');
     const answer = await engineAnswer(page);
     await said(new RegExp(`^Result: ${answer.result.replace('.', '\\.')} Megagrams Per Hectare$`));
     assert.equal(await page.evaluate(() => window.announced), 1);
@@ -241,49 +241,49 @@ test('answers, refusals, notes, classes and warnings are announced once, politel
     await said(/"12x" is not a number/);
     await value(page).fill('1e-300');
     await said(/Too small for the automatic decimal places/);
-    const line = page.getByLabel('Type a whole conversion');
+    const line = page.labelled('Type a whole conversion');
     await line.fill('1 ton/ac degF');
     await line.blur();
-    await said(new RegExp((await page.locator('#line-error').textContent()).replace(/[.*+?^${}()|[\]\\/]/g, '\\$&')));
+    await said(new RegExp((await page.element('#line-error').text()).replace(/[.*+?^${}()|[\]\\/]/g, '\\$&')));
 
     await page.evaluate(() => { location.hash = '#view=fire&calc=flame-length&intensity=600&intensity.unit=BTU%2Fft%2Fs'; });
     const fire = (pattern) => said(Object.assign(pattern, { id: 'fire-announce' }));
     await fire(/^Result: .* (Feet|Meters)\. Class 3: /);
-    await page.getByLabel('Fireline intensity (I)').fill('50');
+    await page.labelled('Fireline intensity (I)').fill('50');
     await fire(/\. Class 1: /);
     await closePage(page);
 });
 
 test('copy takes the number alone and its note goes when the answer changes; one decimal comma for both views', async () => {
     const page = await open('#v=12.5&from=ton/ac&to=Mg/ha');
-    await page.context().grantPermissions(['clipboard-read', 'clipboard-write'], { origin: site.server.url });
-    await page.locator('#copy').click();
-    await page.getByText(/^Copied /).waitFor();
+    await page.allowClipboard();
+    await page.element('#copy').click();
+    await page.waitForFunction(() => /^Copied /.test(document.getElementById('copy-status').textContent));
     await value(page).fill('3');
-    assert.equal(await page.locator('#copy-status').textContent(), '');
+    assert.equal(await page.element('#copy-status').text(), '');
     await page.evaluate(() => { location.hash = '#view=fire&calc=flame-length&intensity=600'; });
-    await page.locator('#fire-result:not(.none)').waitFor();
-    await page.locator('#fire-copy').click();
-    await page.locator('#fire-copy-status:text-matches("^Copied ")').waitFor();
-    const [copied, result] = await page.evaluate(async () => [await navigator.clipboard.readText(), document.getElementById('fire-result').textContent]);
+    await page.element('#fire-result:not(.none)').waitFor();
+    await page.element('#fire-copy').click();
+    await page.waitForFunction(() => /^Copied /.test(document.getElementById('fire-copy-status').textContent));
+    const copied = await page.clipboardText();
+    const result = await page.element('#fire-result').text();
     assert.equal(result.startsWith(copied + ' '), true, `${copied} of ${result}`);
     assert.match(copied, /^[0-9.]+$/);
 
     // One setting under one label: switched on in one view, on in the other and in its link.
-    assert.deepEqual(await page.locator('label.switch').allTextContents().then((labels) => labels.map((l) => l.trim())),
-        ['Decimal comma', 'Decimal comma']);
-    await page.locator('#fire-comma').check();
-    await page.getByRole('tab', { name: 'Unit converter' }).click();
-    assert.equal(await page.locator('#comma').isChecked(), true);
+    assert.deepEqual((await page.texts('label.switch')).map((label) => label.trim()), ['Decimal comma', 'Decimal comma']);
+    await page.element('#fire-comma').check();
+    await page.tab('Unit converter').click();
+    assert.equal(await page.element('#comma').isChecked(), true);
     await page.waitForFunction(() => location.hash.endsWith('&comma=1'));
     // With the comma on, "12.5" says why it is refused.
     await value(page).fill('12.5');
     await value(page).blur();
     assert.match((await shown(page)).valueError, /^"12\.5" is not a number \(with Decimal comma on, a comma is the decimal point/);
     // A blank quoted name is named as such.
-    const line = page.getByLabel('Type a whole conversion');
+    const line = page.labelled('Type a whole conversion');
     await line.fill('""');
     await line.blur();
-    assert.equal(await page.locator('#line-error').textContent(), 'a TO unit is needed after ""');
+    assert.equal(await page.element('#line-error').text(), 'a TO unit is needed after ""');
     await closePage(page);
 });
