@@ -82,7 +82,8 @@ ValueConverter::Refusal ValueConverter::ConvertNumber(double value, std::string 
         if (!std::isfinite(product)) {
             return Refusal::ResultBeyondRange;
         }
-        return product == 0.0 ? Show(ToDecimal15(0.0), true, result) : Show(ToDecimal15(product), false, result);
+        return product == 0.0 ? Show(ToDecimal15(0.0), true, result)
+                              : Show(ToDecimal15(product), false, result);
     }
     Variant computed;
     try {
@@ -178,8 +179,9 @@ std::string ValueConverter::TooSmallGeneralText() const {
 }
 
 std::string ValueConverter::FactorLabel() {
-    std::string label = UsesExactFactor() ? GeneralText(ExactFactor(units_.category, units_.from, units_.to))
-                                          : FactorLabelText(ConvertWith(*converter_, units_.from, units_.to, 1.0));
+    std::string label = UsesExactFactor()
+                            ? GeneralText(ExactFactor(units_.category, units_.from, units_.to))
+                            : FactorLabelText(ConvertWith(*converter_, units_.from, units_.to, 1.0));
     if (label != "Formula Used") {
         ApplyDecimalMark(label, mark_);
     }

@@ -112,8 +112,8 @@ BigNatural operator+(const BigNatural &a, const BigNatural &b) {
     sum.limbs_.resize(size + 1, 0);
     std::uint64_t carry = 0;
     for (std::size_t i = 0; i < size; ++i) {
-        const std::uint64_t total = carry + (i < a.limbs_.size() ? a.limbs_[i] : 0U) +
-                                    (i < b.limbs_.size() ? b.limbs_[i] : 0U);
+        const std::uint64_t total =
+            carry + (i < a.limbs_.size() ? a.limbs_[i] : 0U) + (i < b.limbs_.size() ? b.limbs_[i] : 0U);
         sum.limbs_[i] = static_cast<std::uint32_t>(total);
         carry = total >> kLimbBits;
     }

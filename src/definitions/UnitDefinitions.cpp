@@ -215,9 +215,12 @@ private:
         position_ += negative ? 1 : 0;
         int exponent = 0;
         const std::size_t start = position_;
-        while (position_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[position_])) != 0 &&
-               position_ - start < 2) {
+        while (position_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[position_])) != 0) {
             exponent = exponent * 10 + (text_[position_++] - '0');
+            // No unit is raised beyond a small power; a long exponent is a malformed expression.
+            if (position_ - start > 1) {
+                return std::nullopt;
+            }
         }
         if (position_ == start) {
             return std::nullopt;
@@ -249,7 +252,8 @@ private:
         const std::size_t start = position_;
         if (std::isdigit(static_cast<unsigned char>(text_[position_])) != 0) {
             while (position_ < text_.size() &&
-                   (std::isdigit(static_cast<unsigned char>(text_[position_])) != 0 || text_[position_] == '.')) {
+                   (std::isdigit(static_cast<unsigned char>(text_[position_])) != 0 ||
+                    text_[position_] == '.')) {
                 ++position_;
             }
             auto number = ExactRatio::FromDecimal(text_.substr(start, position_ - start));
