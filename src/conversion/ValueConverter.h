@@ -38,6 +38,7 @@ public:
     // category's converter, so that changing them costs nothing.
     void SetUnits(int from, int to);
     void SetStyle(ResultStyle style, int places, DecimalMark mark);
+    void SetFactors(Factors factors) { factors_ = factors; }
     ValueConverter(const ValueConverter &) = delete;
     ValueConverter &operator=(const ValueConverter &) = delete;
     ~ValueConverter();
