@@ -69,7 +69,7 @@ ExitCode ListCatalogue(const Options &options) {
 
 ExitCode PrintFactor(const Options &options) {
     const conversion::UnitChoice units = ChooseUnits(options.from.text, options.to.text, options.category);
-    conversion::ValueConverter converter(units, options.style, options.places, options.mark);
+    conversion::ValueConverter converter(units, options.style, options.places, options.mark, options.factors);
     const std::string label = converter.FactorLabel();
     OutputTarget target(options.output);
     target.Sink().Append(label);
@@ -88,7 +88,7 @@ ExitCode Convert(const Options &options) {
     const Input input(readsInput ? options.csv : std::string("-"));
     OutputTarget target(options.output);
     OutputSink &out = target.Sink();
-    conversion::ValueConverter converter(units, options.style, options.places, options.mark);
+    conversion::ValueConverter converter(units, options.style, options.places, options.mark, options.factors);
     Refusals refusals(options.keepGoing, out);
 
     if (!readsInput) {
