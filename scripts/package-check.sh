@@ -107,7 +107,7 @@ app_pid=
 
 echo "== the installed command line"
 converted=$(printf 'plot,fuel_load\n1,12.5\n' | /usr/bin/quorlex-convert --csv - --column fuel_load ton/ac Mg/ha)
-[ "$converted" = $'plot,fuel_load,fuel_load [Mg/ha]\n1,12.5,28.02125' ] ||
+[ "$converted" = $'plot,fuel_load,fuel_load [Mg/ha]\n1,12.5,28.0212789048614' ] ||
     { echo "quorlex-convert wrote: $converted" >&2; exit 1; }
 [ "$(/usr/bin/quorlex-convert --version)" = "quorlex-convert $version" ] ||
     { echo "quorlex-convert --version: $(/usr/bin/quorlex-convert --version)" >&2; exit 1; }

@@ -99,6 +99,7 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
     bool decimalComma = false;
     bool list = false;
     bool factor = false;
+    bool tables = false;
     std::string delimiter;
 
     CLI::App app{std::string(kDescription), std::string(kProgramName)};
@@ -119,6 +120,11 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
                  "Write an empty result for a refused value, report it and go on (exit status 2)");
     app.add_option("-o,--output", options.output, "Write to FILE, replaced only when the run succeeds")
         ->type_name("FILE");
+    app.add_flag("--tables", tables,
+                 "Convert by the window's factor tables, for the desktop program's answers byte for byte");
+    app.add_flag("--explain", options.explain,
+                 "Show the working: each unit's definition down to SI with its source, the exact factor "
+                 "and the window's");
     app.add_option("--csv", options.csv, "Convert a column of a delimited file (- for standard input)")
         ->type_name("FILE")
         ->group("Files");
@@ -175,6 +181,14 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
         if (factor) {
             throw UsageError("--factor does not go with calc");
         }
+        if (tables) {
+            throw UsageError("--tables does not go with calc: the fire calculations always convert by the "
+                             "units' exact definitions");
+        }
+        if (options.explain) {
+            throw UsageError(
+                "--explain does not go with calc: -v (--verbose) shows the formula and its source");
+        }
         if (!options.column.empty() || options.replace) {
             throw UsageError("--column and --replace do not go with calc: name the columns of the inputs "
                              "as NAME=COLUMN[UNIT]");
@@ -190,6 +204,10 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
                    : factor               ? Options::Task::Factor
                    : !options.csv.empty() ? Options::Task::Csv
                                           : Options::Task::Values;
+    if (options.task == Options::Task::List && (tables || options.explain)) {
+        throw UsageError("--tables and --explain go with conversions and --factor, not --list");
+    }
+    options.factors = tables ? conversion::Factors::Tables : conversion::Factors::Exact;
     if (places >= 0 && general) {
         throw UsageError("-p (--places) and -g (--general) do not go together");
     }

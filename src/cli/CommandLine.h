@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/ArgumentScan.h"
+#include "conversion/ExactFactors.h"
 #include "conversion/ResultStyle.h"
 #include "conversion/ValueText.h"
 
@@ -25,6 +26,9 @@ struct Options {
     conversion::DecimalMark mark = conversion::DecimalMark::Period;
     bool keepGoing = false;
     std::string output; // -o: empty for standard output
+    // --tables: the window's factor tables instead of the units' exact definitions.
+    conversion::Factors factors = conversion::Factors::Exact;
+    bool explain = false; // --explain: the definitions and factors behind the conversion
 
     std::string csv;    // --csv: a path, or "-" for standard input
     std::string column; // --column: a 1-based position (digits only) or a header name

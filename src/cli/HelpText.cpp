@@ -3,8 +3,10 @@
 namespace quorlex::cli {
 
 const std::string_view kDescription =
-    "Converts values between units of wildland-fire and fuels work, with the factors and the answers of the\n"
-    "Quorlex window: one value, a list of values, standard input, or a column of a delimited file.";
+    "Converts values between units of wildland-fire and fuels work by the units' exact definitions "
+    "(--tables:\n"
+    "the factors and answers of the Quorlex window): one value, a list of values, standard input, or a\n"
+    "column of a delimited file.";
 
 std::string_view UsageAndExamples() {
     return "\n"
@@ -28,6 +30,9 @@ std::string_view UsageAndExamples() {
            "  quorlex-convert --csv plots.csv --column fuel_load -o plots-metric.csv ton/ac Mg/ha\n"
            "                                             adds the column \"fuel_load [Mg/ha]\" after "
            "fuel_load\n"
+           "  quorlex-convert --explain 1 BTU/lb kJ/kg   2.326, each unit's definition and source, both "
+           "factors\n"
+           "  quorlex-convert --tables 1 BTU/lb kJ/kg    2.324147175, the desktop program's answer\n"
            "  quorlex-convert --list FuelLoad            the units of a category and the names they go by\n"
            "  quorlex-convert --factor 'tons per acre' 'megagrams per hectare'\n"
            "  quorlex-convert calc flame-length 500 kW/m --to m\n"

@@ -13,6 +13,7 @@
 #include "cli/Refusals.h"
 #include "cli/System.h"
 #include "cli/ValueRuns.h"
+#include "conversion/Explanation.h"
 
 #include <clocale>
 #include <new>
@@ -55,6 +56,25 @@ void RefuseWritingOverInput(const std::string &inputPath, const std::string &out
     }
 }
 
+// The working of a conversion (--explain), a line each.
+std::string ExplanationText(const conversion::UnitChoice &units, std::string_view value,
+                            const Options &options) {
+    std::string text;
+    for (const std::string &line : conversion::ExplainConversion(units.category, units.from, units.to, value,
+                                                                 options.factors, options.mark)) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+// The working for one unit of FROM on standard error, where standard output holds results alone.
+void ExplainOnStandardError(const conversion::UnitChoice &units, const Options &options) {
+    OutputSink details(sys::kStandardError, "standard error");
+    details.Append(ExplanationText(units, "1", options));
+    details.Flush();
+}
+
 ExitCode ListCatalogue(const Options &options) {
     OutputTarget target(options.output);
     const std::string &category = options.listCategory.empty() ? options.category : options.listCategory;
@@ -69,11 +89,18 @@ ExitCode ListCatalogue(const Options &options) {
 
 ExitCode PrintFactor(const Options &options) {
     const conversion::UnitChoice units = ChooseUnits(options.from.text, options.to.text, options.category);
-    conversion::ValueConverter converter(units, options.style, options.places, options.mark);
+    conversion::ValueConverter converter(units, options.style, options.places, options.mark, options.factors);
     const std::string label = converter.FactorLabel();
     OutputTarget target(options.output);
     target.Sink().Append(label);
     target.Sink().Append('\n');
+    if (options.explain) {
+        if (options.output.empty()) {
+            target.Sink().Append(ExplanationText(units, "1", options));
+        } else {
+            ExplainOnStandardError(units, options);
+        }
+    }
     target.Commit();
     return ExitCode::Converted;
 }
@@ -88,11 +115,21 @@ ExitCode Convert(const Options &options) {
     const Input input(readsInput ? options.csv : std::string("-"));
     OutputTarget target(options.output);
     OutputSink &out = target.Sink();
-    conversion::ValueConverter converter(units, options.style, options.places, options.mark);
+    conversion::ValueConverter converter(units, options.style, options.places, options.mark, options.factors);
     Refusals refusals(options.keepGoing, out);
+    // The working follows the result of a single value on standard output; for a list of results, or
+    // results going to a file, it is written once, for one unit of FROM, on standard error first.
+    const bool explainAfter =
+        options.explain && !readsInput && options.values.size() == 1 && options.output.empty();
+    if (options.explain && !explainAfter) {
+        ExplainOnStandardError(units, options);
+    }
 
     if (!readsInput) {
         ConvertArguments(options.values, converter, out, refusals);
+        if (explainAfter) {
+            out.Append(ExplanationText(units, options.values[0].text, options));
+        }
     } else {
         Progress progress(sys::RegularFileSize(input.Descriptor()), sys::IsTerminal(sys::kStandardError));
         refusals.SetProgress(&progress);

@@ -32,8 +32,9 @@ bool ShowsZero(std::string_view text) {
 
 } // namespace
 
-ValueConverter::ValueConverter(const UnitChoice &units, ResultStyle style, int places, DecimalMark mark)
-    : units_(units), style_(style), places_(places), mark_(mark),
+ValueConverter::ValueConverter(const UnitChoice &units, ResultStyle style, int places, DecimalMark mark,
+                               Factors factors)
+    : units_(units), style_(style), places_(places), mark_(mark), factors_(factors),
       converter_(Catalogue()[static_cast<std::size_t>(units.category)].makeConverter()) {}
 
 ValueConverter::~ValueConverter() = default;
@@ -69,8 +70,21 @@ ValueConverter::Refusal ValueConverter::Convert(std::string_view text, std::stri
     return ConvertNumber(*value, result);
 }
 
+bool ValueConverter::UsesExactFactor() const {
+    return factors_ == Factors::Exact && HasExactFactors(units_.category);
+}
+
 ValueConverter::Refusal ValueConverter::ConvertNumber(double value, std::string &result) {
     result.clear();
+    if (UsesExactFactor()) {
+        // One rounding: the value times the exact factor rounded once.
+        const double product = value * ExactFactor(units_.category, units_.from, units_.to);
+        if (!std::isfinite(product)) {
+            return Refusal::ResultBeyondRange;
+        }
+        return product == 0.0 ? Show(ToDecimal15(0.0), true, result)
+                              : Show(ToDecimal15(product), false, result);
+    }
     Variant computed;
     try {
         computed = ComputeResult(*converter_, units_.from, units_.to, value);
@@ -165,7 +179,9 @@ std::string ValueConverter::TooSmallGeneralText() const {
 }
 
 std::string ValueConverter::FactorLabel() {
-    std::string label = FactorLabelText(ConvertWith(*converter_, units_.from, units_.to, 1.0));
+    std::string label = UsesExactFactor()
+                            ? GeneralText(ExactFactor(units_.category, units_.from, units_.to))
+                            : FactorLabelText(ConvertWith(*converter_, units_.from, units_.to, 1.0));
     if (label != "Formula Used") {
         ApplyDecimalMark(label, mark_);
     }

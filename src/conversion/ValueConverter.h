@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conversion/ExactFactors.h"
 #include "conversion/ResultStyle.h"
 #include "conversion/UnitChoice.h"
 #include "conversion/ValueText.h"
@@ -15,9 +16,11 @@ class UnitConverter;
 
 namespace quorlex::conversion {
 
-// Converts value texts between the two units of a run and writes each result as the window shows it: one
-// converter for the whole run (its results are those of the window's fresh registry per Compute), the
-// window's reading of the value, and the window's texts of the result.
+// Converts value texts between the two units of a run and writes each result as the window shows it: the
+// window's reading of the value and the window's texts of the result. The factor is the units' exact one,
+// rounded once, and the result the value times it, rounded once; with Factors::Tables, one converter of the
+// window for the whole run gives the window's own results (those of its fresh registry per Compute).
+// Temperature and slope go by the window's formulas either way.
 class ValueConverter {
 public:
     // Why a value gives no result.
@@ -29,11 +32,13 @@ public:
         ResultTooSmall,    // not zero, but all zeros with the automatic places
     };
 
-    ValueConverter(const UnitChoice &units, ResultStyle style, int places, DecimalMark mark);
+    ValueConverter(const UnitChoice &units, ResultStyle style, int places, DecimalMark mark,
+                   Factors factors = Factors::Exact);
     // The converter for other units of the same category, or another style of result: it keeps its
     // category's converter, so that changing them costs nothing.
     void SetUnits(int from, int to);
     void SetStyle(ResultStyle style, int places, DecimalMark mark);
+    void SetFactors(Factors factors) { factors_ = factors; }
     ValueConverter(const ValueConverter &) = delete;
     ValueConverter &operator=(const ValueConverter &) = delete;
     ~ValueConverter();
@@ -50,11 +55,13 @@ public:
     // The general text of the last result refused as too small, with the decimal mark: what -g writes.
     std::string TooSmallGeneralText() const;
 
-    // The window's factor label for the two units: the factor's general text with the decimal mark, or
-    // "Formula Used".
+    // The factor label for the two units: the factor's general text with the decimal mark, or "Formula Used".
     std::string FactorLabel();
 
     const UnitChoice &Units() const { return units_; }
+    Factors FactorSource() const { return factors_; }
+    // Whether this converter multiplies by an exact factor (Factors::Exact and a category with one).
+    bool UsesExactFactor() const;
     DecimalMark Mark() const { return mark_; }
 
 private:
@@ -67,6 +74,7 @@ private:
     ResultStyle style_;
     int places_;
     DecimalMark mark_;
+    Factors factors_;
     std::shared_ptr<UnitConverter> converter_;
     std::string lastGeneralText_; // the general text of the last result, for messages
 };

@@ -1,5 +1,6 @@
 #include "relations/QuantityUnits.h"
 
+#include "conversion/ExactFactors.h"
 #include "conversion/Quoted.h"
 #include "conversion/UnitChoice.h"
 #include "engine/Catalogue.h"
@@ -17,17 +18,18 @@ namespace quorlex::relations {
 
 namespace {
 
-// The time units, each with its names and its length in minutes.
+// The time units, each with its names and its length in seconds.
 struct TimeUnit {
     std::string_view symbol;
     std::string_view listName;
     std::array<std::string_view, 4> names;
-    double minutes;
+    double seconds;
 };
+// The hour and the minute: SI Brochure, 9th edition (BIPM 2019), Table 8.
 constexpr std::array<TimeUnit, 3> kTimeUnits{{
-    {"h", "Hours", {"h", "hr", "hour", "hours"}, 60.0},
-    {"min", "Minutes", {"min", "mins", "minute", "minutes"}, 1.0},
-    {"s", "Seconds", {"s", "sec", "second", "seconds"}, 1.0 / 60.0},
+    {"h", "Hours", {"h", "hr", "hour", "hours"}, 3600.0},
+    {"min", "Minutes", {"min", "mins", "minute", "minutes"}, 60.0},
+    {"s", "Seconds", {"s", "sec", "second", "seconds"}, 1.0},
 }};
 
 bool IsTime(const Quantity &quantity) {
@@ -187,8 +189,14 @@ double ConvertUnits(const Quantity &quantity, int from, int to, double value) {
         return value;
     }
     if (IsTime(quantity)) {
-        return value * kTimeUnits[static_cast<std::size_t>(from)].minutes /
-               kTimeUnits[static_cast<std::size_t>(to)].minutes;
+        // The quotient of two whole numbers of seconds is the exact factor rounded once.
+        return value * (kTimeUnits[static_cast<std::size_t>(from)].seconds /
+                        kTimeUnits[static_cast<std::size_t>(to)].seconds);
+    }
+    const int category = CategoryIndex(quantity);
+    if (conversion::HasExactFactors(category)) {
+        const double converted = value * conversion::ExactFactor(category, from, to);
+        return std::isfinite(converted) ? converted : std::numeric_limits<double>::quiet_NaN();
     }
     const auto converter = Catalogue()[static_cast<std::size_t>(CategoryIndex(quantity))].makeConverter();
     try {

@@ -31,8 +31,9 @@ int FindUnit(const Quantity &quantity, std::string_view name, std::string &probl
 // The value of a time text "H:MM" in hours ("1:30" is 1.5); nullopt for a text of another form.
 std::optional<double> HoursAndMinutes(std::string_view text);
 
-// A value in one of the quantity's units expressed in another, through the catalogue's converters (the
-// time units by their lengths); NaN for a result beyond the range of a double.
+// A value in one of the quantity's units expressed in another: times the units' exact factor rounded once
+// (the time units by their lengths in seconds), by the window's formulas for temperature and slope; NaN for
+// a result beyond the range of a double.
 double ConvertUnits(const Quantity &quantity, int from, int to, double value);
 
 } // namespace quorlex::relations

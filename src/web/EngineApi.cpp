@@ -52,24 +52,26 @@ std::string_view KindOf(ValueConverter::Refusal refusal) {
 
 // One converter per category, made when the category is first asked for and kept: a conversion changes
 // only its units and style.
-ValueConverter &ConverterFor(int category, int from, int to, int places, bool comma) {
+ValueConverter &ConverterFor(int category, int from, int to, int places, bool comma,
+                             conversion::Factors factors) {
     static std::array<std::unique_ptr<ValueConverter>, kCategoryCount> converters;
     const auto [style, fixed] = PlacesChoiceOf(places);
     const DecimalMark mark = comma ? DecimalMark::Comma : DecimalMark::Period;
     auto &converter = converters[static_cast<std::size_t>(category)];
     if (!converter) {
-        converter =
-            std::make_unique<ValueConverter>(conversion::UnitChoice{category, from, to}, style, fixed, mark);
+        converter = std::make_unique<ValueConverter>(conversion::UnitChoice{category, from, to}, style, fixed,
+                                                     mark, factors);
     } else {
         converter->SetUnits(from, to);
         converter->SetStyle(style, fixed, mark);
+        converter->SetFactors(factors);
     }
     return *converter;
 }
 
 // One conversion's answer, appended as a JSON object.
 void AppendConversion(std::string &json, int category, int from, int to, std::string_view value, int places,
-                      bool comma) {
+                      bool comma, conversion::Factors factors) {
     if (!ValidUnit(category, to)) {
         AppendRefusal(json, "bad-index", "no such unit: " + std::to_string(to));
         return;
@@ -78,7 +80,7 @@ void AppendConversion(std::string &json, int category, int from, int to, std::st
         AppendRefusal(json, "blank", "no value: the text is blank");
         return;
     }
-    ValueConverter &converter = ConverterFor(category, from, to, places, comma);
+    ValueConverter &converter = ConverterFor(category, from, to, places, comma, factors);
     std::string result;
     const auto refusal = converter.Convert(value, result);
     if (refusal != ValueConverter::Refusal::None) {
@@ -115,6 +117,11 @@ std::string BadArguments(int category, int from, int places) {
         return "no such unit: " + std::to_string(from);
     }
     return BadPlaces(places);
+}
+
+// The factors a call's tables flag asks for: 1 the window's tables, 0 the exact definitions.
+conversion::Factors FactorsOf(int tables) {
+    return tables != 0 ? conversion::Factors::Tables : conversion::Factors::Exact;
 }
 
 std::string CatalogueJson() {
@@ -172,18 +179,19 @@ const char *qx_lookup(const char *name, int nameLength) {
 }
 
 const char *qx_convert(int category, int from, int to, const char *value, int valueLength, int places,
-                       int comma) {
+                       int comma, int tables) {
     return Answering([=](std::string &json) {
         if (const std::string bad = BadArguments(category, from, places); !bad.empty()) {
             AppendRefusal(json, "bad-index", bad);
             return;
         }
-        AppendConversion(json, category, from, to, TextOf(value, valueLength), places, comma != 0);
+        AppendConversion(json, category, from, to, TextOf(value, valueLength), places, comma != 0,
+                         FactorsOf(tables));
     });
 }
 
-const char *qx_convert_all(int category, int from, const char *value, int valueLength, int places,
-                           int comma) {
+const char *qx_convert_all(int category, int from, const char *value, int valueLength, int places, int comma,
+                           int tables) {
     return Answering([=](std::string &json) {
         if (const std::string bad = BadArguments(category, from, places); !bad.empty()) {
             AppendRefusal(json, "bad-index", bad);
@@ -194,7 +202,8 @@ const char *qx_convert_all(int category, int from, const char *value, int valueL
             if (to > 0) {
                 json += ',';
             }
-            AppendConversion(json, category, from, to, TextOf(value, valueLength), places, comma != 0);
+            AppendConversion(json, category, from, to, TextOf(value, valueLength), places, comma != 0,
+                             FactorsOf(tables));
         }
         json += ']';
     });

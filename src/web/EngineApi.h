@@ -18,12 +18,14 @@ const char *qx_catalogue();
 // [[category,unit],...]: every unit the name names, by symbol, alias, list text or CATEGORY:INDEX.
 const char *qx_lookup(const char *name, int nameLength);
 
-// {"ok":true,"result","places","factor","formula"} or {"ok":false,"kind","reason"[,"general"]}.
+// {"ok":true,"result","places","factor","formula"} or {"ok":false,"kind","reason"[,"general"]}. tables: 1
+// converts by the window's factor tables, 0 by the units' exact definitions.
 const char *qx_convert(int category, int from, int to, const char *value, int valueLength, int places,
-                       int comma);
+                       int comma, int tables);
 
 // [answer,...]: qx_convert's answer for every unit of the category as the To unit.
-const char *qx_convert_all(int category, int from, const char *value, int valueLength, int places, int comma);
+const char *qx_convert_all(int category, int from, const char *value, int valueLength, int places, int comma,
+                           int tables);
 
 // {"ok":true,"category","from","to","value"} or {"ok":false,"kind","reason"}: a VALUE FROM TO line.
 const char *qx_read_line(const char *line, int lineLength, int currentCategory);

@@ -1,7 +1,8 @@
-// The command line writes what the window shows: for every category, every pair of its units and a set of
-// values (ordinary, negative, tiny, huge, and the hostile value texts), the text of one converter kept for
-// the whole run equals the window's text from a fresh registry per Compute: after Compute (the automatic
-// places), after Decimal Places is set, and the general text. Refusals agree with the window's.
+// With the window's factor tables (--tables), the command line writes what the window shows: for every
+// category, every pair of its units and a set of values (ordinary, negative, tiny, huge, and the hostile
+// value texts), the text of one converter kept for the whole run equals the window's text from a fresh
+// registry per Compute: after Compute (the automatic places), after Decimal Places is set, and the general
+// text. Refusals agree with the window's.
 #include "conversion/ValueConverter.h"
 #include "engine/Catalogue.h"
 #include "engine/ConversionRun.h"
@@ -105,7 +106,7 @@ TEST(WindowRules, EveryUnitPairAndValueIsWrittenAsTheWindowShowsIt) {
                 }
                 for (const Style style : styles) {
                     ValueConverter converter({category.index, from, to}, style.style, style.places,
-                                             conversion::DecimalMark::Period);
+                                             conversion::DecimalMark::Period, conversion::Factors::Tables);
                     std::string result;
                     for (std::size_t i = 0; i < values.size(); ++i) {
                         const auto [refusal, text] = Expected(values[i], window[i], style);

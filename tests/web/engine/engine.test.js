@@ -81,8 +81,8 @@ function buildCalls(catalogue, wasm) {
     const size = (text) => wasm.lengthBytesUTF8(text);
     const raw = {
         lookup: wasm.cwrap('qx_lookup', 'string', ['string', 'number']),
-        convert: wasm.cwrap('qx_convert', 'string', ['number', 'number', 'number', 'string', 'number', 'number', 'number']),
-        all: wasm.cwrap('qx_convert_all', 'string', ['number', 'number', 'string', 'number', 'number', 'number']),
+        convert: wasm.cwrap('qx_convert', 'string', ['number', 'number', 'number', 'string', 'number', 'number', 'number', 'number']),
+        all: wasm.cwrap('qx_convert_all', 'string', ['number', 'number', 'string', 'number', 'number', 'number', 'number']),
         line: wasm.cwrap('qx_read_line', 'string', ['string', 'number', 'number']),
         start: wasm.cwrap('qx_is_number_start', 'number', ['string', 'number', 'number']),
         calc: wasm.cwrap('qx_calculate', 'string',
@@ -91,9 +91,9 @@ function buildCalls(catalogue, wasm) {
     const c = {
         catalogue: wasm.cwrap('qx_catalogue', 'string', []),
         lookup: (name) => raw.lookup(name, size(name)),
-        convert: (category, from, to, value, places, comma) =>
-            raw.convert(category, from, to, value, size(value), places, comma),
-        all: (category, from, value, places, comma) => raw.all(category, from, value, size(value), places, comma),
+        convert: (category, from, to, value, places, comma, tables) =>
+            raw.convert(category, from, to, value, size(value), places, comma, tables),
+        all: (category, from, value, places, comma, tables) => raw.all(category, from, value, size(value), places, comma, tables),
         line: (line, current) => raw.line(line, size(line), current),
         start: (text, comma) => raw.start(text, size(text), comma),
         count: wasm.cwrap('qx_category_count', 'number', []),
@@ -118,24 +118,25 @@ function buildCalls(catalogue, wasm) {
                 calls.add(['line', hex(line.slice(5) + ' 3'), String(category.index)],
                     () => c.line(line.slice(5) + ' 3', category.index), 'line ' + line);
             }
-            for (const places of PLACES_MODES) {
+            // The exact factors in every places mode, the window's tables in the automatic places.
+            for (const [places, tables] of [...PLACES_MODES.map((mode) => [mode, 0]), [-1, 1]]) {
                 for (const value of values) {
-                    calls.add(['all', category.index, unit.index, hex(value), places, 0],
-                        () => c.all(category.index, unit.index, value, places, 0),
-                        `convertAll ${name} ${JSON.stringify(value)} places ${places}`);
+                    calls.add(['all', category.index, unit.index, hex(value), places, 0, tables],
+                        () => c.all(category.index, unit.index, value, places, 0, tables),
+                        `convertAll ${name} ${JSON.stringify(value)} places ${places} tables ${tables}`);
                 }
             }
             // The decimal comma, and convert for every pair, on every seventh value.
             for (let i = 0; i < values.length; i += 7) {
                 const value = values[i].replace(/,/g, '').replace('.', ',');
-                calls.add(['all', category.index, unit.index, hex(value), -1, 1],
-                    () => c.all(category.index, unit.index, value, -1, 1),
+                calls.add(['all', category.index, unit.index, hex(value), -1, 1, 0],
+                    () => c.all(category.index, unit.index, value, -1, 1, 0),
                     `convertAll ${name} ${JSON.stringify(value)} comma`);
                 for (const to of category.units) {
-                    for (const places of [-2, 3]) {
-                        calls.add(['convert', category.index, unit.index, to.index, hex(values[i]), places, 0],
-                            () => c.convert(category.index, unit.index, to.index, values[i], places, 0),
-                            `convert ${name} to ${to.index} ${JSON.stringify(values[i])} places ${places}`);
+                    for (const [places, tables] of [[-2, 0], [3, 0], [-2, 1]]) {
+                        calls.add(['convert', category.index, unit.index, to.index, hex(values[i]), places, 0, tables],
+                            () => c.convert(category.index, unit.index, to.index, values[i], places, 0, tables),
+                            `convert ${name} to ${to.index} ${JSON.stringify(values[i])} places ${places} tables ${tables}`);
                     }
                 }
             }
