@@ -10,7 +10,8 @@
 
     var engine = null;
     // The form's state. places is 'auto' or a number of decimal places from 0 to MAX_PLACES.
-    var state = { category: 0, from: 0, to: 0, value: '1', places: 'auto', comma: false };
+    // tables: convert by the desktop program's factor tables instead of the exact definitions.
+    var state = { category: 0, from: 0, to: 0, value: '1', places: 'auto', comma: false, tables: false };
     // Decimal places of the last automatic result: where Fewer and More start from.
     var autoPlaces = 0;
     // A refusal of the one-line entry, shown when the entry loses the focus.
@@ -83,6 +84,7 @@
             el.value.value = state.value;
         }
         el.comma.checked = state.comma;
+        el.tables.checked = state.tables;
     }
 
     // ---- Conversion --------------------------------------------------------------------------------
@@ -137,7 +139,7 @@
     function showFactor(answer) {
         if (!answer.ok) {
             // The value is refused, but the factor depends on the units alone.
-            answer = engine.convert(state.category, state.from, state.to, '1', 'auto', state.comma);
+            answer = engine.convert(state.category, state.from, state.to, '1', 'auto', state.comma, state.tables);
         }
         el.factor.textContent = answer.ok ? answer.factor : '';
         var formula = answer.ok ? answer.formula : '';
@@ -156,7 +158,7 @@
         var start = performance.now();
         el.everySection.hidden = !visible;
         if (visible) {
-            var answers = engine.convertAll(state.category, state.from, state.value, placesArgument(), state.comma);
+            var answers = engine.convertAll(state.category, state.from, state.value, placesArgument(), state.comma, state.tables);
             var rows = el.every.children;
             for (var i = 0; i < rows.length; ++i) {
                 var button = rows[i].firstChild;
@@ -174,10 +176,27 @@
         timings.every = performance.now() - start;
     }
 
+    // How the conversion is worked out, from the engine, while its box is open: one paragraph a line, the
+    // indented lines (the definitions) set in.
+    function showExplanation(clear) {
+        el.explain.textContent = '';
+        if (clear || !el.explainBox.open) {
+            return;
+        }
+        var lines = engine.explain(state.category, state.from, state.to, state.value, state.comma, state.tables);
+        (Array.isArray(lines) ? lines : [lines.reason]).forEach(function (line) {
+            var item = document.createElement('p');
+            item.textContent = line.replace(/^\s+/, '');
+            item.className = /^\s/.test(line) ? 'explain-line sub' : 'explain-line';
+            el.explain.appendChild(item);
+        });
+    }
+
     // Clears everything that follows from a conversion: nothing shown may belong to another one.
     function showNothing(reason, note) {
         showFieldError(reason);
         showNoResult(note);
+        showExplanation(true);
         el.factor.textContent = '';
         el.formula.textContent = '';
         el.formula.hidden = true;
@@ -201,7 +220,7 @@
             showNothing(reason, '');
             return announcement(null, '', reason);
         }
-        var answer = engine.convert(state.category, state.from, state.to, state.value, placesArgument(), state.comma);
+        var answer = engine.convert(state.category, state.from, state.to, state.value, placesArgument(), state.comma, state.tables);
         var text = shownText(answer);
         var listed = false;
         var note = '';
@@ -228,6 +247,7 @@
         showFactor(answer);
         showPlaces(answer);
         showEveryList(listed);
+        showExplanation(false);
         return announcement(text, note, refusal);
     }
 
@@ -297,6 +317,9 @@
         }
         if (s.comma) {
             parts.push('comma=1');
+        }
+        if (s.tables) {
+            parts.push('tables=1');
         }
         return '#' + parts.join('&');
     }
@@ -381,10 +404,13 @@
     function readFragment(fields, base) {
         var next = {
             category: base.category, from: base.from, to: base.to, value: base.value,
-            places: base.places, comma: fields.comma === '1',
+            places: base.places, comma: fields.comma === '1', tables: fields.tables === '1',
         };
         if (fields.comma !== undefined && fields.comma !== '0' && fields.comma !== '1') {
             return refusal('The link\'s comma must be 0 or 1.');
+        }
+        if (fields.tables !== undefined && fields.tables !== '0' && fields.tables !== '1') {
+            return refusal('The link\'s tables must be 0 or 1.');
         }
         if (fields.v !== undefined) {
             if (/[\r\n]/.test(fields.v)) {
@@ -519,6 +545,17 @@
             Q.commaChanged();
             render();
         });
+        el.tables.addEventListener('change', function () {
+            state.tables = el.tables.checked;
+            render();
+        });
+        el.explainBox.addEventListener('toggle', function () {
+            try {
+                showExplanation(false);
+            } catch (error) {
+                render();
+            }
+        });
         el.copy.addEventListener('click', copyResult);
         el.every.addEventListener('click', function (event) {
             var row = event.target.closest('.every-row');
@@ -540,7 +577,7 @@
         engine = created;
         ['line', 'line-error', 'category', 'value', 'value-error', 'from', 'to', 'swap', 'result', 'result-note',
          'fewer', 'places', 'more', 'auto', 'copy', 'copy-status', 'factor', 'formula', 'comma', 'every',
-         'every-section', 'announce'].forEach(function (id) {
+         'every-section', 'announce', 'tables', 'explain', 'explain-box'].forEach(function (id) {
             el[id.replace(/-([a-z])/g, function (m, c) { return c.toUpperCase(); })] = Q.byId(id);
         });
         announce = Q.announcer(el.announce);

@@ -115,13 +115,18 @@
             lookup(name) {
                 return json('qx_lookup', [String(name)]).map(([category, unit]) => ({ category, unit }));
             },
-            convert(category, from, to, valueText, places, comma) {
+            // tables: convert by the desktop window's factor tables instead of the units' exact definitions.
+            convert(category, from, to, valueText, places, comma, tables) {
                 const code = placesCode(places);
-                return json('qx_convert', [category, from, to, String(valueText), code, comma ? 1 : 0]);
+                return json('qx_convert', [category, from, to, String(valueText), code, comma ? 1 : 0, tables ? 1 : 0]);
             },
-            convertAll(category, from, valueText, places, comma) {
+            convertAll(category, from, valueText, places, comma, tables) {
                 const code = placesCode(places);
-                return json('qx_convert_all', [category, from, String(valueText), code, comma ? 1 : 0]);
+                return json('qx_convert_all', [category, from, String(valueText), code, comma ? 1 : 0, tables ? 1 : 0]);
+            },
+            // The lines that say how the conversion is worked out: definitions, sources and factors.
+            explain(category, from, to, valueText, comma, tables) {
+                return json('qx_explain', [category, from, to, String(valueText), comma ? 1 : 0, tables ? 1 : 0]);
             },
             readLine(line, currentCategory) {
                 return json('qx_read_line', [String(line), currentOf(currentCategory)]);

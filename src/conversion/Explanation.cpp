@@ -7,6 +7,7 @@
 #include "engine/ConversionRun.h"
 #include "engine/UnitConverter.h"
 #include "engine/UnitFormulas.h"
+#include "numbers/DoubleText.h"
 #include "numbers/GeneralText.h"
 
 #include <array>
@@ -120,8 +121,7 @@ std::string ShortText(const definitions::ExactRatio &ratio) {
 // A relative difference to 3 significant digits, with "E" as the general texts write it.
 std::string RelativeText(double difference) {
     std::array<char, 32> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), difference,
-                                       std::chars_format::scientific, 2);
+    const auto written = WriteScientific(buffer.data(), buffer.data() + buffer.size(), difference, 2);
     std::string text(buffer.data(), written.ptr);
     for (char &c : text) {
         c = c == 'e' ? 'E' : c;
@@ -149,7 +149,7 @@ std::optional<double> TableFactor(int category, int from, int to, std::string &t
     }
     text = outcome.factorText;
     double factor = 0.0;
-    const auto read = std::from_chars(text.data(), text.data() + text.size(), factor);
+    const auto read = ReadDouble(text.data(), text.data() + text.size(), factor);
     if (read.ec != std::errc() || read.ptr != text.data() + text.size()) {
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #include "web/EngineApi.h"
 
+#include "conversion/Explanation.h"
 #include "conversion/Quoted.h"
 #include "conversion/UnitChoice.h"
 #include "conversion/ValueConverter.h"
@@ -204,6 +205,26 @@ const char *qx_convert_all(int category, int from, const char *value, int valueL
             }
             AppendConversion(json, category, from, to, TextOf(value, valueLength), places, comma != 0,
                              FactorsOf(tables));
+        }
+        json += ']';
+    });
+}
+
+const char *qx_explain(int category, int from, int to, const char *value, int valueLength, int comma,
+                       int tables) {
+    return Answering([=](std::string &json) {
+        if (const std::string bad = BadArguments(category, from, -1); !bad.empty() || !ValidUnit(category, to)) {
+            AppendRefusal(json, "bad-index", bad.empty() ? "no such unit: " + std::to_string(to) : bad);
+            return;
+        }
+        json += '[';
+        for (const std::string &line :
+             conversion::ExplainConversion(category, from, to, TextOf(value, valueLength), FactorsOf(tables),
+                                           comma != 0 ? DecimalMark::Comma : DecimalMark::Period)) {
+            if (json.size() > 1) {
+                json += ',';
+            }
+            AppendJsonString(json, line);
         }
         json += ']';
     });

@@ -5,7 +5,7 @@
 // A call is its name and its arguments, tab-separated; a text argument is written as the hexadecimal
 // digits of its UTF-8 bytes (so any text fits on the line):
 //   count | catalogue | lookup NAME | convert C FROM TO VALUE PLACES COMMA TABLES
-//   | all C FROM VALUE PLACES COMMA TABLES
+//   | all C FROM VALUE PLACES COMMA TABLES | explain C FROM TO VALUE COMMA TABLES
 //   | line LINE CURRENT | start TEXT COMMA | relations | calc ID VALUES UNITS OUTPUT PLACES COMMA
 #include "web/EngineApi.h"
 #include "web/RelationApi.h"
@@ -59,6 +59,9 @@ std::string Answer(const std::vector<std::string> &f) {
     if (call == "all") {
         return qx_convert_all(number(1), number(2), text(3).c_str(), size(3), number(4), number(5),
                               number(6));
+    }
+    if (call == "explain") {
+        return qx_explain(number(1), number(2), number(3), text(4).c_str(), size(4), number(5), number(6));
     }
     if (call == "line") {
         return qx_read_line(text(1).c_str(), size(1), number(2));

@@ -83,6 +83,7 @@ function buildCalls(catalogue, wasm) {
         lookup: wasm.cwrap('qx_lookup', 'string', ['string', 'number']),
         convert: wasm.cwrap('qx_convert', 'string', ['number', 'number', 'number', 'string', 'number', 'number', 'number', 'number']),
         all: wasm.cwrap('qx_convert_all', 'string', ['number', 'number', 'string', 'number', 'number', 'number', 'number']),
+        explain: wasm.cwrap('qx_explain', 'string', ['number', 'number', 'number', 'string', 'number', 'number', 'number']),
         line: wasm.cwrap('qx_read_line', 'string', ['string', 'number', 'number']),
         start: wasm.cwrap('qx_is_number_start', 'number', ['string', 'number', 'number']),
         calc: wasm.cwrap('qx_calculate', 'string',
@@ -94,6 +95,8 @@ function buildCalls(catalogue, wasm) {
         convert: (category, from, to, value, places, comma, tables) =>
             raw.convert(category, from, to, value, size(value), places, comma, tables),
         all: (category, from, value, places, comma, tables) => raw.all(category, from, value, size(value), places, comma, tables),
+        explain: (category, from, to, value, comma, tables) =>
+            raw.explain(category, from, to, value, size(value), comma, tables),
         line: (line, current) => raw.line(line, size(line), current),
         start: (text, comma) => raw.start(text, size(text), comma),
         count: wasm.cwrap('qx_category_count', 'number', []),
@@ -133,6 +136,13 @@ function buildCalls(catalogue, wasm) {
                     () => c.all(category.index, unit.index, value, -1, 1, 0),
                     `convertAll ${name} ${JSON.stringify(value)} comma`);
                 for (const to of category.units) {
+                    if (i === 0) {
+                        for (const tables of [0, 1]) {
+                            calls.add(['explain', category.index, unit.index, to.index, hex(values[i]), 0, tables],
+                                () => c.explain(category.index, unit.index, to.index, values[i], 0, tables),
+                                `explain ${name} to ${to.index} ${JSON.stringify(values[i])} tables ${tables}`);
+                        }
+                    }
                     for (const [places, tables] of [[-2, 0], [3, 0], [-2, 1]]) {
                         calls.add(['convert', category.index, unit.index, to.index, hex(values[i]), places, 0, tables],
                             () => c.convert(category.index, unit.index, to.index, values[i], places, 0, tables),
