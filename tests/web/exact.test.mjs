@@ -41,6 +41,8 @@ test('how a conversion is worked out: each definition down to SI with its source
     const page = await openPage(site, '#v=1&from=BTU%2Flb&to=kJ%2Fkg');
     assert.equal(await page.element('#explain').text(), '');
     await page.element('#explain-box summary').click();
+    // The box fills when it has opened: the toggle event comes after the click.
+    await page.waitForFunction(() => document.querySelectorAll('#explain p').length > 0);
     const lines = await page.texts('#explain p');
     for (const expected of [/^1 BTU\/lb = 2\.326 kJ\/kg$/, /^BTU \(British thermal unit \(International Table\)\) = 1055\.05585262 J .*Properties of Steam/,
         /^lb \(pound \(avoirdupois\)\) = 0\.45359237 kg /, /^Exact factor: 2\.326 exactly$/, /^The window's table factor: 2\.324147175/]) {

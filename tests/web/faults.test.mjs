@@ -271,7 +271,8 @@ test('copy takes the number alone and its note goes when the answer changes; one
     assert.match(copied, /^[0-9.]+$/);
 
     // One setting under one label: switched on in one view, on in the other and in its link.
-    assert.deepEqual((await page.texts('label.switch')).map((label) => label.trim()), ['Decimal comma', 'Decimal comma']);
+    assert.deepEqual(await page.evaluate(() => ['comma', 'fire-comma'].map((id) => document.getElementById(id).labels[0].textContent.trim())),
+        ['Decimal comma', 'Decimal comma']);
     await page.element('#fire-comma').check();
     await page.tab('Unit converter').click();
     assert.equal(await page.element('#comma').isChecked(), true);
