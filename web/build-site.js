@@ -3,10 +3,21 @@
 //   OUT/quorlex.html one self-contained page (module, scripts, styles and icon inside) that works from disk,
 //                    a shared drive or an e-mail attachment.
 // Usage: node build-site.js --web DIR --icon SVG --engine-module JS --engine JS --version X.Y.Z --out DIR
+//
+// The site's build name (version and a hash of the content of every file the site serves) goes into the
+// page and into the service worker's cache name, so any changed byte makes a new worker, which brings the
+// new files to installed copies. A site folder changed by hand is sealed again with
+//        node build-site.js --web DIR --version X.Y.Z --site SITE
+// which rewrites only SITE's build name and service worker for the files in it.
 'use strict';
 
+const crypto = require('crypto');
 const fs = require('fs');
 const path = require('path');
+
+// Where the page names its build; the placeholder stands in its place while the build name is hashed.
+const BUILD_PLACEHOLDER = '@QUORLEX_BUILD@';
+const BUILD_META = /(<meta name="quorlex-build" content=")[^"]*(">)/;
 
 function options(argv) {
     const result = {};
@@ -16,7 +27,8 @@ function options(argv) {
         }
         result[argv[i].slice(2)] = argv[i + 1];
     }
-    for (const name of ['web', 'icon', 'engine-module', 'engine', 'version', 'out']) {
+    const required = result.site ? ['web', 'version'] : ['web', 'icon', 'engine-module', 'engine', 'version', 'out'];
+    for (const name of required) {
         if (!result[name]) {
             throw new Error(`missing --${name}`);
         }
@@ -24,24 +36,26 @@ function options(argv) {
     return result;
 }
 
-// The site's files: name in the site, and where it comes from.
+// The site's files, in the order the service worker fetches them: name in the site, and where it comes from.
+const SITE_FILES = [
+    ['index.html', (opt) => path.join(opt.web, 'index.html')],
+    ['styles.css', (opt) => path.join(opt.web, 'styles.css')],
+    ['shared.js', (opt) => path.join(opt.web, 'shared.js')],
+    ['app.js', (opt) => path.join(opt.web, 'app.js')],
+    ['fire.js', (opt) => path.join(opt.web, 'fire.js')],
+    ['engine.js', (opt) => opt.engine],
+    ['quorlex-engine.js', (opt) => opt['engine-module']],
+    ['manifest.webmanifest', (opt) => path.join(opt.web, 'manifest.webmanifest')],
+    ['icon.svg', (opt) => opt.icon],
+    ['icon-192.png', (opt) => path.join(opt.web, 'icons/icon-192.png')],
+    ['icon-512.png', (opt) => path.join(opt.web, 'icons/icon-512.png')],
+    ['icon-maskable-192.png', (opt) => path.join(opt.web, 'icons/icon-maskable-192.png')],
+    ['icon-maskable-512.png', (opt) => path.join(opt.web, 'icons/icon-maskable-512.png')],
+];
+const SITE_NAMES = SITE_FILES.map(([name]) => name);
+
 function siteFiles(opt) {
-    const web = (name) => path.join(opt.web, name);
-    return [
-        ['index.html', web('index.html')],
-        ['styles.css', web('styles.css')],
-        ['shared.js', web('shared.js')],
-        ['app.js', web('app.js')],
-        ['fire.js', web('fire.js')],
-        ['engine.js', opt.engine],
-        ['quorlex-engine.js', opt['engine-module']],
-        ['manifest.webmanifest', web('manifest.webmanifest')],
-        ['icon.svg', opt.icon],
-        ['icon-192.png', web('icons/icon-192.png')],
-        ['icon-512.png', web('icons/icon-512.png')],
-        ['icon-maskable-192.png', web('icons/icon-maskable-192.png')],
-        ['icon-maskable-512.png', web('icons/icon-maskable-512.png')],
-    ];
+    return SITE_FILES.map(([name, source]) => [name, source(opt)]);
 }
 
 function withVersion(text, version) {
@@ -77,6 +91,8 @@ function inlinePage(html, files) {
     // The single file has no manifest, no service worker and no PNG icons beside it.
     replace(/<link rel="manifest"[^>]*>\n/, '');
     replace(/<link rel="apple-touch-icon"[^>]*>\n/, '');
+    // Nor does it update itself: it has no build name.
+    replace(/<meta name="quorlex-build"[^>]*>\n/, '');
     replace(/href="icon.svg"/, () => `href="${icon}"`);
     replace(/src="icon.svg"/, () => `src="${icon}"`);
     for (const name of ['quorlex-engine.js', 'engine.js', 'shared.js', 'app.js', 'fire.js']) {
@@ -87,25 +103,70 @@ function inlinePage(html, files) {
     return page;
 }
 
-function main() {
-    const opt = options(process.argv);
+// The page with its build name set to the placeholder (the build-site run that wrote it may have set one).
+function withoutBuild(html) {
+    if (!BUILD_META.test(html)) {
+        throw new Error('index.html has no <meta name="quorlex-build">');
+    }
+    return html.replace(BUILD_META, (match, start, end) => start + BUILD_PLACEHOLDER + end);
+}
+
+// Writes the site's index.html and sw.js with the build name: the version and the first 12 hexadecimal
+// digits of a SHA-256 over the worker and every file it keeps (each file's name, length and bytes, the page
+// with the placeholder in place of the build name). contents maps each name of SITE_NAMES to its bytes.
+function sealSite(site, contents, web, version) {
+    const precached = ['./'].concat(SITE_NAMES);
+    const worker = withVersion(fs.readFileSync(path.join(web, 'sw.js'), 'utf8'), version)
+        .replace('@SITE_FILES@', JSON.stringify(precached));
+    const page = withoutBuild(contents.get('index.html').toString('utf8'));
+    const hash = crypto.createHash('sha256');
+    const add = (name, bytes) => {
+        hash.update(`${name}\0${bytes.length}\0`);
+        hash.update(bytes);
+    };
+    add('sw.js', Buffer.from(worker));
+    for (const name of SITE_NAMES) {
+        add(name, name === 'index.html' ? Buffer.from(page) : contents.get(name));
+    }
+    const build = `${version}-${hash.digest('hex').slice(0, 12)}`;
+    writeIfChanged(path.join(site, 'index.html'), page.split(BUILD_PLACEHOLDER).join(build));
+    writeIfChanged(path.join(site, 'sw.js'), worker.split(BUILD_PLACEHOLDER).join(build));
+    return build;
+}
+
+function buildAll(opt) {
     const site = path.join(opt.out, 'site');
     fs.mkdirSync(site, { recursive: true });
     const files = new Map(siteFiles(opt));
+    const contents = new Map();
     for (const [name, source] of files) {
         let content = fs.readFileSync(source);
         if (name === 'index.html') {
-            content = withVersion(content.toString('utf8'), opt.version);
+            content = Buffer.from(withVersion(content.toString('utf8'), opt.version));
+        } else {
+            writeIfChanged(path.join(site, name), content);
         }
-        writeIfChanged(path.join(site, name), content);
+        contents.set(name, content);
     }
-    const precached = ['./'].concat([...files.keys()]);
-    const worker = withVersion(fs.readFileSync(path.join(opt.web, 'sw.js'), 'utf8'), opt.version)
-        .replace('@SITE_FILES@', JSON.stringify(precached));
-    writeIfChanged(path.join(site, 'sw.js'), worker);
+    sealSite(site, contents, opt.web, opt.version);
 
     const html = withVersion(fs.readFileSync(path.join(opt.web, 'index.html'), 'utf8'), opt.version);
     writeIfChanged(path.join(opt.out, 'quorlex.html'), inlinePage(html, files));
+}
+
+// Seals a site folder again after its files were changed in place.
+function resealSite(opt) {
+    const contents = new Map(SITE_NAMES.map((name) => [name, fs.readFileSync(path.join(opt.site, name))]));
+    console.log(sealSite(opt.site, contents, opt.web, opt.version));
+}
+
+function main() {
+    const opt = options(process.argv);
+    if (opt.site) {
+        resealSite(opt);
+    } else {
+        buildAll(opt);
+    }
 }
 
 try {

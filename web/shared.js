@@ -293,11 +293,44 @@
         show(views[lastView] ? lastView : order[0], false);
     }
 
+    var UPDATE_KEY = 'quorlex.build';
+
+    // The site's service worker keeps the page for use with no network. This page's build name (version
+    // and content hash) is compared with the one it last ran as, and with the worker's: a returning
+    // visitor learns that the page was updated, or that a newer build is ready once its worker took over
+    // while this page runs the older one.
     function registerServiceWorker() {
         if (window.QUORLEX_SINGLE_FILE || !('serviceWorker' in navigator) || location.protocol === 'file:') {
             return;
         }
-        navigator.serviceWorker.register('sw.js').catch(function () {
+        var meta = document.querySelector('meta[name="quorlex-build"]');
+        var build = meta ? meta.getAttribute('content') : '';
+        var note = byId('update-note');
+        var last = stored(UPDATE_KEY);
+        if (build && last && last !== build) {
+            note.textContent = 'Updated to Quorlex ' + build.split('-')[0] + '.';
+        }
+        if (build) {
+            store(UPDATE_KEY, build);
+        }
+        var container = navigator.serviceWorker;
+        container.addEventListener('message', function (event) {
+            var served = event.data && event.data.quorlexBuild;
+            if (served && build && served !== build) {
+                note.textContent = 'A new version is ready: reload to use it.';
+            }
+        });
+        var askWorker = function () {
+            if (container.controller) {
+                container.controller.postMessage('quorlex-build?');
+            }
+        };
+        container.addEventListener('controllerchange', askWorker);
+        if (container.startMessages) {
+            container.startMessages();
+        }
+        askWorker();
+        container.register('sw.js').catch(function () {
             // Without a service worker the page still works while online.
         });
     }
