@@ -10,4 +10,4 @@ quorlex_ensure_web_test_tools
 quorlex_build_web
 cd tests/web
 QUORLEX_WEB_BUILD_DIR="$PWD/../../build-web" node --test --test-concurrency=1 \
-    page.test.mjs offline.test.mjs hostile.test.mjs
+    page.test.mjs offline.test.mjs update.test.mjs hostile.test.mjs
