@@ -1,7 +1,9 @@
 // Measures the web page in Debian's Chromium (a benchmark, not a test): the single file's gzip size, the
 // first result after navigation (median of 10 fresh loads, unthrottled and with the CPU slowed four
 // times) for the single file and the served site, and the script time of one keystroke's update and of
-// its every-unit list. Run by scripts/web-speed.sh; prints a Markdown table.
+// its every-unit list, then where the unthrottled first result's time goes (when each file arrived,
+// DOMContentLoaded, the first paint, the engine's start). Run by scripts/web-speed.sh; prints Markdown
+// tables.
 import fs from 'node:fs';
 import zlib from 'node:zlib';
 import { pathToFileURL } from 'node:url';
@@ -15,7 +17,9 @@ function median(values) {
     return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
 }
 
-// Milliseconds from the start of navigation until the page showed its first result.
+// Milliseconds from the start of navigation until the page showed its first result, and the moments on the
+// way there from the page's performance entries: when each file had arrived, when the scripts had run
+// (DOMContentLoaded), the first paint, and when the engine module was asked for and ready.
 async function firstResult(browser, url, cpuSlowdown) {
     const context = await browser.newContext({ locale: 'en-US' });
     const page = await context.newPage();
@@ -24,9 +28,34 @@ async function firstResult(browser, url, cpuSlowdown) {
     await page.goto(url);
     await ready(page);
     await page.waitForFunction(() => performance.getEntriesByName('quorlex-first-result').length > 0);
-    const time = await page.evaluate(() => performance.getEntriesByName('quorlex-first-result')[0].startTime);
+    const moments = await page.evaluate(() => {
+        const at = {};
+        const navigation = performance.getEntriesByType('navigation')[0];
+        at['page arrived'] = navigation.responseEnd;
+        for (const entry of performance.getEntriesByType('resource').filter((e) => !e.name.startsWith('data:'))) {
+            at[`${entry.name.replace(/^.*\//, '')} arrived`] = entry.responseEnd;
+        }
+        at['DOMContentLoaded'] = navigation.domContentLoadedEventStart;
+        for (const entry of performance.getEntriesByType('paint')) {
+            at[entry.name] = entry.startTime;
+        }
+        for (const name of ['quorlex-engine-start', 'quorlex-engine-ready', 'quorlex-first-result']) {
+            const entry = performance.getEntriesByName(name)[0];
+            if (entry) {
+                at[name] = entry.startTime;
+            }
+        }
+        return at;
+    });
     await context.close();
-    return time;
+    return { time: moments['quorlex-first-result'], moments };
+}
+
+// The medians of each moment over several loads, earliest first.
+function medianMoments(loads) {
+    const names = new Set(loads.flatMap((load) => Object.keys(load)));
+    return [...names].map((name) => [name, median(loads.map((load) => load[name]).filter((t) => t !== undefined))])
+        .sort((a, b) => a[1] - b[1]);
 }
 
 // Script time of the update that follows each typed character, and of its every-unit list: means over
@@ -63,17 +92,21 @@ const gzip = zlib.gzipSync(html, { level: 9 }).length;
 const server = await serve(siteDir);
 const browser = await launchChromium();
 const rows = [];
+const timelines = [];
 try {
     const targets = [['single file (file://)', pathToFileURL(singleFile).href + fragment],
         ['served site (127.0.0.1)', server.url + fragment]];
     for (const [name, url] of targets) {
         for (const slowdown of [1, 4]) {
-            const times = [];
+            const loads = [];
             for (let load = 0; load < LOADS; ++load) {
-                times.push(await firstResult(browser, url, slowdown));
+                loads.push(await firstResult(browser, url, slowdown));
             }
             rows.push([`first result, ${name}, CPU ${slowdown === 1 ? 'unthrottled' : 'slowed 4x'}`,
-                `${median(times).toFixed(0)} ms`]);
+                `${median(loads.map((load) => load.time)).toFixed(0)} ms`]);
+            if (slowdown === 1) {
+                timelines.push([name, medianMoments(loads.map((load) => load.moments))]);
+            }
         }
     }
     const typing = await keystrokes(browser, server.url + fragment);
@@ -88,4 +121,11 @@ console.log(`| What | Figure |\n|---|---|`);
 console.log(`| quorlex.html, gzip -9 | ${(gzip / 1024).toFixed(1)} KiB (${html.length} bytes unpacked) |`);
 for (const [what, figure] of rows) {
     console.log(`| ${what} | ${figure} |`);
+}
+for (const [name, moments] of timelines) {
+    console.log(`\n${name}, CPU unthrottled: medians of ${LOADS} loads, ms after the start of navigation\n`);
+    console.log(`| Moment | ms |\n|---|---|`);
+    for (const [moment, time] of moments) {
+        console.log(`| ${moment} | ${time.toFixed(0)} |`);
+    }
 }
