@@ -2,7 +2,10 @@
 //   OUT/site/       every file of the site, for any static web server;
 //   OUT/quorlex.html one self-contained page (module, scripts, styles and icon inside) that works from disk,
 //                    a shared drive or an e-mail attachment.
-// Usage: node build-site.js --web DIR --icon SVG --engine-module JS --engine JS --version X.Y.Z --out DIR
+// Usage: node build-site.js --web DIR --icon SVG --engine-module JS --site-engine DIR --engine JS
+//                           --version X.Y.Z --out DIR
+// --engine-module is the module with its WebAssembly inside, for the single file; --site-engine the folder
+// of the site's module, quorlex-engine.js with quorlex-engine.wasm beside it.
 //
 // The site's build name (version and a hash of the content of every file the site serves) goes into the
 // page and into the service worker's cache name, so any changed byte makes a new worker, which brings the
@@ -27,7 +30,8 @@ function options(argv) {
         }
         result[argv[i].slice(2)] = argv[i + 1];
     }
-    const required = result.site ? ['web', 'version'] : ['web', 'icon', 'engine-module', 'engine', 'version', 'out'];
+    const required = result.site ? ['web', 'version']
+        : ['web', 'icon', 'engine-module', 'site-engine', 'engine', 'version', 'out'];
     for (const name of required) {
         if (!result[name]) {
             throw new Error(`missing --${name}`);
@@ -44,7 +48,8 @@ const SITE_FILES = [
     ['app.js', (opt) => path.join(opt.web, 'app.js')],
     ['fire.js', (opt) => path.join(opt.web, 'fire.js')],
     ['engine.js', (opt) => opt.engine],
-    ['quorlex-engine.js', (opt) => opt['engine-module']],
+    ['quorlex-engine.js', (opt) => path.join(opt['site-engine'], 'quorlex-engine.js')],
+    ['quorlex-engine.wasm', (opt) => path.join(opt['site-engine'], 'quorlex-engine.wasm')],
     ['manifest.webmanifest', (opt) => path.join(opt.web, 'manifest.webmanifest')],
     ['icon.svg', (opt) => opt.icon],
     ['icon-192.png', (opt) => path.join(opt.web, 'icons/icon-192.png')],
@@ -76,8 +81,9 @@ function scriptSafe(text) {
     return text.replace(/<\/(script)/gi, '<\\/$1').replace(/<!--/g, '<\\!--');
 }
 
-function inlinePage(html, files) {
-    const read = (name) => fs.readFileSync(files.get(name), 'utf8');
+// files: the site's files; module: the engine module with its WebAssembly inside.
+function inlinePage(html, files, module) {
+    const read = (name) => fs.readFileSync(name === 'quorlex-engine.js' ? module : files.get(name), 'utf8');
     const icon = 'data:image/svg+xml;base64,' + fs.readFileSync(files.get('icon.svg')).toString('base64');
     let page = html;
     const replace = (pattern, replacement) => {
@@ -91,12 +97,13 @@ function inlinePage(html, files) {
     // The single file has no manifest, no service worker and no PNG icons beside it.
     replace(/<link rel="manifest"[^>]*>\n/, '');
     replace(/<link rel="apple-touch-icon"[^>]*>\n/, '');
-    // Nor does it update itself: it has no build name.
+    // Nor does it update itself (it has no build name), nor fetch a .wasm file.
     replace(/<meta name="quorlex-build"[^>]*>\n/, '');
+    replace(/<link rel="preload" href="quorlex-engine.wasm"[^>]*>\n/, '');
     replace(/href="icon.svg"/, () => `href="${icon}"`);
     replace(/src="icon.svg"/, () => `src="${icon}"`);
     for (const name of ['quorlex-engine.js', 'engine.js', 'shared.js', 'app.js', 'fire.js']) {
-        const tag = new RegExp(`<script src="${name.replace('.', '\\.')}"></script>`);
+        const tag = new RegExp(`<script src="${name.replace('.', '\\.')}"( defer)?></script>`);
         const before = name === 'quorlex-engine.js' ? 'window.QUORLEX_SINGLE_FILE = true;\n' : '';
         replace(tag, () => `<script>\n${before}${scriptSafe(read(name))}\n</script>`);
     }
@@ -151,7 +158,7 @@ function buildAll(opt) {
     sealSite(site, contents, opt.web, opt.version);
 
     const html = withVersion(fs.readFileSync(path.join(opt.web, 'index.html'), 'utf8'), opt.version);
-    writeIfChanged(path.join(opt.out, 'quorlex.html'), inlinePage(html, files));
+    writeIfChanged(path.join(opt.out, 'quorlex.html'), inlinePage(html, files, opt['engine-module']));
 }
 
 // Seals a site folder again after its files were changed in place.

@@ -22,6 +22,7 @@ const contentTypes = {
     '.webmanifest': 'application/manifest+json',
     '.svg': 'image/svg+xml',
     '.png': 'image/png',
+    '.wasm': 'application/wasm',
 };
 
 // Serves root on 127.0.0.1 (a free port unless one is given). close() ends the server and every open
