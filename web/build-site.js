@@ -1,5 +1,8 @@
-// Assembles the web page from its sources and the engine module (Node.js, no packages):
-//   OUT/site/       every file of the site, for any static web server;
+// Assembles the web page from its sources and the engine modules (Node.js, no packages):
+//   OUT/site/       every file of the site, for any static web server: the page (styles and scripts inside,
+//                    so that it needs no second round trip before its scripts run), the engine's WebAssembly
+//                    (quorlex-engine.wasm, which the page preloads and compiles while it downloads), the
+//                    icons, the manifest and the service worker;
 //   OUT/quorlex.html one self-contained page (module, scripts, styles and icon inside) that works from disk,
 //                    a shared drive or an e-mail attachment.
 // Usage: node build-site.js --web DIR --icon SVG --engine-module JS --site-engine DIR --engine JS
@@ -40,15 +43,10 @@ function options(argv) {
     return result;
 }
 
-// The site's files, in the order the service worker fetches them: name in the site, and where it comes from.
+// The site's files, in the order the service worker fetches them: name in the site, and where it comes from
+// (the page is made from index.html, see sitePage).
 const SITE_FILES = [
     ['index.html', (opt) => path.join(opt.web, 'index.html')],
-    ['styles.css', (opt) => path.join(opt.web, 'styles.css')],
-    ['shared.js', (opt) => path.join(opt.web, 'shared.js')],
-    ['app.js', (opt) => path.join(opt.web, 'app.js')],
-    ['fire.js', (opt) => path.join(opt.web, 'fire.js')],
-    ['engine.js', (opt) => opt.engine],
-    ['quorlex-engine.js', (opt) => path.join(opt['site-engine'], 'quorlex-engine.js')],
     ['quorlex-engine.wasm', (opt) => path.join(opt['site-engine'], 'quorlex-engine.wasm')],
     ['manifest.webmanifest', (opt) => path.join(opt.web, 'manifest.webmanifest')],
     ['icon.svg', (opt) => opt.icon],
@@ -59,8 +57,16 @@ const SITE_FILES = [
 ];
 const SITE_NAMES = SITE_FILES.map(([name]) => name);
 
-function siteFiles(opt) {
-    return SITE_FILES.map(([name, source]) => [name, source(opt)]);
+// What the page holds inside: its style sheet and scripts, by the names index.html gives them.
+function pageParts(opt, engineModule) {
+    return new Map([
+        ['styles.css', path.join(opt.web, 'styles.css')],
+        ['quorlex-engine.js', engineModule],
+        ['engine.js', opt.engine],
+        ['shared.js', path.join(opt.web, 'shared.js')],
+        ['app.js', path.join(opt.web, 'app.js')],
+        ['fire.js', path.join(opt.web, 'fire.js')],
+    ]);
 }
 
 function withVersion(text, version) {
@@ -81,30 +87,32 @@ function scriptSafe(text) {
     return text.replace(/<\/(script)/gi, '<\\/$1').replace(/<!--/g, '<\\!--');
 }
 
-// files: the site's files; module: the engine module with its WebAssembly inside.
-function inlinePage(html, files, module) {
-    const read = (name) => fs.readFileSync(name === 'quorlex-engine.js' ? module : files.get(name), 'utf8');
-    const icon = 'data:image/svg+xml;base64,' + fs.readFileSync(files.get('icon.svg')).toString('base64');
+// Puts the style sheet and the scripts named in parts into the page (html, index.html with the version
+// set). The single file also takes its icon inside and leaves out what only the site has: the manifest, the
+// build name (it does not update itself) and the preloaded .wasm.
+function inlinePage(html, parts, single, iconFile) {
+    const read = (name) => fs.readFileSync(parts.get(name), 'utf8');
     let page = html;
     const replace = (pattern, replacement) => {
         const next = page.replace(pattern, replacement);
         if (next === page) {
-            throw new Error(`quorlex.html: nothing matched ${pattern}`);
+            throw new Error(`${single ? 'quorlex.html' : 'index.html'}: nothing matched ${pattern}`);
         }
         page = next;
     };
     replace(/<link rel="stylesheet" href="styles.css">/, () => `<style>\n${read('styles.css')}</style>`);
-    // The single file has no manifest, no service worker and no PNG icons beside it.
-    replace(/<link rel="manifest"[^>]*>\n/, '');
-    replace(/<link rel="apple-touch-icon"[^>]*>\n/, '');
-    // Nor does it update itself (it has no build name), nor fetch a .wasm file.
-    replace(/<meta name="quorlex-build"[^>]*>\n/, '');
-    replace(/<link rel="preload" href="quorlex-engine.wasm"[^>]*>\n/, '');
-    replace(/href="icon.svg"/, () => `href="${icon}"`);
-    replace(/src="icon.svg"/, () => `src="${icon}"`);
+    if (single) {
+        const icon = 'data:image/svg+xml;base64,' + fs.readFileSync(iconFile).toString('base64');
+        replace(/<link rel="manifest"[^>]*>\n/, '');
+        replace(/<link rel="apple-touch-icon"[^>]*>\n/, '');
+        replace(/<meta name="quorlex-build"[^>]*>\n/, '');
+        replace(/<link rel="preload" href="quorlex-engine.wasm"[^>]*>\n/, '');
+        replace(/href="icon.svg"/, () => `href="${icon}"`);
+        replace(/src="icon.svg"/, () => `src="${icon}"`);
+    }
     for (const name of ['quorlex-engine.js', 'engine.js', 'shared.js', 'app.js', 'fire.js']) {
         const tag = new RegExp(`<script src="${name.replace('.', '\\.')}"( defer)?></script>`);
-        const before = name === 'quorlex-engine.js' ? 'window.QUORLEX_SINGLE_FILE = true;\n' : '';
+        const before = single && name === 'quorlex-engine.js' ? 'window.QUORLEX_SINGLE_FILE = true;\n' : '';
         replace(tag, () => `<script>\n${before}${scriptSafe(read(name))}\n</script>`);
     }
     return page;
@@ -144,21 +152,26 @@ function sealSite(site, contents, web, version) {
 function buildAll(opt) {
     const site = path.join(opt.out, 'site');
     fs.mkdirSync(site, { recursive: true });
-    const files = new Map(siteFiles(opt));
+    const html = withVersion(fs.readFileSync(path.join(opt.web, 'index.html'), 'utf8'), opt.version);
     const contents = new Map();
-    for (const [name, source] of files) {
-        let content = fs.readFileSync(source);
+    for (const [name, source] of SITE_FILES.map(([name, from]) => [name, from(opt)])) {
         if (name === 'index.html') {
-            content = Buffer.from(withVersion(content.toString('utf8'), opt.version));
+            contents.set(name, Buffer.from(inlinePage(html, pageParts(opt, path.join(opt['site-engine'], 'quorlex-engine.js')), false)));
         } else {
+            const content = fs.readFileSync(source);
             writeIfChanged(path.join(site, name), content);
+            contents.set(name, content);
         }
-        contents.set(name, content);
     }
     sealSite(site, contents, opt.web, opt.version);
+    // Files of the site's earlier builds (say, the scripts it once served apart) must not linger on a server.
+    for (const name of fs.readdirSync(site)) {
+        if (name !== 'sw.js' && !SITE_NAMES.includes(name) && fs.statSync(path.join(site, name)).isFile()) {
+            fs.unlinkSync(path.join(site, name));
+        }
+    }
 
-    const html = withVersion(fs.readFileSync(path.join(opt.web, 'index.html'), 'utf8'), opt.version);
-    writeIfChanged(path.join(opt.out, 'quorlex.html'), inlinePage(html, files, opt['engine-module']));
+    writeIfChanged(path.join(opt.out, 'quorlex.html'), inlinePage(html, pageParts(opt, opt['engine-module']), true, opt.icon));
 }
 
 // Seals a site folder again after its files were changed in place.
