@@ -27,7 +27,18 @@ after(async () => {
     }
 });
 
-// A copy of the built site with one byte of its page changed, sealed again as the build seals a site.
+function buildOf(site) {
+    return /<meta name="quorlex-build" content="([^"]*)">/.exec(fs.readFileSync(path.join(site, 'index.html'), 'utf8'))[1];
+}
+
+// Seals a site folder again as the build seals a site: returns its new build name.
+function reseal(site) {
+    const version = buildOf(site).split('-')[0];
+    return execFileSync(process.execPath, [path.join(repoDir, 'web/build-site.js'),
+        '--web', path.join(repoDir, 'web'), '--version', version, '--site', site], { encoding: 'utf8' }).trim();
+}
+
+// A copy of the built site with one byte of its page changed, sealed again.
 function changedSite() {
     const site = path.join(folder, 'changed');
     fs.cpSync(siteDir, site, { recursive: true });
@@ -35,11 +46,33 @@ function changedSite() {
     const html = fs.readFileSync(page, 'utf8');
     assert.ok(html.includes(OLD_TAGLINE), 'the page shows the tagline this test changes');
     fs.writeFileSync(page, html.replace(OLD_TAGLINE, NEW_TAGLINE));
-    const version = /<meta name="quorlex-build" content="(\d+\.\d+\.\d+)-/.exec(html)[1];
-    const build = execFileSync(process.execPath, [path.join(repoDir, 'web/build-site.js'),
-        '--web', path.join(repoDir, 'web'), '--version', version, '--site', site], { encoding: 'utf8' }).trim();
-    return { site, version, build };
+    return { site, version: buildOf(site).split('-')[0], build: reseal(site) };
 }
+
+test('one changed byte in any file of the site gives it another build name, and so another worker', () => {
+    const built = buildOf(siteDir);
+    assert.match(built, /^\d+\.\d+\.\d+-[0-9a-f]{12}$/);
+    const same = path.join(folder, 'same');
+    fs.cpSync(siteDir, same, { recursive: true });
+    assert.equal(reseal(same), built, 'sealing an unchanged site again keeps its name');
+    const names = fs.readdirSync(siteDir).filter((name) => name !== 'sw.js');
+    assert.ok(names.includes('quorlex-engine.wasm') && names.includes('index.html'));
+    const seen = new Set([built]);
+    for (const name of names) {
+        const site = path.join(folder, `one-byte-${name}`);
+        fs.cpSync(siteDir, site, { recursive: true });
+        const file = path.join(site, name);
+        const bytes = fs.readFileSync(file);
+        bytes[bytes.length - 1] ^= 0x01;
+        fs.writeFileSync(file, bytes);
+        const build = reseal(site);
+        assert.ok(!seen.has(build), `a changed byte of ${name} changes the build name`);
+        seen.add(build);
+        const worker = fs.readFileSync(path.join(site, 'sw.js'), 'utf8');
+        assert.ok(worker.includes(`'${build}'`) && !worker.includes(built), `sw.js of ${name}'s change names the new build`);
+        assert.equal(buildOf(site), build);
+    }
+});
 
 async function shown(page) {
     return page.evaluate(() => ({
