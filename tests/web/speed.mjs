@@ -3,8 +3,9 @@
 // times) for the single file and the served site, and the script time of one keystroke's update and of
 // its every-unit list, then where the unthrottled first result's time goes (when each file arrived,
 // DOMContentLoaded, the first paint, the engine's start). Run by scripts/web-speed.sh; prints Markdown
-// tables.
+// tables. The single file and the site take turns, load by load.
 import fs from 'node:fs';
+import path from 'node:path';
 import zlib from 'node:zlib';
 import { pathToFileURL } from 'node:url';
 import { Worker } from 'node:worker_threads';
@@ -115,23 +116,33 @@ async function keystrokes(browser, url) {
 const fragment = '#v=12.5&from=ton/ac&to=Mg/ha';
 const html = fs.readFileSync(singleFile);
 const gzip = zlib.gzipSync(html, { level: 9 }).length;
+// QUORLEX_WEB_BASELINE_DIR names another web build (say, of an earlier commit) to measure in the same run.
+const baselineDir = process.env.QUORLEX_WEB_BASELINE_DIR;
 const server = await serveOnThread(siteDir);
+const baseline = baselineDir ? await serveOnThread(path.resolve(baselineDir, 'site')) : null;
 const browser = await launchChromium();
 const rows = [];
 const timelines = [];
 try {
     const targets = [['single file (file://)', pathToFileURL(singleFile).href + fragment],
         ['served site (127.0.0.1)', server.url + fragment]];
-    for (const [name, url] of targets) {
-        for (const slowdown of [1, 4]) {
-            const loads = [];
-            for (let load = 0; load < LOADS; ++load) {
-                loads.push(await firstResult(browser, url, slowdown));
+    if (baseline) {
+        targets.push(['baseline single file (file://)', pathToFileURL(path.resolve(baselineDir, 'quorlex.html')).href + fragment],
+            ['baseline served site (127.0.0.1)', baseline.url + fragment]);
+    }
+    // The targets take turns load by load, so that a change in the machine's load touches them alike.
+    for (const slowdown of [1, 4]) {
+        const loads = targets.map(() => []);
+        for (let load = 0; load < LOADS; ++load) {
+            for (const [i, [, url]] of targets.entries()) {
+                loads[i].push(await firstResult(browser, url, slowdown));
             }
+        }
+        for (const [i, [name]] of targets.entries()) {
             rows.push([`first result, ${name}, CPU ${slowdown === 1 ? 'unthrottled' : 'slowed 4x'}`,
-                `${median(loads.map((load) => load.time)).toFixed(0)} ms`]);
+                `${median(loads[i].map((one) => one.time)).toFixed(0)} ms`]);
             if (slowdown === 1) {
-                timelines.push([name, medianMoments(loads.map((load) => load.moments))]);
+                timelines.push([name, medianMoments(loads[i].map((one) => one.moments))]);
             }
         }
     }
@@ -141,6 +152,7 @@ try {
 } finally {
     await browser.close();
     await server.close();
+    await baseline?.close();
 }
 
 console.log(`| What | Figure |\n|---|---|`);
