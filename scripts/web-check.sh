@@ -13,5 +13,5 @@ cd tests/web
 for browser in chromium firefox; do
     echo "quorlex: the web page's tests in $browser"
     QUORLEX_BROWSER="$browser" QUORLEX_WEB_BUILD_DIR="$PWD/../../build-web" node --test --test-concurrency=1 \
-        page.test.mjs offline.test.mjs hostile.test.mjs fire.test.mjs
+        page.test.mjs offline.test.mjs update.test.mjs hostile.test.mjs fire.test.mjs faults.test.mjs exact.test.mjs
 done

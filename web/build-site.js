@@ -1,12 +1,29 @@
-// Assembles the web page from its sources and the engine module (Node.js, no packages):
-//   OUT/site/       every file of the site, for any static web server;
+// Assembles the web page from its sources and the engine modules (Node.js, no packages):
+//   OUT/site/       every file of the site, for any static web server: the page (styles and scripts inside,
+//                    so that it needs no second round trip before its scripts run), the engine's WebAssembly
+//                    (quorlex-engine.wasm, which the page preloads and compiles while it downloads), the
+//                    icons, the manifest and the service worker;
 //   OUT/quorlex.html one self-contained page (module, scripts, styles and icon inside) that works from disk,
 //                    a shared drive or an e-mail attachment.
-// Usage: node build-site.js --web DIR --icon SVG --engine-module JS --engine JS --version X.Y.Z --out DIR
+// Usage: node build-site.js --web DIR --icon SVG --engine-module JS --site-engine DIR --engine JS
+//                           --version X.Y.Z --out DIR
+// --engine-module is the module with its WebAssembly inside, for the single file; --site-engine the folder
+// of the site's module, quorlex-engine.js with quorlex-engine.wasm beside it.
+//
+// The site's build name (version and a hash of the content of every file the site serves) goes into the
+// page and into the service worker's cache name, so any changed byte makes a new worker, which brings the
+// new files to installed copies. A site folder changed by hand is sealed again with
+//        node build-site.js --web DIR --version X.Y.Z --site SITE
+// which rewrites only SITE's build name and service worker for the files in it.
 'use strict';
 
+const crypto = require('crypto');
 const fs = require('fs');
 const path = require('path');
+
+// Where the page names its build; the placeholder stands in its place while the build name is hashed.
+const BUILD_PLACEHOLDER = '@QUORLEX_BUILD@';
+const BUILD_META = /(<meta name="quorlex-build" content=")[^"]*(">)/;
 
 function options(argv) {
     const result = {};
@@ -16,7 +33,9 @@ function options(argv) {
         }
         result[argv[i].slice(2)] = argv[i + 1];
     }
-    for (const name of ['web', 'icon', 'engine-module', 'engine', 'version', 'out']) {
+    const required = result.site ? ['web', 'version']
+        : ['web', 'icon', 'engine-module', 'site-engine', 'engine', 'version', 'out'];
+    for (const name of required) {
         if (!result[name]) {
             throw new Error(`missing --${name}`);
         }
@@ -24,24 +43,30 @@ function options(argv) {
     return result;
 }
 
-// The site's files: name in the site, and where it comes from.
-function siteFiles(opt) {
-    const web = (name) => path.join(opt.web, name);
-    return [
-        ['index.html', web('index.html')],
-        ['styles.css', web('styles.css')],
-        ['shared.js', web('shared.js')],
-        ['app.js', web('app.js')],
-        ['fire.js', web('fire.js')],
+// The site's files, in the order the service worker fetches them: name in the site, and where it comes from
+// (the page is made from index.html, see sitePage).
+const SITE_FILES = [
+    ['index.html', (opt) => path.join(opt.web, 'index.html')],
+    ['quorlex-engine.wasm', (opt) => path.join(opt['site-engine'], 'quorlex-engine.wasm')],
+    ['manifest.webmanifest', (opt) => path.join(opt.web, 'manifest.webmanifest')],
+    ['icon.svg', (opt) => opt.icon],
+    ['icon-192.png', (opt) => path.join(opt.web, 'icons/icon-192.png')],
+    ['icon-512.png', (opt) => path.join(opt.web, 'icons/icon-512.png')],
+    ['icon-maskable-192.png', (opt) => path.join(opt.web, 'icons/icon-maskable-192.png')],
+    ['icon-maskable-512.png', (opt) => path.join(opt.web, 'icons/icon-maskable-512.png')],
+];
+const SITE_NAMES = SITE_FILES.map(([name]) => name);
+
+// What the page holds inside: its style sheet and scripts, by the names index.html gives them.
+function pageParts(opt, engineModule) {
+    return new Map([
+        ['styles.css', path.join(opt.web, 'styles.css')],
+        ['quorlex-engine.js', engineModule],
         ['engine.js', opt.engine],
-        ['quorlex-engine.js', opt['engine-module']],
-        ['manifest.webmanifest', web('manifest.webmanifest')],
-        ['icon.svg', opt.icon],
-        ['icon-192.png', web('icons/icon-192.png')],
-        ['icon-512.png', web('icons/icon-512.png')],
-        ['icon-maskable-192.png', web('icons/icon-maskable-192.png')],
-        ['icon-maskable-512.png', web('icons/icon-maskable-512.png')],
-    ];
+        ['shared.js', path.join(opt.web, 'shared.js')],
+        ['app.js', path.join(opt.web, 'app.js')],
+        ['fire.js', path.join(opt.web, 'fire.js')],
+    ]);
 }
 
 function withVersion(text, version) {
@@ -62,50 +87,106 @@ function scriptSafe(text) {
     return text.replace(/<\/(script)/gi, '<\\/$1').replace(/<!--/g, '<\\!--');
 }
 
-function inlinePage(html, files) {
-    const read = (name) => fs.readFileSync(files.get(name), 'utf8');
-    const icon = 'data:image/svg+xml;base64,' + fs.readFileSync(files.get('icon.svg')).toString('base64');
+// Puts the style sheet and the scripts named in parts into the page (html, index.html with the version
+// set). The single file also takes its icon inside and leaves out what only the site has: the manifest, the
+// build name (it does not update itself) and the preloaded .wasm.
+function inlinePage(html, parts, single, iconFile) {
+    const read = (name) => fs.readFileSync(parts.get(name), 'utf8');
     let page = html;
     const replace = (pattern, replacement) => {
         const next = page.replace(pattern, replacement);
         if (next === page) {
-            throw new Error(`quorlex.html: nothing matched ${pattern}`);
+            throw new Error(`${single ? 'quorlex.html' : 'index.html'}: nothing matched ${pattern}`);
         }
         page = next;
     };
     replace(/<link rel="stylesheet" href="styles.css">/, () => `<style>\n${read('styles.css')}</style>`);
-    // The single file has no manifest, no service worker and no PNG icons beside it.
-    replace(/<link rel="manifest"[^>]*>\n/, '');
-    replace(/<link rel="apple-touch-icon"[^>]*>\n/, '');
-    replace(/href="icon.svg"/, () => `href="${icon}"`);
-    replace(/src="icon.svg"/, () => `src="${icon}"`);
+    if (single) {
+        const icon = 'data:image/svg+xml;base64,' + fs.readFileSync(iconFile).toString('base64');
+        replace(/<link rel="manifest"[^>]*>\n/, '');
+        replace(/<link rel="apple-touch-icon"[^>]*>\n/, '');
+        replace(/<meta name="quorlex-build"[^>]*>\n/, '');
+        replace(/<link rel="preload" href="quorlex-engine.wasm"[^>]*>\n/, '');
+        replace(/href="icon.svg"/, () => `href="${icon}"`);
+        replace(/src="icon.svg"/, () => `src="${icon}"`);
+    }
     for (const name of ['quorlex-engine.js', 'engine.js', 'shared.js', 'app.js', 'fire.js']) {
-        const tag = new RegExp(`<script src="${name.replace('.', '\\.')}"></script>`);
-        const before = name === 'quorlex-engine.js' ? 'window.QUORLEX_SINGLE_FILE = true;\n' : '';
+        const tag = new RegExp(`<script src="${name.replace('.', '\\.')}"( defer)?></script>`);
+        const before = single && name === 'quorlex-engine.js' ? 'window.QUORLEX_SINGLE_FILE = true;\n' : '';
         replace(tag, () => `<script>\n${before}${scriptSafe(read(name))}\n</script>`);
     }
     return page;
 }
 
-function main() {
-    const opt = options(process.argv);
+// The page with its build name set to the placeholder (the build-site run that wrote it may have set one).
+function withoutBuild(html) {
+    if (!BUILD_META.test(html)) {
+        throw new Error('index.html has no <meta name="quorlex-build">');
+    }
+    return html.replace(BUILD_META, (match, start, end) => start + BUILD_PLACEHOLDER + end);
+}
+
+// Writes the site's index.html and sw.js with the build name: the version and the first 12 hexadecimal
+// digits of a SHA-256 over the worker and every file it keeps (each file's name, length and bytes, the page
+// with the placeholder in place of the build name). contents maps each name of SITE_NAMES to its bytes.
+function sealSite(site, contents, web, version) {
+    const precached = ['./'].concat(SITE_NAMES);
+    const worker = withVersion(fs.readFileSync(path.join(web, 'sw.js'), 'utf8'), version)
+        .replace('@SITE_FILES@', JSON.stringify(precached));
+    const page = withoutBuild(contents.get('index.html').toString('utf8'));
+    const hash = crypto.createHash('sha256');
+    const add = (name, bytes) => {
+        hash.update(`${name}\0${bytes.length}\0`);
+        hash.update(bytes);
+    };
+    add('sw.js', Buffer.from(worker));
+    for (const name of SITE_NAMES) {
+        add(name, name === 'index.html' ? Buffer.from(page) : contents.get(name));
+    }
+    const build = `${version}-${hash.digest('hex').slice(0, 12)}`;
+    writeIfChanged(path.join(site, 'index.html'), page.split(BUILD_PLACEHOLDER).join(build));
+    writeIfChanged(path.join(site, 'sw.js'), worker.split(BUILD_PLACEHOLDER).join(build));
+    return build;
+}
+
+function buildAll(opt) {
     const site = path.join(opt.out, 'site');
     fs.mkdirSync(site, { recursive: true });
-    const files = new Map(siteFiles(opt));
-    for (const [name, source] of files) {
-        let content = fs.readFileSync(source);
-        if (name === 'index.html') {
-            content = withVersion(content.toString('utf8'), opt.version);
-        }
-        writeIfChanged(path.join(site, name), content);
-    }
-    const precached = ['./'].concat([...files.keys()]);
-    const worker = withVersion(fs.readFileSync(path.join(opt.web, 'sw.js'), 'utf8'), opt.version)
-        .replace('@SITE_FILES@', JSON.stringify(precached));
-    writeIfChanged(path.join(site, 'sw.js'), worker);
-
     const html = withVersion(fs.readFileSync(path.join(opt.web, 'index.html'), 'utf8'), opt.version);
-    writeIfChanged(path.join(opt.out, 'quorlex.html'), inlinePage(html, files));
+    const contents = new Map();
+    for (const [name, source] of SITE_FILES.map(([name, from]) => [name, from(opt)])) {
+        if (name === 'index.html') {
+            contents.set(name, Buffer.from(inlinePage(html, pageParts(opt, path.join(opt['site-engine'], 'quorlex-engine.js')), false)));
+        } else {
+            const content = fs.readFileSync(source);
+            writeIfChanged(path.join(site, name), content);
+            contents.set(name, content);
+        }
+    }
+    sealSite(site, contents, opt.web, opt.version);
+    // Files of the site's earlier builds (say, the scripts it once served apart) must not linger on a server.
+    for (const name of fs.readdirSync(site)) {
+        if (name !== 'sw.js' && !SITE_NAMES.includes(name) && fs.statSync(path.join(site, name)).isFile()) {
+            fs.unlinkSync(path.join(site, name));
+        }
+    }
+
+    writeIfChanged(path.join(opt.out, 'quorlex.html'), inlinePage(html, pageParts(opt, opt['engine-module']), true, opt.icon));
+}
+
+// Seals a site folder again after its files were changed in place.
+function resealSite(opt) {
+    const contents = new Map(SITE_NAMES.map((name) => [name, fs.readFileSync(path.join(opt.site, name))]));
+    console.log(sealSite(opt.site, contents, opt.web, opt.version));
+}
+
+function main() {
+    const opt = options(process.argv);
+    if (opt.site) {
+        resealSite(opt);
+    } else {
+        buildAll(opt);
+    }
 }
 
 try {

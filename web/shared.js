@@ -439,24 +439,82 @@
         show(lastView, false);
     }
 
+    var UPDATE_KEY = 'quorlex.build';
+
+    // The site's service worker keeps the page for use with no network. This page's build name (version
+    // and content hash) is compared with the one it last ran as, and with the worker's: a returning
+    // visitor learns that the page was updated, or that a newer build is ready once its worker took over
+    // while this page runs the older one.
     function registerServiceWorker() {
         if (window.QUORLEX_SINGLE_FILE || !('serviceWorker' in navigator) || location.protocol === 'file:') {
             return;
         }
-        navigator.serviceWorker.register('sw.js').catch(function () {
+        var meta = document.querySelector('meta[name="quorlex-build"]');
+        var build = meta ? meta.getAttribute('content') : '';
+        var note = byId('update-note');
+        var last = stored(UPDATE_KEY);
+        if (build && last && last !== build) {
+            note.textContent = 'Updated to Quorlex ' + build.split('-')[0] + '.';
+        }
+        if (build) {
+            store(UPDATE_KEY, build);
+        }
+        var container = navigator.serviceWorker;
+        container.addEventListener('message', function (event) {
+            var served = event.data && event.data.quorlexBuild;
+            if (served && build && served !== build) {
+                note.textContent = 'A new version is ready: reload to use it.';
+            }
+        });
+        var askWorker = function () {
+            if (container.controller) {
+                container.controller.postMessage('quorlex-build?');
+            }
+        };
+        container.addEventListener('controllerchange', askWorker);
+        if (container.startMessages) {
+            container.startMessages();
+        }
+        askWorker();
+        container.register('sw.js').catch(function () {
             // Without a service worker the page still works while online.
         });
     }
 
+    // The service worker fetches every file of the site to keep it; that waits until the page has loaded and
+    // shown its first result, so that it does not compete with it.
+    function registerAfterLoad() {
+        if (document.readyState === 'complete') {
+            registerServiceWorker();
+        } else {
+            window.addEventListener('load', registerServiceWorker);
+        }
+    }
+
+    // The engine starts as soon as this script runs: its module compiles while the views' scripts load and
+    // run. The marks show in a trace, and scripts/web-speed.sh reads them, how long the engine took to start.
+    performance.mark('quorlex-engine-start');
+    var engineStarted = new Promise(function (resolve) {
+        resolve(window.createEngine(window.QuorlexEngine));
+    }).then(function (engine) {
+        performance.mark('quorlex-engine-ready');
+        return { engine: engine };
+    }, function (error) {
+        return { error: error };
+    });
+
     function main() {
-        // The service worker fetches every file of the site to keep it; that waits until the page has loaded,
-        // so it does not compete with the first result.
-        window.addEventListener('load', registerServiceWorker);
-        window.createEngine(window.QuorlexEngine).then(start, function (error) {
-            var loading = byId('loading');
-            loading.textContent = 'The converter could not start in this browser: ' + (error && error.message ? error.message : error) +
-                '. Quorlex needs Chrome or Edge 95, Firefox 100 or Safari 15.2 or newer.';
-            loading.classList.add('error');
+        engineStarted.then(function (started) {
+            if (started.engine) {
+                start(started.engine);
+            } else {
+                var loading = byId('loading');
+                var error = started.error;
+                loading.textContent = 'The converter could not start in this browser: ' + (error && error.message ? error.message : error) +
+                    '. Quorlex needs Chrome or Edge 95, Firefox 100 or Safari 15.2 or newer.';
+                loading.classList.add('error');
+            }
+            registerAfterLoad();
         });
     }
 

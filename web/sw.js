@@ -1,9 +1,13 @@
-// The service worker: keeps every file of the site in a cache named with the program's version and
-// answers from that cache first, so that after one visit the page opens and converts with no network.
-// A new version brings a new cache; activating it deletes the caches of older versions.
+// The service worker: keeps every file of the site in a cache named after the site's build (the version
+// and a hash of every file's content, set by build-site.js) and answers from that cache first, so that
+// after one visit the page opens and converts with no network. Any change to any file of the site makes
+// this script differ, so the browser installs the new worker, which fetches the new files into a new
+// cache; activating it deletes the caches of older builds. Until then, and whenever the network is away,
+// the old build keeps working from its cache.
 'use strict';
 
-var CACHE = 'quorlex-@PROJECT_VERSION@';
+var BUILD = '@QUORLEX_BUILD@';
+var CACHE = 'quorlex-' + BUILD;
 var FILES = @SITE_FILES@;
 
 self.addEventListener('install', function (event) {
@@ -41,4 +45,11 @@ self.addEventListener('fetch', function (event) {
             return cached || fetch(request);
         });
     }));
+});
+
+// A page asks which build this worker serves, to tell whether it runs an older one.
+self.addEventListener('message', function (event) {
+    if (event.data === 'quorlex-build?' && event.source) {
+        event.source.postMessage({ quorlexBuild: BUILD });
+    }
 });
