@@ -213,7 +213,8 @@ const char *qx_convert_all(int category, int from, const char *value, int valueL
 const char *qx_explain(int category, int from, int to, const char *value, int valueLength, int comma,
                        int tables) {
     return Answering([=](std::string &json) {
-        if (const std::string bad = BadArguments(category, from, -1); !bad.empty() || !ValidUnit(category, to)) {
+        if (const std::string bad = BadArguments(category, from, -1);
+            !bad.empty() || !ValidUnit(category, to)) {
             AppendRefusal(json, "bad-index", bad.empty() ? "no such unit: " + std::to_string(to) : bad);
             return;
         }

@@ -29,7 +29,8 @@ const char *qx_convert_all(int category, int from, const char *value, int valueL
 
 // ["line",...]: how the conversion of the value is worked out (each unit's definition down to SI with its
 // source, the exact factor and the window's table factor), or {"ok":false,"kind","reason"} for bad indexes.
-const char *qx_explain(int category, int from, int to, const char *value, int valueLength, int comma, int tables);
+const char *qx_explain(int category, int from, int to, const char *value, int valueLength, int comma,
+                       int tables);
 
 // {"ok":true,"category","from","to","value"} or {"ok":false,"kind","reason"}: a VALUE FROM TO line.
 const char *qx_read_line(const char *line, int lineLength, int currentCategory);
