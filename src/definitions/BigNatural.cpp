@@ -77,9 +77,9 @@ void BigNatural::MultiplyAddSmall(std::uint32_t factor, std::uint32_t addend) {
 
 std::uint32_t BigNatural::DivideSmall(std::uint32_t divisor) noexcept {
     std::uint64_t remainder = 0;
-    for (auto limb = limbs_.rbegin(); limb != limbs_.rend(); ++limb) {
-        const std::uint64_t current = (remainder << kLimbBits) | *limb;
-        *limb = static_cast<std::uint32_t>(current / divisor);
+    for (std::size_t i = limbs_.size(); i-- > 0;) {
+        const std::uint64_t current = (remainder << kLimbBits) | limbs_[i];
+        limbs_[i] = static_cast<std::uint32_t>(current / divisor);
         remainder = current % divisor;
     }
     Trim();
