@@ -54,6 +54,14 @@ TEST_P(ExplanationTest, HoldsTheWorking) {
 constexpr auto kExact = Factors::Exact;
 constexpr auto kTables = Factors::Tables;
 constexpr auto kPeriod = DecimalMark::Period;
+// Lines too long for one literal on a line.
+constexpr const char *kByExactFactor =
+    "The result is the value times the exact factor as the nearest double, the product rounded once.";
+constexpr const char *kByTableFactor =
+    "The result is the value times the window's table factor, as the desktop program gives it.";
+constexpr const char *kFootDefinition =
+    "  ft (foot) = 12 in  [the international yard and pound (Federal Register "
+    "1959-06-30, 24 FR 5348); NIST SP 811 (2008), B.8]";
 
 INSTANTIATE_TEST_SUITE_P(
     Pairs, ExplanationTest,
@@ -67,8 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                         kPeriod,
                         {"1 BTU/lb = 2.326 kJ/kg", "  BTU/lb is BTU / lb", "Exact factor: 2.326 exactly",
                          "The window's table factor: 2.324147175, relative difference -7.97E-04",
-                         "The result is the value times the exact factor as the nearest double, the product "
-                         "rounded once."},
+                         kByExactFactor},
                         {"The calorie here"}},
         // 4184 J/kg / 2326 J/kg = 2092/1163; with 4.1868 J, 4186.8 / 2326 = 1.8.
         ExplanationCase{
@@ -107,20 +114,16 @@ INSTANTIATE_TEST_SUITE_P(
                         {"1 kcal/m2 = 0.1 cal/cm2", "Exact factor: 0.1 exactly"},
                         {"International Table calorie"}},
         // The window's survey-based 0.3048006 against 0.3048 exactly: 6e-7 / 0.3048 = 1.97e-6.
-        ExplanationCase{
-            "TablesGiveTheWindowsResult",
-            "ft",
-            "m",
-            "1",
-            kTables,
-            kPeriod,
-            {"1 ft = 0.3048006 m", "Exact factor: 0.3048 exactly",
-             "The window's table factor: 0.3048006, relative difference 1.97E-06",
-             "The result is the value times the window's table factor, as the desktop program gives "
-             "it.",
-             "  ft (foot) = 12 in  [the international yard and pound (Federal Register 1959-06-30, "
-             "24 FR 5348); NIST SP 811 (2008), B.8]"},
-            {"as the nearest double"}},
+        ExplanationCase{"TablesGiveTheWindowsResult",
+                        "ft",
+                        "m",
+                        "1",
+                        kTables,
+                        kPeriod,
+                        {"1 ft = 0.3048006 m", "Exact factor: 0.3048 exactly",
+                         "The window's table factor: 0.3048006, relative difference 1.97E-06", kByTableFactor,
+                         kFootDefinition},
+                        {"as the nearest double"}},
         ExplanationCase{"AUnitToItself",
                         "kg",
                         "kg",

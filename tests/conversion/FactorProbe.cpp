@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <exception>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -123,10 +124,15 @@ void PrintMarkdown() {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc > 1 && std::string_view(argv[1]) == "--markdown") {
-        PrintMarkdown();
-    } else {
-        PrintOracleLines();
+    try {
+        if (argc > 1 && std::string_view(argv[1]) == "--markdown") {
+            PrintMarkdown();
+        } else {
+            PrintOracleLines();
+        }
+    } catch (const std::exception &error) {
+        std::cerr << "quorlex-factor-probe: " << error.what() << '\n';
+        return 1;
     }
     return 0;
 }
