@@ -8,6 +8,7 @@ const shots = [
     { name: 'web-phone.png', width: 360, height: 860, scheme: 'light', mobile: true },
     { name: 'web-phone-dark.png', width: 360, height: 860, scheme: 'dark', mobile: true, fragment: '#v=-40&from=degC&to=degF' },
     { name: 'web-phone-fire.png', width: 360, height: 860, scheme: 'light', mobile: true, fragment: '#view=fire&calc=flame-length&intensity=600&intensity.unit=BTU%2Fft%2Fs&to=m' },
+    { name: 'web-phone-explain.png', width: 360, height: 860, scheme: 'light', mobile: true, fragment: '#v=1&from=cal%2Fg&to=BTU%2Flb', open: '#explain-box summary', scroll: '#factor' },
     { name: 'web-desktop.png', width: 1100, height: 900, scheme: 'light', mobile: false },
 ];
 
@@ -26,6 +27,13 @@ try {
         const page = await context.newPage();
         await page.goto(server.url + (shot.fragment || '#v=12.5&from=ton/ac&to=Mg/ha'));
         await ready(page);
+        if (shot.open) {
+            await page.click(shot.open);
+            await page.waitForFunction(() => document.querySelectorAll('#explain p').length > 0);
+        }
+        if (shot.scroll) {
+            await page.locator(shot.scroll).evaluate((element) => element.scrollIntoView({ block: 'start' }));
+        }
         await page.screenshot({ path: path.join(out, shot.name), fullPage: !shot.mobile });
         await context.close();
         console.log(path.join(out, shot.name));
