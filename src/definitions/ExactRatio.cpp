@@ -14,6 +14,21 @@ constexpr int kPiDecimals = 50;
 
 constexpr int kMantissaBits = 53;
 
+// Divides number by prime as often as it goes, and says how often.
+int TakeFactors(BigNatural &number, std::uint32_t prime) {
+    int count = 0;
+    BigNatural quotient;
+    BigNatural remainder;
+    for (;;) {
+        BigNatural::Divide(number, BigNatural(prime), quotient, remainder);
+        if (!remainder.IsZero()) {
+            return count;
+        }
+        number = quotient;
+        ++count;
+    }
+}
+
 } // namespace
 
 ExactRatio::ExactRatio(BigNatural numerator, BigNatural denominator, int piPower)
@@ -111,26 +126,8 @@ std::optional<std::string> ExactRatio::ExactDecimal() const {
     }
     // n/d with d = 2^a 5^b is n * 2^(k-a) 5^(k-b) / 10^k, k the larger of a and b.
     BigNatural rest = denominator_;
-    int twos = 0;
-    int fives = 0;
-    BigNatural quotient;
-    BigNatural remainder;
-    for (;;) {
-        BigNatural::Divide(rest, BigNatural(2), quotient, remainder);
-        if (!remainder.IsZero()) {
-            break;
-        }
-        rest = quotient;
-        ++twos;
-    }
-    for (;;) {
-        BigNatural::Divide(rest, BigNatural(5), quotient, remainder);
-        if (!remainder.IsZero()) {
-            break;
-        }
-        rest = quotient;
-        ++fives;
-    }
+    const int twos = TakeFactors(rest, 2);
+    const int fives = TakeFactors(rest, 5);
     if (!rest.IsOne()) {
         return std::nullopt;
     }
