@@ -4,7 +4,9 @@
 #include "engine/Catalogue.h"
 #include "engine/TextFolding.h"
 
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace quorlex::conversion {
 
@@ -33,17 +35,21 @@ std::span<const Spelling> Spellings() {
 }
 
 std::optional<UnitRef> UnitOfSpelling(std::string_view text) {
+    // The unit of each spelling, found once by its category's class name and its symbol.
+    static const std::vector<std::optional<UnitRef>> units = [] {
+        std::vector<std::optional<UnitRef>> all;
+        for (const Spelling &spelling : kSpellings) {
+            const CategoryEntry *category = FindCategory(spelling.className);
+            const auto unit =
+                category != nullptr ? LookupUnitIn(category->index, spelling.symbol) : std::nullopt;
+            all.push_back(unit ? std::optional<UnitRef>(UnitRef{category->index, *unit}) : std::nullopt);
+        }
+        return all;
+    }();
     const std::string_view name = Trimmed(text);
-    for (const Spelling &spelling : kSpellings) {
-        if (spelling.text != name) {
-            continue;
-        }
-        const CategoryEntry *category = FindCategory(spelling.className);
-        if (category == nullptr) {
-            return std::nullopt;
-        }
-        if (const auto unit = LookupUnitIn(category->index, spelling.symbol)) {
-            return UnitRef{category->index, *unit};
+    for (std::size_t i = 0; i < std::size(kSpellings); ++i) {
+        if (kSpellings[i].text == name) {
+            return units[i];
         }
     }
     return std::nullopt;
