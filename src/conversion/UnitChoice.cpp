@@ -3,6 +3,7 @@
 #include "conversion/NearestNames.h"
 #include "conversion/Quoted.h"
 #include "conversion/UnitSpellings.h"
+#include "conversion/WrittenUnit.h"
 #include "engine/Catalogue.h"
 #include "engine/TextFolding.h"
 #include "engine/UnitLookup.h"
@@ -139,6 +140,16 @@ std::vector<UnitRef> UnitsNamed(std::string_view name, Refusal &refusal) {
     }
     if (const auto unit = UnitOfSpelling(name)) {
         return {*unit};
+    }
+    // A unit written as in papers ("Mg ha-1"); a text with no letter is a number or nothing, not a unit.
+    const std::string_view trimmed = Trimmed(name);
+    const bool hasLetter = std::any_of(trimmed.begin(), trimmed.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
+    if (hasLetter) {
+        if (const auto unit = UnitOfWrittenText(trimmed, refusal)) {
+            return {*unit};
+        }
     }
     return {};
 }
