@@ -3,13 +3,20 @@
 // blanks folded), never one for a number; and the command line's choice of units either names two units
 // of one category that the lookup found or refuses with a usage error, nothing else.
 //
+// A unit written as in papers ("Mg ha-1") is read to a size and dimension or refused with a reason; where
+// the conversion layer takes it for a unit, that unit has exactly the size and dimension read, and every
+// refusal is one line.
+//
 // The fire calculations' inputs take the same names: each input either finds a unit of its own kind or
 // refuses the name naming the input, and a calculation of the two texts as values answers or says why.
 //
 // Input: FROM, TO and CATEGORY separated by NUL bytes (missing parts are empty).
 #include "FuzzCheck.h"
+#include "conversion/ExactFactors.h"
 #include "conversion/NearestNames.h"
 #include "conversion/UnitChoice.h"
+#include "conversion/WrittenUnit.h"
+#include "definitions/UnitText.h"
 #include "engine/Catalogue.h"
 #include "engine/UnitLookup.h"
 #include "numbers/NumericText.h"
@@ -58,6 +65,20 @@ std::string Words(std::string_view text) {
     return words;
 }
 
+// Words, without the blanks beside a hyphen: "2 - tons" and "-tons" read as "2-tons" and "-tons".
+std::string HyphenWords(std::string_view text) {
+    const std::string words = Words(text);
+    std::string joined;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const bool besideHyphen =
+            (i > 0 && words[i - 1] == '-') || (i + 1 < words.size() && words[i + 1] == '-');
+        if (words[i] != ' ' || !besideHyphen) {
+            joined += words[i];
+        }
+    }
+    return joined;
+}
+
 std::string WithSuperscripts(std::string_view name) {
     std::string text;
     for (const char c : name) {
@@ -74,7 +95,7 @@ bool ReferenceNames(std::string_view text, int position, const UnitEntry &unit) 
     if (exactly(unit.symbol) || std::any_of(unit.aliases.begin(), unit.aliases.end(), exactly)) {
         return true;
     }
-    const std::string words = Words(text);
+    const std::string words = HyphenWords(text);
     if (words.empty()) {
         return false;
     }
@@ -82,8 +103,8 @@ bool ReferenceNames(std::string_view text, int position, const UnitEntry &unit) 
     if (!bare.empty() && bare.front() == '-') {
         bare = Trim(bare.substr(1));
     }
-    return words == Words(unit.listText) || words == Words(bare) ||
-           words == Words(std::to_string(position) + std::string(unit.listText));
+    return words == HyphenWords(unit.listText) || words == HyphenWords(bare) ||
+           words == HyphenWords(std::to_string(position) + std::string(unit.listText));
 }
 
 void CheckLookup(std::string_view text) {
@@ -109,6 +130,27 @@ void CheckLookup(std::string_view text) {
     }
 }
 
+void CheckWrittenUnit(std::string_view text) {
+    const definitions::UnitText read = definitions::ReadUnitText(text);
+    Require(read.value.has_value() == read.problem.empty(), "a written unit is read or refused with a reason",
+            Printable(text));
+    Require(!read.unknownSymbol || !read.value, "only a refusal names an unknown symbol", Printable(text));
+    Require(text.size() <= definitions::kLongestUnitText || !read.value, "an over-long text is refused",
+            Printable(text));
+    conversion::Refusal refusal;
+    const auto unit = conversion::UnitOfWrittenText(text, refusal);
+    Require(refusal.reason.find('\n') == std::string::npos, "a refusal is one line", Printable(text));
+    if (!unit) {
+        Require(static_cast<bool>(refusal) || !read.value, "a unit read is taken or refused with a reason",
+                Printable(text));
+        return;
+    }
+    Require(read.value.has_value() && !refusal, "a unit taken was read", Printable(text));
+    const auto exact = definitions::Evaluate(conversion::ExactExpressionOf(unit->category, unit->unit));
+    Require(exact && exact->size == read.value->size && exact->dimension == read.value->dimension,
+            "a unit taken has exactly the size and dimension read", Printable(text));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
@@ -131,15 +173,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     CheckLookup(from);
     CheckLookup(to);
+    CheckWrittenUnit(from);
+    // Many relations share an input (a rate of spread, a fireline intensity): each is checked once.
+    std::vector<std::string_view> checkedInputs;
     for (const relations::Relation &relation : relations::Relations()) {
         std::vector<relations::InputChoice> choices;
         for (const relations::Quantity &quantity : relation.inputs) {
+            choices.push_back({true, relations::FormulaUnit(quantity)});
+            if (std::find(checkedInputs.begin(), checkedInputs.end(), quantity.name) != checkedInputs.end()) {
+                continue;
+            }
+            checkedInputs.push_back(quantity.name);
             std::string problem;
             const int unit = relations::FindUnit(quantity, from, problem);
             Require(unit >= 0 ? unit < relations::UnitCount(quantity) && problem.empty()
                               : problem.starts_with(std::string(quantity.name) + ": "),
                     "an input's unit is one of its own, or refused naming the input", Printable(from));
-            choices.push_back({true, relations::FormulaUnit(quantity)});
         }
         const relations::Calculator calculator(relation, choices, -1, conversion::ResultStyle::Automatic, 0,
                                                conversion::DecimalMark::Period);
@@ -165,9 +214,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                     static_cast<std::size_t>(choice.to) < entry.units.size(),
                 "chosen units lie in their category");
         const auto named = [&choice](std::string_view text, int unit) {
-            const auto units = LookupUnit(text);
-            return std::find(units.begin(), units.end(), UnitRef{choice.category, unit}) != units.end() ||
-                   text.find(':') != std::string_view::npos;
+            conversion::Refusal ignored;
+            const auto units = conversion::UnitsNamed(text, ignored);
+            return std::find(units.begin(), units.end(), UnitRef{choice.category, unit}) != units.end();
         };
         Require(named(from, choice.from) && named(to, choice.to), "chosen units are the ones the texts name",
                 Printable(from) + " " + Printable(to));

@@ -33,6 +33,8 @@ std::string_view UsageAndExamples() {
            "  quorlex-convert --explain 1 BTU/lb kJ/kg   2.326, each unit's definition and source, both "
            "factors\n"
            "  quorlex-convert --tables 1 BTU/lb kJ/kg    2.324147175, the desktop program's answer\n"
+           "  quorlex-convert 12.5 ton/ac \"Mg ha-1\"      a unit as papers write it, quoted for its blank\n"
+           "  quorlex-convert 1 Btu/lb kJ·kg⁻¹           field spellings (Btu, t/ha, MPH, fpm, chains/hr)\n"
            "  quorlex-convert --list FuelLoad            the units of a category and the names they go by\n"
            "  quorlex-convert --factor 'tons per acre' 'megagrams per hectare'\n"
            "  quorlex-convert calc flame-length 500 kW/m --to m\n"
@@ -41,8 +43,12 @@ std::string_view UsageAndExamples() {
            "  quorlex-convert calc dry-basis 20          20 % moisture, wet basis, on a dry basis\n"
            "\n"
            "FROM and TO: a unit's symbol or another of its names as --list shows them (letter case counts:\n"
-           "Mg is not mg), its list text (\"tons per acre\", any letter case), or CATEGORY:INDEX "
-           "(FuelLoad:2).\n"
+           "Mg is not mg), its list text (\"tons per acre\", any letter case), CATEGORY:INDEX "
+           "(FuelLoad:2),\n"
+           "or a unit as papers write it: symbols with powers, multiplied by blanks, * or ·, divided by /\n"
+           "(\"kg m-2\", kg/m^2, Mg·ha⁻¹, \"BTU ft-1 s-1\"); its dimension picks the category, its exact "
+           "size\n"
+           "the unit. t is the tonne: t/ac is refused as ambiguous.\n"
            "Values: 1000, -3.5, 1,000.5, 2.5E3, &HFF; empty lines and fields give empty results.\n";
 }
 

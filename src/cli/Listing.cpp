@@ -2,6 +2,7 @@
 
 #include "cli/OutputSink.h"
 #include "conversion/UnitChoice.h"
+#include "conversion/UnitSpellings.h"
 #include "engine/Catalogue.h"
 
 #include <algorithm>
@@ -76,10 +77,20 @@ void ListUnits(int category, OutputSink &out, bool tsv) {
     for (std::size_t unit = 0; unit < entry.units.size(); ++unit) {
         const UnitEntry &units = entry.units[unit];
         std::string aliases;
+        const auto addAlias = [&aliases, tsv](std::string_view alias) {
+            aliases += aliases.empty() ? "" : (tsv ? "," : ", ");
+            aliases += alias;
+        };
         for (const auto alias : units.aliases) {
             if (!alias.empty()) {
-                aliases += aliases.empty() ? "" : (tsv ? "," : ", ");
-                aliases += alias;
+                addAlias(alias);
+            }
+        }
+        // The field spellings the command line takes besides the window's names ("MPH", "Btu/lb").
+        for (const conversion::Spelling &spelling : conversion::Spellings()) {
+            const auto named = conversion::UnitOfSpelling(spelling.text);
+            if (named && named->category == category && named->unit == static_cast<int>(unit)) {
+                addAlias(spelling.text);
             }
         }
         rows.push_back({std::to_string(unit), std::string(units.symbol), aliases,

@@ -57,6 +57,13 @@ std::vector<std::size_t> NearestNames(std::string_view text, const std::vector<s
     std::vector<int> distances(names.size());
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < names.size(); ++i) {
+        // Each character one text has beyond the other costs an insertion (2): a name far longer or
+        // shorter is too far without working its distance out.
+        const std::size_t gap =
+            text.size() > names[i].size() ? text.size() - names[i].size() : names[i].size() - text.size();
+        if (2 * gap > static_cast<std::size_t>(farthest)) {
+            continue;
+        }
         distances[i] = NameDistance(text, names[i]);
         if (distances[i] <= farthest) {
             order.push_back(i);

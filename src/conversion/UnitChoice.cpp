@@ -2,6 +2,8 @@
 
 #include "conversion/NearestNames.h"
 #include "conversion/Quoted.h"
+#include "conversion/UnitSpellings.h"
+#include "conversion/WrittenUnit.h"
 #include "engine/Catalogue.h"
 #include "engine/TextFolding.h"
 #include "engine/UnitLookup.h"
@@ -42,7 +44,8 @@ std::optional<UnitRef> UnitByIndex(std::string_view text, Refusal &refusal) {
     return UnitRef{category->index, index};
 }
 
-// Every accepted name of every unit (of one category, or of all for -1), with the unit it names.
+// Every accepted name of every unit (of one category, or of all for -1), field spellings included, with
+// the unit it names.
 void CollectNames(int category, std::vector<std::string> &names, std::vector<UnitRef> &units) {
     for (const auto &entry : Catalogue()) {
         if (category >= 0 && entry.index != category) {
@@ -53,6 +56,13 @@ void CollectNames(int category, std::vector<std::string> &names, std::vector<Uni
                 names.push_back(std::move(name));
                 units.push_back({entry.index, unit});
             }
+        }
+    }
+    for (const Spelling &spelling : Spellings()) {
+        const auto unit = UnitOfSpelling(spelling.text);
+        if (unit && (category < 0 || unit->category == category)) {
+            names.emplace_back(spelling.text);
+            units.push_back(*unit);
         }
     }
 }
@@ -121,7 +131,27 @@ std::vector<UnitRef> UnitsNamed(std::string_view name, Refusal &refusal) {
     if (refusal) {
         return {};
     }
-    return LookupUnit(name);
+    if (auto units = LookupUnit(name); !units.empty()) {
+        return units;
+    }
+    if (auto refused = SpellingRefusal(name)) {
+        refusal = std::move(*refused);
+        return {};
+    }
+    if (const auto unit = UnitOfSpelling(name)) {
+        return {*unit};
+    }
+    // A unit written as in papers ("Mg ha-1"); a text with no letter is a number or nothing, not a unit.
+    const std::string_view trimmed = Trimmed(name);
+    const bool hasLetter = std::any_of(trimmed.begin(), trimmed.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
+    if (hasLetter) {
+        if (const auto unit = UnitOfWrittenText(trimmed, refusal)) {
+            return {*unit};
+        }
+    }
+    return {};
 }
 
 int ChooseCategory(std::string_view name, Refusal &refusal) {

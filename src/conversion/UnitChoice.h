@@ -24,8 +24,10 @@ struct UnitChoice {
 UnitChoice ChooseUnits(std::string_view from, std::string_view to, int category, int preferred,
                        Refusal &refusal);
 
-// Every unit a name names: by the catalogue's lookup, or the one CATEGORY:INDEX names ("FuelLoad:2").
-// Empty for none, with a refusal for an index the category does not have.
+// Every unit a name names: by the catalogue's lookup, the one CATEGORY:INDEX names ("FuelLoad:2"), a field
+// spelling ("mph"), or the one unit a unit written as in papers stands for ("Mg ha-1"). Empty for none,
+// with a refusal for an index the category does not have, a spelling that raises a question ("t/ac"), or a
+// written unit that is malformed or stands for no unit of the catalogue.
 std::vector<UnitRef> UnitsNamed(std::string_view name, Refusal &refusal);
 
 // The category a name stands for (caption or class name); -1 and a refusal listing them for none.

@@ -51,6 +51,39 @@ std::string AsWritten(const std::string &word) {
     return plain ? word : Quoted(word);
 }
 
+std::string JoinedWords(const std::vector<std::string> &words, std::size_t first, std::size_t end) {
+    std::string joined;
+    for (std::size_t i = first; i < end; ++i) {
+        joined += i == first ? "" : " ";
+        joined += words[i];
+    }
+    return joined;
+}
+
+// A value followed by units copied from a paper without quotes ("12.5 ton/ac Mg ha-1"): where exactly one
+// way of parting the words after the value gives two units of one category, that one; nullopt otherwise
+// (the words are then read as they stand). A unit is a few words at most, so a longer line is not tried.
+std::optional<LineReading> UnquotedUnits(const std::vector<std::string> &words, int currentCategory) {
+    constexpr std::size_t kMostWords = 8;
+    if (words.size() <= 3 || words.size() > kMostWords || !IsValueArgument(words[0])) {
+        return std::nullopt;
+    }
+    std::optional<LineReading> found;
+    for (std::size_t split = 2; split < words.size(); ++split) {
+        Refusal refusal;
+        const UnitChoice units =
+            ChooseUnits(JoinedWords(words, 1, split), JoinedWords(words, split, words.size()), -1,
+                        currentCategory, refusal);
+        if (!refusal) {
+            if (found) {
+                return std::nullopt;
+            }
+            found = LineReading{units, words[0]};
+        }
+    }
+    return found;
+}
+
 } // namespace
 
 bool IsValueArgument(std::string_view word) {
@@ -94,6 +127,9 @@ std::optional<LineReading> ReadConversionLine(std::string_view line, int current
     if (!words) {
         refusal = {RefusalKind::Syntax, "a double quote is left open", -1};
         return std::nullopt;
+    }
+    if (auto split = UnquotedUnits(*words, currentCategory)) {
+        return split;
     }
     const auto roles = AssignWords(*words, refusal);
     if (!roles) {

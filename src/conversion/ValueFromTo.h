@@ -35,7 +35,9 @@ struct LineReading {
     std::string value;
 };
 
-// Reads a line: words split at blanks, a name with blanks in double quotes. A name that fits several
+// Reads a line: words split at blanks, a name with blanks in double quotes; where a value is followed by
+// more than two words, the one parting of them into two units of one category ("12.5 ton/ac Mg ha-1",
+// "12.5 tons per acre Mg/ha"), if exactly one gives two units. A name that fits several
 // categories is settled by the other unit, then by `currentCategory` (-1 for none). Nullopt and a refusal
 // for a line that is not of the form or names no clear units.
 std::optional<LineReading> ReadConversionLine(std::string_view line, int currentCategory, Refusal &refusal);

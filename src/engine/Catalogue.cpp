@@ -5,6 +5,8 @@
 
 #include <array>
 #include <charconv>
+#include <utility>
+#include <vector>
 
 namespace quorlex {
 
@@ -64,13 +66,21 @@ std::span<const CategoryEntry> Catalogue() {
 }
 
 const CategoryEntry *FindCategory(std::string_view name) {
+    // Each category's caption and class name as they are compared, folded once.
+    static const std::vector<std::pair<std::string, std::string>> folded = [] {
+        std::vector<std::pair<std::string, std::string>> all;
+        for (const auto &category : Catalogue()) {
+            all.emplace_back(WithoutBlanksFolded(category.caption), WithoutBlanksFolded(category.className));
+        }
+        return all;
+    }();
     const std::string wanted = WithoutBlanksFolded(name);
     if (wanted.empty()) {
         return nullptr;
     }
     for (const auto &category : Catalogue()) {
-        if (wanted == WithoutBlanksFolded(category.caption) ||
-            wanted == WithoutBlanksFolded(category.className)) {
+        const auto &[caption, className] = folded[static_cast<std::size_t>(category.index)];
+        if (wanted == caption || wanted == className) {
             return &category;
         }
     }

@@ -3,6 +3,7 @@
 #include "engine/Catalogue.h"
 #include "engine/TextFolding.h"
 
+#include <array>
 #include <cstddef>
 
 namespace quorlex {
@@ -71,9 +72,29 @@ bool NamesBySymbol(const UnitEntry &unit, std::string_view text) {
     return false;
 }
 
-bool NamesByListText(const UnitEntry &unit, int position, const std::string &folded) {
-    return folded == ListTextFolded(unit.listText) || folded == ListTextFolded(BareListText(unit.listText)) ||
-           folded == ListTextFolded(UnitItemText(position, unit.listText));
+// The three folded forms of each unit's list text (as it stands, without "- ", and as its item), by
+// category and position, worked out once: every lookup compares with all of them.
+using FoldedForms = std::array<std::string, 3>;
+
+const std::vector<std::vector<FoldedForms>> &FoldedListTexts() {
+    static const std::vector<std::vector<FoldedForms>> folded = [] {
+        std::vector<std::vector<FoldedForms>> all;
+        for (const auto &category : Catalogue()) {
+            auto &forms = all.emplace_back();
+            for (std::size_t position = 0; position < category.units.size(); ++position) {
+                const std::string_view listText = category.units[position].listText;
+                forms.push_back({ListTextFolded(listText), ListTextFolded(BareListText(listText)),
+                                 ListTextFolded(UnitItemText(static_cast<int>(position), listText))});
+            }
+        }
+        return all;
+    }();
+    return folded;
+}
+
+bool NamesByListText(const CategoryEntry &category, std::size_t position, const std::string &folded) {
+    const FoldedForms &forms = FoldedListTexts()[static_cast<std::size_t>(category.index)][position];
+    return folded == forms[0] || folded == forms[1] || folded == forms[2];
 }
 
 std::optional<int> FindIn(const CategoryEntry &category, std::string_view text, const std::string &folded) {
@@ -87,7 +108,7 @@ std::optional<int> FindIn(const CategoryEntry &category, std::string_view text, 
         return std::nullopt;
     }
     for (std::size_t position = 0; position < units.size(); ++position) {
-        if (NamesByListText(units[position], static_cast<int>(position), folded)) {
+        if (NamesByListText(category, position, folded)) {
             return static_cast<int>(position);
         }
     }

@@ -82,6 +82,12 @@ INSTANTIATE_TEST_SUITE_P(
                     LineCase{"ton/ac Mg/ha 1 2", -1, RefusalKind::Syntax},
                     LineCase{"1 g", -1, RefusalKind::Syntax},
                     LineCase{"1 g K", -1, RefusalKind::CategoriesDiffer},
-                    LineCase{"1 gramz kg", -1, RefusalKind::UnknownUnit}));
+                    LineCase{"1 gramz kg", -1, RefusalKind::UnknownUnit},
+                    // Units with blanks copied without quotes: the one parting that gives two units.
+                    LineCase{"12.5 ton/ac Mg ha-1", -1, RefusalKind::None, 9, 2, 1, "12.5"},
+                    LineCase{"12.5 kg m-2 Mg ha-1", -1, RefusalKind::None, 9, 3, 1, "12.5"},
+                    LineCase{"12.5 tons per acre Mg/ha", -1, RefusalKind::None, 9, 2, 1, "12.5"},
+                    LineCase{"1 kg m-2 kJ/kg", -1, RefusalKind::Syntax},
+                    LineCase{"1 m m m m m m m m", -1, RefusalKind::Syntax}));
 
 } // namespace

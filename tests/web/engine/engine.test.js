@@ -108,6 +108,14 @@ function buildCalls(catalogue, wasm) {
     const calls = new Calls();
     calls.add(['count'], () => String(c.count()), 'count');
     calls.add(['catalogue'], () => c.catalogue(), 'catalogue');
+    // Field spellings and units as papers write them, taken or refused with their reasons alike.
+    const written = ['t/ha', 'MPH', 'fpm', 'chains/hr', 'Btu/ft2/s', 't/ac', 'tpa', 'Mg ha-1', 'Mg\u00B7ha\u207B\u00B9',
+        'kg/m^2', 'BTU ft-1 s-1', 'm2 ha-1', 'ton/ac-ft', 'W', 'm/km', 'g ha-1', 'm^999', 'm^-', 'm '.repeat(101)];
+    for (const name of written) {
+        calls.add(['lookup', hex(name)], () => c.lookup(name), 'lookup ' + name);
+        const line = '12.5 "' + name + '" kg/m2';
+        calls.add(['line', hex(line), '-1'], () => c.line(line, -1), 'line ' + line);
+    }
     for (const category of catalogue) {
         for (const unit of category.units) {
             const name = category.className + ':' + unit.index;
@@ -298,6 +306,8 @@ test('engine.js gives the page its objects', { skip }, async () => {
     assert.deepEqual(engine.readLine('12.5 ton/ac Mg/ha'), { ok: true, category: fuelLoad.index, from: tons.index,
         to: engine.lookup('Mg/ha')[0].unit, value: '12.5' });
     assert.equal(engine.readLine('1 deg deg').kind, 'ambiguous');
+    assert.deepEqual(engine.readLine('12.5 ton/ac Mg\u00B7ha\u207B\u00B9'), { ok: true, category: fuelLoad.index,
+        from: tons.index, to: engine.lookup('Mg/ha')[0].unit, value: '12.5' });
     assert.equal(engine.isNumberStart('1e', false), true);
     assert.equal(engine.isNumberStart('1x', false), false);
     assert.throws(() => engine.convert(0, 0, 0, '1', 26, false), RangeError);
