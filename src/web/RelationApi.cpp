@@ -93,6 +93,8 @@ std::string RelationsJson() {
         AppendJsonString(json, relation.source);
         AppendJsonKey(json, "chart");
         json += relation.chart == relations::ChartBy::None ? "false" : "true";
+        AppendJsonKey(json, "fit");
+        json += relation.fit ? "true" : "false";
         AppendJsonKey(json, "range");
         AppendJsonString(json, relation.RangeText());
         AppendJsonKey(json, "note");
