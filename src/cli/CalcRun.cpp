@@ -398,6 +398,15 @@ ExitCode ListCalculations(const Options &options) {
             text += separators[field];
             text += fields[field];
         }
+        // Then the range the answers are checked against, and the note: tab-separated fields, or lines.
+        text += options.tsv ? "\t" : "\n  kind:    ";
+        text += relation.fit ? "empirical fit, answers to 3 significant digits" : "exact relation";
+        text += options.tsv ? "\t" : "\n  range:   ";
+        text += relation.RangeText();
+        if (options.tsv || !relation.note.empty()) {
+            text += options.tsv ? "\t" : "\n  note:    ";
+            text += relation.note;
+        }
         text += '\n';
         out.Append(text);
     }
