@@ -10,6 +10,7 @@
     var HOURS_AND_MINUTES = -1;
     var HOURS_AND_MINUTES_NAME = 'H:MM';
     var LOOKS_LIKE_HOURS = /^\s*\d+:\d+\s*$/;
+    var HOURS_STARTED = /^\s*\d+:\d?$/;
 
     var engine = null;
     var el = {};
@@ -129,7 +130,7 @@
                     var typedHours = LOOKS_LIKE_HOURS.test(value.value);
                     if (typedHours && state.units[i] !== HOURS_AND_MINUTES) {
                         state.units[i] = HOURS_AND_MINUTES;
-                    } else if (!typedHours && value.value.trim() && state.units[i] === HOURS_AND_MINUTES) {
+                    } else if (value.value.indexOf(':') < 0 && value.value.trim() && state.units[i] === HOURS_AND_MINUTES) {
                         state.units[i] = input.formulaUnit;
                     }
                 }
@@ -259,8 +260,9 @@
             showInputError(-1, '');
             said = 'Type a value for every input.';
             showAnswer('', said);
-        } else if (answer.kind === 'value' && typing && engine.isNumberStart(state.values[index], state.comma)) {
-            // Only the start of a number so far: say nothing until the field loses the focus.
+        } else if (answer.kind === 'value' && typing && (engine.isNumberStart(state.values[index], state.comma) ||
+                (r.inputs[index].kind === 'time' && HOURS_STARTED.test(state.values[index])))) {
+            // Only the start of a number, or of H:MM, so far: say nothing until the field loses the focus.
             showInputError(-1, '');
             showAnswer('', '');
         } else if (index >= 0) {
