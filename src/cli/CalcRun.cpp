@@ -211,22 +211,30 @@ int ChooseOutputUnit(const Relation &relation, const std::string &to) {
 void PrintDetails(const Relation &relation, const relations::Answer &answer, bool verbose, OutputSink &out) {
     std::string text;
     if (verbose) {
-        text += "formula: " + relation.FormulaText() + " (" + relation.UnitsText() + ")\n";
-        text += "source: ";
+        text += "formula: ";
+        text += relation.FormulaText();
+        text += " (";
+        text += relation.UnitsText();
+        text += ")\nsource: ";
         text += relation.source.empty() ? std::string("none, the formula is a definition")
                                         : std::string(relation.source);
-        text += "\nrange: " + relation.RangeText() + "\n";
+        text += "\nrange: ";
+        text += relation.RangeText();
+        text += '\n';
         if (!relation.note.empty()) {
             text += "note: ";
             text += relation.note;
             text += '\n';
         }
         if (!answer.chartLine.empty()) {
-            text += answer.chartLine + "\n";
+            text += answer.chartLine;
+            text += '\n';
         }
     }
     for (const std::string &warning : answer.warnings) {
-        text += "warning: " + warning + "\n";
+        text += "warning: ";
+        text += warning;
+        text += '\n';
     }
     if (text.empty()) {
         return;
