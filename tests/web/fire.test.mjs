@@ -49,6 +49,10 @@ test('the interpretation class and a warning are shown; a refusal stands at its 
     assert.match(await page.element('#fire-class').text(),
         /^class 3 by fireline intensity, 500 to 1000 BTU\/ft\/s \(Andrews and Rothermel 1982\): /);
     assert.match(await page.element('#fire-range').text(), /\(Alexander 1982\)$/);
+    await page.labelled('Fireline intensity (I)').fill('1e9');
+    assert.equal(await page.element('#fire-warnings').text(),
+        'Warning: intensity: "1e9" BTU/ft/s lies outside 4.33 \u2264 I \u2264 28900 BTU/ft/s, the fireline intensities '
+        + 'observed in wildland fires (Alexander 1982)');
     await page.labelled('Fireline intensity (I)').fill('-5');
     await page.labelled('Fireline intensity (I)').blur();
     const error = page.element('#fire-input-0-error');
@@ -56,6 +60,17 @@ test('the interpretation class and a warning are shown; a refusal stands at its 
     assert.equal(await page.labelled('Fireline intensity (I)').attribute('aria-invalid'), 'true');
     assert.equal(await result(page), 'No result');
     assert.equal(await page.element('#fire-class').isHidden(), true);
+    await close(page);
+});
+
+test('a fit without a published range says so, and the 10-m wind names the other ratio in use', async () => {
+    const page = await open('#view=fire&calc=wind-10m&u20=10&u20.unit=mi%2Fh');
+    assert.equal(await result(page), '11.5 mi/h');
+    assert.equal(await page.element('#fire-range').text(), 'no published range');
+    assert.equal(await page.element('#fire-note').text(), 'k = 1.15 by default; some programs use 1.13');
+    await page.element('#relation').select({ label: 'Moisture content on a dry basis from the wet-basis percentage' });
+    assert.equal(await page.element('#fire-range').text(), 'none needed, the relation is exact');
+    assert.equal(await page.element('#fire-note').isHidden(), true);
     await close(page);
 });
 
