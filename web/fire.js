@@ -6,11 +6,16 @@
     'use strict';
 
     var Q = window.Quorlex;
+    // The "unit" of a time written as hours and minutes: none, as on the command line.
+    var HOURS_AND_MINUTES = -1;
+    var HOURS_AND_MINUTES_NAME = 'H:MM';
+    var LOOKS_LIKE_HOURS = /^\s*\d+:\d+\s*$/;
+    var HOURS_STARTED = /^\s*\d+:\d?$/;
 
     var engine = null;
     var el = {};
     // values and units: one per input of the relation; a unit is a position of the input's units, or -1
-    // for a plain number. places: 'auto' or 0 to 25. to: a position of the output's units.
+    // for a plain number or a time in hours and minutes (H:MM). places: 'auto' or 0 to 25. to: a position of the output's units.
     var state = { relation: 0, values: [], units: [], to: -1, places: 'auto', comma: false };
     var autoPlaces = 0;
     // Each input's value field, unit select and error line, rebuilt when the relation changes.
@@ -67,7 +72,7 @@
                 hintText.push(input.range);
             }
             if (input.kind === 'time') {
-                hintText.push('1:30 is 1 h 30 min');
+                hintText.push('H:MM for hours and minutes, without a unit');
             }
             if (input.fallback !== null) {
                 value.placeholder = input.fallback;
@@ -77,14 +82,20 @@
             hint.id = inputId(i, 'hint');
             hint.className = 'hint';
             hint.textContent = hintText.join(' · ');
+            // What a time typed as H:MM reads as: "1 h 30 min".
+            var reading = document.createElement('p');
+            reading.id = inputId(i, 'reading');
+            reading.className = 'hint';
+            reading.hidden = true;
             var error = document.createElement('p');
             error.id = inputId(i, 'error');
             error.className = 'error';
             error.hidden = true;
-            value.setAttribute('aria-describedby', hint.id + ' ' + error.id);
+            value.setAttribute('aria-describedby', hint.id + ' ' + reading.id + ' ' + error.id);
             valueField.appendChild(label);
             valueField.appendChild(value);
             valueField.appendChild(hint);
+            valueField.appendChild(reading);
             valueField.appendChild(error);
             box.appendChild(valueField);
             var unit = null;
@@ -97,6 +108,12 @@
                 unit = document.createElement('select');
                 unit.id = inputId(i, 'unit');
                 Q.fillUnits(unit, input.units);
+                if (input.kind === 'time') {
+                    var hoursAndMinutes = document.createElement('option');
+                    hoursAndMinutes.value = String(HOURS_AND_MINUTES);
+                    hoursAndMinutes.textContent = 'Hours and minutes (' + HOURS_AND_MINUTES_NAME + ')';
+                    unit.appendChild(hoursAndMinutes);
+                }
                 unitField.appendChild(unitLabel);
                 unitField.appendChild(unit);
                 box.appendChild(unitField);
@@ -107,12 +124,22 @@
             }
             value.addEventListener('input', function () {
                 state.values[i] = value.value;
+                if (input.kind === 'time') {
+                    // Typing H:MM chooses hours and minutes, which take no unit; typing a number again
+                    // goes back to the formula's unit.
+                    var typedHours = LOOKS_LIKE_HOURS.test(value.value);
+                    if (typedHours && state.units[i] !== HOURS_AND_MINUTES) {
+                        state.units[i] = HOURS_AND_MINUTES;
+                    } else if (value.value.indexOf(':') < 0 && value.value.trim() && state.units[i] === HOURS_AND_MINUTES) {
+                        state.units[i] = input.formulaUnit;
+                    }
+                }
                 state.places = 'auto';
                 render();
             });
             value.addEventListener('blur', render);
             el.inputs.appendChild(box);
-            return { value: value, unit: unit, error: error };
+            return { value: value, unit: unit, error: error, reading: reading };
         });
         var output = r.output;
         Q.fillUnits(el.to, output.units);
@@ -122,6 +149,10 @@
         el.about.textContent = 'quorlex-convert calc ' + r.id;
         el.formula.textContent = r.formula + ' (' + r.units + ')';
         el.source.textContent = r.source || 'none: the formula is a definition';
+        el.range.textContent = r.range;
+        el.relationNote.textContent = r.note;
+        el.relationNote.hidden = !r.note;
+        el.relationNoteLabel.hidden = !r.note;
         shownRelation = state.relation;
     }
 
@@ -137,6 +168,10 @@
             if (field.unit) {
                 field.unit.value = String(state.units[i]);
             }
+            var hours = relation().inputs[i].kind === 'time' && state.units[i] === HOURS_AND_MINUTES
+                ? /^\s*(\d+):([0-5]\d)\s*$/.exec(state.values[i]) : null;
+            field.reading.textContent = hours ? Number(hours[1]) + ' h ' + Number(hours[2]) + ' min' : '';
+            field.reading.hidden = !hours;
         });
         if (relation().output.units.length) {
             el.to.value = String(state.to);
@@ -212,9 +247,8 @@
             if (state.places === 'auto' && answer.places !== null) {
                 autoPlaces = answer.places;
             }
-            if (answer.chartClass > 0) {
-                classText = 'Class ' + answer.chartClass + ': ' + answer.chartText;
-            }
+            // The class line as the command line writes it: the quantity, its band and the source.
+            classText = answer.chartText;
             warnings = answer.warnings;
             var unit = r.output.units[state.to];
             said = ['Result: ' + answer.result + (unit ? ' ' + unit.name : answer.unit ? ' ' + answer.unit : '')]
@@ -226,8 +260,9 @@
             showInputError(-1, '');
             said = 'Type a value for every input.';
             showAnswer('', said);
-        } else if (answer.kind === 'value' && typing && engine.isNumberStart(state.values[index], state.comma)) {
-            // Only the start of a number so far: say nothing until the field loses the focus.
+        } else if (answer.kind === 'value' && typing && (engine.isNumberStart(state.values[index], state.comma) ||
+                (r.inputs[index].kind === 'time' && HOURS_STARTED.test(state.values[index])))) {
+            // Only the start of a number, or of H:MM, so far: say nothing until the field loses the focus.
             showInputError(-1, '');
             showAnswer('', '');
         } else if (index >= 0) {
@@ -284,7 +319,8 @@
                 parts.push(Q.escaped(input.name) + '=' + Q.escaped(state.values[i]));
             }
             if (input.units.length > 1) {
-                parts.push(Q.escaped(input.name) + '.unit=' + Q.escaped(input.units[state.units[i]].symbol));
+                var symbol = state.units[i] === HOURS_AND_MINUTES ? HOURS_AND_MINUTES_NAME : input.units[state.units[i]].symbol;
+                parts.push(Q.escaped(input.name) + '.unit=' + Q.escaped(symbol));
             }
         });
         if (r.output.units.length > 1) {
@@ -361,8 +397,8 @@
             }
             var unit = f[input.name + '.unit'];
             if (unit !== undefined) {
-                var found = unitNamed(input, unit);
-                if (found < 0) {
+                var found = input.kind === 'time' && unit.trim() === HOURS_AND_MINUTES_NAME ? HOURS_AND_MINUTES : unitNamed(input, unit);
+                if (found < 0 && found !== HOURS_AND_MINUTES) {
                     reason = 'No unit of ' + input.category + ' is called ' + Q.quoted(unit) + '.';
                     return;
                 }
@@ -441,6 +477,7 @@
             result: 'fire-result', resultLabel: 'fire-result-label', note: 'fire-result-note', chartClass: 'fire-class',
             warnings: 'fire-warnings', fewer: 'fire-fewer', places: 'fire-places', more: 'fire-more', auto: 'fire-auto',
             copy: 'fire-copy', copyStatus: 'fire-copy-status', formula: 'fire-formula', source: 'fire-source',
+            range: 'fire-range', relationNote: 'fire-note', relationNoteLabel: 'fire-note-label',
             comma: 'fire-comma', announce: 'fire-announce',
         };
         Object.keys(ids).forEach(function (key) {

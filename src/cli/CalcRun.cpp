@@ -28,6 +28,8 @@ using relations::Quantity;
 using relations::Relation;
 
 constexpr std::size_t kNoColumn = std::numeric_limits<std::size_t>::max();
+// The unit of a column of times written as hours and minutes: time=COLUMN[H:MM].
+constexpr std::string_view kHoursAndMinutes = "H:MM";
 
 // How the command line gives one input: a value (with its unit), or a column of the file.
 struct GivenInput {
@@ -113,7 +115,7 @@ std::vector<GivenInput> ReadInputs(const Relation &relation, const std::vector<P
             continue;
         }
         input.text = text;
-        const bool value = IsValueArgument(text) || relations::HoursAndMinutes(text).has_value();
+        const bool value = IsValueArgument(text) || relations::LooksLikeHoursAndMinutes(text);
         input.column = csv && !value;
         // The next word is the unit, unless it is the next input.
         if (!input.column && w + 1 < words.size() && !IsNamedInput(words[w + 1].text)) {
@@ -125,19 +127,25 @@ std::vector<GivenInput> ReadInputs(const Relation &relation, const std::vector<P
 }
 
 // The units the inputs are given in; throws UsageError for a missing input or a unit that does not fit.
-std::vector<InputChoice> ChooseInputUnits(const Relation &relation, const std::vector<GivenInput> &inputs) {
+std::vector<InputChoice> ChooseInputUnits(const Relation &relation, const std::vector<GivenInput> &inputs,
+                                          bool csv) {
     std::vector<InputChoice> choices(inputs.size());
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         choices[i].given = inputs[i].given;
     }
-    if (const std::string missing = relations::MissingInputs(relation, choices); !missing.empty()) {
+    const auto form = csv ? relations::InputForm::Column : relations::InputForm::Value;
+    if (const std::string missing = relations::MissingInputs(relation, choices, form); !missing.empty()) {
         throw UsageError(missing);
     }
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         const Quantity &quantity = relation.inputs[i];
         const GivenInput &input = inputs[i];
+        const bool time = quantity.category == relations::kTimeCategory;
         if (!input.given) {
             continue;
+        }
+        if (input.hasUnit && time && input.column && input.unit == kHoursAndMinutes) {
+            continue; // a column of times written H:MM
         }
         if (input.hasUnit) {
             std::string problem;
@@ -147,13 +155,31 @@ std::vector<InputChoice> ChooseInputUnits(const Relation &relation, const std::v
             }
             continue;
         }
-        const bool time = quantity.category == relations::kTimeCategory;
-        const bool hoursAndMinutes = input.column || relations::HoursAndMinutes(input.text).has_value();
-        if (!quantity.IsNumber() && !(time && hoursAndMinutes)) {
-            std::string message(quantity.name);
-            message += ": give the unit of ";
+        if (quantity.IsNumber() ||
+            (time && !input.column && relations::LooksLikeHoursAndMinutes(input.text))) {
+            continue;
+        }
+        // Every unit is settled before the first row is read, so that no output is written for a run that
+        // cannot succeed.
+        std::string message(quantity.name);
+        message += ": give the unit of ";
+        message += input.column ? "the column" : "the value";
+        if (time) {
+            message += " (h, min or s): ";
+            message += quantity.name;
+            message += '=';
+            message += input.text;
+            message += input.column ? "[min], or " : " min, or hours and minutes without a unit: ";
+            message += quantity.name;
+            message += input.column ? "=" : "=1:30";
+            if (input.column) {
+                message += input.text;
+                message += "[H:MM] for hours and minutes";
+            }
+        } else {
+            message += " (";
             message += relations::CategoryCaption(quantity);
-            message += ": ";
+            message += "): ";
             message += quantity.name;
             message += '=';
             message += input.text;
@@ -161,8 +187,8 @@ std::vector<InputChoice> ChooseInputUnits(const Relation &relation, const std::v
             message += " (see --list ";
             message += quantity.category;
             message += ')';
-            throw UsageError(message);
         }
+        throw UsageError(message);
     }
     return choices;
 }
@@ -180,21 +206,40 @@ int ChooseOutputUnit(const Relation &relation, const std::string &to) {
     return unit;
 }
 
-// -v: what the answer rests on, after the answer itself.
-void PrintDetails(const Relation &relation, const relations::Answer &answer, OutputSink &out) {
-    out.Flush();
-    std::string text = "formula: " + relation.FormulaText() + " (" + relation.UnitsText() + ")\n";
-    text += "source: " +
-            (relation.source.empty() ? std::string("none, the formula is a definition")
-                                     : std::string(relation.source)) +
-            "\n";
-    if (answer.chartClass > 0) {
-        text += "class " + std::to_string(answer.chartClass) + ": " +
-                std::string(relations::ChartClassText(answer.chartClass)) + "\n";
+// What the answer rests on, after the answer itself, on standard error: with -v the formula, its source,
+// its range, a note and the class; always the warnings.
+void PrintDetails(const Relation &relation, const relations::Answer &answer, bool verbose, OutputSink &out) {
+    std::string text;
+    if (verbose) {
+        text += "formula: ";
+        text += relation.FormulaText();
+        text += " (";
+        text += relation.UnitsText();
+        text += ")\nsource: ";
+        text += relation.source.empty() ? std::string("none, the formula is a definition")
+                                        : std::string(relation.source);
+        text += "\nrange: ";
+        text += relation.RangeText();
+        text += '\n';
+        if (!relation.note.empty()) {
+            text += "note: ";
+            text += relation.note;
+            text += '\n';
+        }
+        if (!answer.chartLine.empty()) {
+            text += answer.chartLine;
+            text += '\n';
+        }
     }
     for (const std::string &warning : answer.warnings) {
-        text += "warning: " + warning + "\n";
+        text += "warning: ";
+        text += warning;
+        text += '\n';
     }
+    if (text.empty()) {
+        return;
+    }
+    out.Flush();
     OutputSink details(sys::kStandardError, "standard error");
     details.Append(text);
     details.Flush();
@@ -260,8 +305,15 @@ void CalculateCsv(const Options &options, const Relation &relation, const std::v
         throw UsageError("with --csv, at least one input comes from a column: NAME=COLUMN[UNIT]");
     }
     out.Append(byteOrderMark);
+    // -v: the class and the warnings of each row follow its answer.
+    const bool details = options.verbose;
     if (header_) {
-        WriteCsvRecord(out, record, last, header, false, options.delimiter);
+        if (details) {
+            const std::array<std::string_view, 3> names{header, "class", "warning"};
+            WriteCsvRecord(out, record, last, names, options.delimiter);
+        } else {
+            WriteCsvRecord(out, record, last, header, false, options.delimiter);
+        }
     }
 
     std::vector<std::string> scratch(inputs.size());
@@ -295,7 +347,17 @@ void CalculateCsv(const Options &options, const Relation &relation, const std::v
         if (!answer) {
             refusals.Refuse("line " + std::to_string(record.line), answer.message);
         }
-        WriteCsvRecord(out, record, last, answer.text, false, options.delimiter);
+        if (details) {
+            std::string warnings;
+            for (const std::string &warning : answer.warnings) {
+                warnings += warnings.empty() ? "" : "; ";
+                warnings += warning;
+            }
+            const std::array<std::string_view, 3> fields{answer.text, answer.chartLine, warnings};
+            WriteCsvRecord(out, record, last, fields, options.delimiter);
+        } else {
+            WriteCsvRecord(out, record, last, answer.text, false, options.delimiter);
+        }
         progress.Update(buffer.ConsumedTotal(), rows);
     }
     progress.Clear();
@@ -344,6 +406,15 @@ ExitCode ListCalculations(const Options &options) {
             text += separators[field];
             text += fields[field];
         }
+        // Then the range the answers are checked against, and the note: tab-separated fields, or lines.
+        text += options.tsv ? "\t" : "\n  kind:    ";
+        text += relation.fit ? "empirical fit, answers to 3 significant digits" : "exact relation";
+        text += options.tsv ? "\t" : "\n  range:   ";
+        text += relation.RangeText();
+        if (options.tsv || !relation.note.empty()) {
+            text += options.tsv ? "\t" : "\n  note:    ";
+            text += relation.note;
+        }
         text += '\n';
         out.Append(text);
     }
@@ -355,7 +426,7 @@ ExitCode RunCalculation(const Options &options) {
     const Relation &relation = RelationOf(options);
     const bool csv = !options.csv.empty();
     const std::vector<GivenInput> inputs = ReadInputs(relation, options.calc, csv);
-    const Calculator calculator(relation, ChooseInputUnits(relation, inputs),
+    const Calculator calculator(relation, ChooseInputUnits(relation, inputs, csv),
                                 ChooseOutputUnit(relation, options.answerUnit), options.style, options.places,
                                 options.mark);
     if (csv) {
@@ -389,9 +460,7 @@ ExitCode RunCalculation(const Options &options) {
     }
     OutputTarget target(options.output);
     target.Sink().Append(answer.text + "\n");
-    if (options.verbose) {
-        PrintDetails(relation, answer, target.Sink());
-    }
+    PrintDetails(relation, answer, options.verbose, target.Sink());
     target.Commit();
     return ExitCode::Converted;
 }

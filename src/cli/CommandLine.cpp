@@ -142,7 +142,8 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
         ->type_name("UNIT")
         ->group("Fire calculations");
     app.add_flag("-v,--verbose", options.verbose,
-                 "calc: the formula, its source, the fire-suppression class and warnings on standard error")
+                 "calc: the formula, its source, its range and the fire-suppression class on standard error; "
+                 "with --csv, class and warning columns")
         ->group("Fire calculations");
     app.add_flag("--list", list, "List the categories, or the units of one category")->group("Information");
     app.add_flag("--tsv", options.tsv, "List as tab-separated values")->group("Information");

@@ -39,4 +39,16 @@ void WriteCsvRecord(OutputSink &out, const CsvRecord &record, std::size_t column
     out.Append(record.ending);
 }
 
+void WriteCsvRecord(OutputSink &out, const CsvRecord &record, std::size_t column,
+                    std::span<const std::string_view> texts, char delimiter) {
+    const CsvField &field = record.fields[column];
+    out.Append(record.bytes.substr(0, field.end));
+    for (const std::string_view text : texts) {
+        out.Append(delimiter);
+        AppendCsvField(out, text, delimiter);
+    }
+    out.Append(record.bytes.substr(field.end));
+    out.Append(record.ending);
+}
+
 } // namespace quorlex::cli

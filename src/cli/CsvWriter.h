@@ -4,6 +4,7 @@
 #include "cli/OutputSink.h"
 
 #include <cstddef>
+#include <span>
 #include <string_view>
 
 namespace quorlex::cli {
@@ -16,5 +17,9 @@ void AppendCsvField(OutputSink &out, std::string_view text, char delimiter);
 // Every other byte (the fields, their quoting, the delimiters, the line ending) is written as read.
 void WriteCsvRecord(OutputSink &out, const CsvRecord &record, std::size_t column, std::string_view text,
                     bool replace, char delimiter);
+
+// The same with several fields of ours, in order, right after field `column`.
+void WriteCsvRecord(OutputSink &out, const CsvRecord &record, std::size_t column,
+                    std::span<const std::string_view> texts, char delimiter);
 
 } // namespace quorlex::cli

@@ -4,10 +4,12 @@
 #include "conversion/ResultText.h"
 #include "conversion/UnitChoice.h"
 #include "conversion/ValueConverter.h"
+#include "engine/TextFolding.h"
 #include "engine/UnitLookup.h"
 #include "errors/RuntimeError.h"
 #include "numbers/DecimalPlaces.h"
 #include "relations/QuantityUnits.h"
+#include "relations/SignificantText.h"
 
 #include <array>
 #include <cmath>
@@ -19,21 +21,26 @@ namespace {
 
 constexpr double kUnbounded = std::numeric_limits<double>::infinity();
 
-// The classes hold flame lengths from the class before up to their bound: 4 ft belongs to 4 to 8 ft and
-// 8 ft to 8 to 11 ft, while 11 ft is not yet over 11 ft.
+// The fire characteristics chart of Andrews and Rothermel (1982, INT-131) draws its four classes at flame
+// lengths of 4, 8 and 11 ft and fireline intensities of 100, 500 and 1000 BTU/ft/s; the NWCG's Fireline
+// Handbook (PMS 410-2, appendix B) gives the same bands as 0-4, 4-8, 8-11 and over 11 ft. The edges
+// belong to the class above them, except 11 ft and 1000 BTU/ft/s, which are not yet over 11 ft or 1000.
+// Byram's fit does not carry one scale onto the other (100 BTU/ft/s gives 3.74 ft), so a class is read
+// from one quantity only and its line says which.
 constexpr std::array<ChartClass, 4> kChartClasses{{
-    {1, 4.0, 100.0,
-     "flame length under 4 ft (under 100 BTU/ft/s): direct attack at the head and flanks with hand tools"},
-    {2, 8.0, 500.0,
-     "flame length 4 to 8 ft (100 to 500 BTU/ft/s): too intense for hand tools at the head, equipment such "
-     "as engines, dozers and retardant aircraft can work"},
-    {3, 11.0, 1000.0,
-     "flame length 8 to 11 ft (500 to 1000 BTU/ft/s): serious control problems such as torching, crowning "
-     "and spotting"},
-    {4, kUnbounded, kUnbounded,
-     "flame length over 11 ft (over 1000 BTU/ft/s): crowning, spotting and major runs are likely, control "
-     "at the head is ineffective"},
+    {1, 4.0, 100.0, "under 4 ft", "under 100 BTU/ft/s",
+     "direct attack at the head and flanks with hand tools; a handline should hold the fire"},
+    {2, 8.0, 500.0, "4 to 8 ft", "100 to 500 BTU/ft/s",
+     "too intense for hand tools at the head and a handline may not hold; engines, dozers and retardant "
+     "aircraft can work"},
+    {3, 11.0, 1000.0, "8 to 11 ft", "500 to 1000 BTU/ft/s",
+     "serious control problems such as torching, crowning and spotting; control at the head will probably "
+     "fail"},
+    {4, kUnbounded, kUnbounded, "over 11 ft", "over 1000 BTU/ft/s",
+     "crowning, spotting and major runs are likely; control at the head is ineffective"},
 }};
+
+constexpr std::string_view kChartSource = "Andrews and Rothermel 1982";
 
 int ClassOf(double value, double ChartClass::*bound) {
     if (!(value >= 0.0)) {
@@ -66,10 +73,22 @@ std::string Given(std::string_view text, const Quantity &quantity, int unit) {
     return given;
 }
 
-// " m/s" after a bound in the formula's unit; nothing for a number.
-std::string UnitAfter(const Quantity &quantity) {
+// A range given in the unit `from` of a quantity, written in its unit `to`: exactly where the units are
+// the same, else with the bounds converted and rounded to 3 significant digits, as a bound is read.
+std::string RangeIn(const Quantity &quantity, const Range &range, int from, int to) {
     std::string text;
-    if (!quantity.IsNumber() && !quantity.unit.empty()) {
+    if (from == to || quantity.IsNumber() || from < 0 || to < 0) {
+        text = range.Text(quantity.sign);
+    } else {
+        Range converted = range;
+        converted.least = ConvertUnits(quantity, from, to, range.least);
+        converted.most = ConvertUnits(quantity, from, to, range.most);
+        text = converted.Text(quantity.sign, [](double bound) { return SignificantText(bound, 3); });
+    }
+    if (!quantity.IsNumber() && to >= 0) {
+        text += ' ';
+        text += UnitSymbol(quantity, to);
+    } else if (!quantity.unit.empty() && !quantity.IsNumber()) {
         text += ' ';
         text += quantity.unit;
     }
@@ -96,12 +115,23 @@ int ChartClassOfIntensity(double btuPerFootSecond) {
     return ClassOf(btuPerFootSecond, &ChartClass::mostIntensity);
 }
 
-std::string_view ChartClassText(int number) {
-    return number >= 1 && number <= 4 ? kChartClasses[static_cast<std::size_t>(number - 1)].text
-                                      : std::string_view();
+std::string ChartClassLine(int number, ChartBy by) {
+    if (number < 1 || number > 4 || by == ChartBy::None) {
+        return {};
+    }
+    const ChartClass &chartClass = kChartClasses[static_cast<std::size_t>(number - 1)];
+    std::string line = "class ";
+    line += std::to_string(number);
+    line += by == ChartBy::FlameLength ? " by flame length, " : " by fireline intensity, ";
+    line += by == ChartBy::FlameLength ? chartClass.flameBand : chartClass.intensityBand;
+    line += " (";
+    line += kChartSource;
+    line += "): ";
+    line += chartClass.meaning;
+    return line;
 }
 
-std::string MissingInputs(const Relation &relation, std::span<const InputChoice> choices) {
+std::string MissingInputs(const Relation &relation, std::span<const InputChoice> choices, InputForm form) {
     std::string missing;
     for (std::size_t i = 0; i < relation.inputs.size(); ++i) {
         const Quantity &input = relation.inputs[i];
@@ -109,8 +139,19 @@ std::string MissingInputs(const Relation &relation, std::span<const InputChoice>
             continue;
         }
         missing += missing.empty() ? "missing input: " : "; missing input: ";
-        missing += std::string(input.name) + " (" + std::string(input.title) + ", " + CategoryCaption(input) +
-                   ": " + std::string(input.name) + "=VALUE" + (input.IsNumber() ? "" : " UNIT") + ")";
+        missing += input.name;
+        missing += " (";
+        missing += input.title;
+        missing += ", ";
+        missing += CategoryCaption(input);
+        missing += ": ";
+        missing += input.name;
+        if (form == InputForm::Column) {
+            missing += input.IsNumber() ? "=COLUMN" : "=COLUMN[UNIT]";
+        } else {
+            missing += input.IsNumber() ? "=VALUE" : "=VALUE UNIT";
+        }
+        missing += ')';
     }
     return missing;
 }
@@ -132,12 +173,25 @@ bool Calculator::ReadInput(std::size_t i, std::string_view text, double &value, 
     }
     std::optional<double> read;
     int unit = choice.unit;
-    if (input.category == kTimeCategory && (unit == InputChoice::kNoUnit || unit == 0)) {
-        // "1:30" is hours and minutes, never a CATEGORY:INDEX name.
-        if (const auto hours = HoursAndMinutes(text)) {
-            read = hours;
-            unit = 0;
+    if (input.category == kTimeCategory && LooksLikeHoursAndMinutes(text)) {
+        // "1:30" is hours and minutes whatever unit the other inputs are in, so it takes none: "1:30 min"
+        // would read as 1 h 30 min or as 1.5 min depending on who reads it.
+        if (unit != InputChoice::kNoUnit) {
+            std::string message = prefix + conversion::Quoted(text);
+            message += " is hours and minutes (H:MM), which take no unit: give ";
+            message += Trimmed(text);
+            message += " alone, or the time as a number of ";
+            message += UnitSymbol(input, unit);
+            Refuse(answer, std::move(message));
+            return false;
         }
+        read = HoursAndMinutes(text);
+        if (!read) {
+            Refuse(answer, prefix + conversion::Quoted(text) +
+                               " has bad minutes: hours and minutes are written H:MM, the minutes 00 to 59");
+            return false;
+        }
+        unit = 0;
     }
     if (!read) {
         try {
@@ -161,14 +215,10 @@ bool Calculator::ReadInput(std::size_t i, std::string_view text, double &value, 
     }
     value = input.IsNumber() ? *read : ConvertUnits(input, unit, FormulaUnit(input), *read);
     if (!input.allowed.Holds(value)) {
+        // The range in the unit the value was given in, so that the two can be compared at a glance.
         Refuse(answer, prefix + Given(text, input, unit) +
-                           " is out of range: " + input.allowed.Text(input.sign) + UnitAfter(input));
+                           " is out of range: " + RangeIn(input, input.allowed, FormulaUnit(input), unit));
         return false;
-    }
-    if (input.fitted.Bounded() && !input.fitted.Holds(value)) {
-        answer.warnings.push_back(prefix + Given(text, input, unit) +
-                                  " lies outside the data the formula was fitted on: " +
-                                  input.fitted.Text(input.sign) + UnitAfter(input));
     }
     return true;
 }
@@ -193,16 +243,11 @@ Answer Calculator::Compute(std::span<const std::string_view> texts) const {
     }
     const double value = relation_.formula.Evaluate(values);
     answer.value = value;
-    const Quantity &output = relation_.output;
-    if (output.fitted.Bounded() && !output.fitted.Holds(value)) {
-        answer.warnings.push_back(std::string(output.name) +
-                                  ": the answer lies outside the data the formula "
-                                  "was fitted on: " +
-                                  output.fitted.Text(output.sign) + " " + std::string(output.unit));
-    }
     WriteAnswer(value, answer);
     if (answer) {
+        WarnOutsideRange(texts, values, value, answer);
         answer.chartClass = ChartClassOf(values, value);
+        answer.chartLine = ChartClassLine(answer.chartClass, relation_.chart);
     }
     return answer;
 }
@@ -226,6 +271,19 @@ void Calculator::WriteAnswer(double value, Answer &answer) const {
     }
     std::string tooSmall;
     bool small = false;
+    if (relation_.fit && style_ == conversion::ResultStyle::Automatic) {
+        // A fit's coefficients carry two or three digits and flame length varies with the fuel bed far
+        // more than that (Alexander and Cruz 2012): 3 significant digits, the rest would be noise.
+        const double converted = formulaUnit < 0 ? value : ConvertUnits(output, formulaUnit, unit, value);
+        if (!std::isfinite(converted) || std::fabs(converted) >= 1E300) {
+            answer.problem = Problem::Answer;
+            answer.message = beyond;
+            return;
+        }
+        answer.text = SignificantText(converted, 3);
+        conversion::ApplyDecimalMark(answer.text, mark_);
+        return;
+    }
     if (category >= 0) {
         // The converter's own texts: the answer agrees with converting it from the formula's unit.
         conversion::ValueConverter converter({category, formulaUnit, unit}, style_, places_, mark_);
@@ -254,6 +312,43 @@ void Calculator::WriteAnswer(double value, Answer &answer) const {
         answer.message = prefix + tooSmall + unitText + " shows as 0 with the most decimal places (" +
                          std::to_string(kMaxDecimalPlaces) + ")";
     }
+}
+
+void Calculator::WarnOutsideRange(std::span<const std::string_view> texts, std::span<const double> inputs,
+                                  double output, Answer &answer) const {
+    if (!relation_.published) {
+        return;
+    }
+    const PublishedRange &published = *relation_.published;
+    const bool ofOutput = published.slot < 0;
+    const auto slot = static_cast<std::size_t>(published.slot);
+    const Quantity &quantity = ofOutput ? relation_.output : relation_.inputs[slot];
+    if (!ofOutput && !choices_[slot].given) {
+        return; // a default value is the program's choice, not the user's
+    }
+    const auto rangeUnit = LookupUnitIn(CategoryIndex(quantity), published.unit);
+    if (!rangeUnit) {
+        return;
+    }
+    const double value = ofOutput ? output : inputs[slot];
+    if (published.range.Holds(ConvertUnits(quantity, FormulaUnit(quantity), *rangeUnit, value))) {
+        return;
+    }
+    const int shownUnit = ofOutput                  ? (outputUnit_ < 0 ? FormulaUnit(quantity) : outputUnit_)
+                          : choices_[slot].unit < 0 ? FormulaUnit(quantity)
+                                                    : choices_[slot].unit;
+    std::string warning(quantity.name);
+    warning += ": ";
+    if (ofOutput) {
+        warning += "the answer";
+    } else {
+        warning += Given(slot < texts.size() ? texts[slot] : std::string_view(), quantity, shownUnit);
+    }
+    warning += " lies outside ";
+    warning += RangeIn(quantity, published.range, *rangeUnit, shownUnit);
+    warning += ", ";
+    warning += published.what;
+    answer.warnings.push_back(std::move(warning));
 }
 
 int Calculator::ChartClassOf(std::span<const double> inputs, double output) const {

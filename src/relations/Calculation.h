@@ -11,20 +11,24 @@
 
 namespace quorlex::relations {
 
-// A fire-suppression class of the fire-behaviour interpretation chart: 1 (hand tools) to 4 (control at
-// the head ineffective); 0 for none.
+// A fire-suppression class of the fire-behaviour interpretation chart (Andrews and Rothermel 1982): 1
+// (hand tools) to 4 (control at the head ineffective); 0 for none.
 struct ChartClass {
     int number = 0;
-    double mostFlameLength; // feet; the class holds up to this flame length
-    double mostIntensity;   // BTU/ft/s
-    std::string_view text;  // "flame length under 4 ft (under 100 BTU/ft/s): direct attack at ..."
+    double mostFlameLength;         // feet; the class holds up to this flame length
+    double mostIntensity;           // BTU/ft/s
+    std::string_view flameBand;     // "4 to 8 ft"
+    std::string_view intensityBand; // "100 to 500 BTU/ft/s"
+    std::string_view meaning;       // "too intense for hand tools at the head; ..."
 };
 std::span<const ChartClass> ChartClasses();
 // The class of a flame length in feet, or of an intensity in BTU/ft/s.
 int ChartClassOfFlameLength(double feet);
 int ChartClassOfIntensity(double btuPerFootSecond);
-// The text of a class; empty for 0.
-std::string_view ChartClassText(int number);
+// The line that states a class: the quantity it was read from, that quantity's band and the source, then
+// what the class means: "class 2 by fireline intensity, 100 to 500 BTU/ft/s (Andrews and Rothermel
+// 1982): ...". Empty for class 0 or ChartBy::None.
+std::string ChartClassLine(int number, ChartBy by);
 
 // How one input is given: in which of its units (a position of UnitCount), or not at all (its fallback
 // stands for it). A time given as "H:MM" needs no unit: kNoUnit.
@@ -48,13 +52,19 @@ struct Answer {
     std::string text;    // the answer as a conversion writes its results; empty for a missing value
     double value = 0.0;  // the answer in the formula's unit
     int chartClass = 0;
-    std::vector<std::string> warnings; // inputs beyond the data the formula was fitted on
+    std::string chartLine;             // ChartClassLine of the class; empty for none
+    std::vector<std::string> warnings; // values outside the relation's published range
 
     explicit operator bool() const { return problem == Problem::None; }
 };
 
+// How a missing input is to be given: on the command line (ros=VALUE UNIT) or from a column of a delimited
+// file (ros=COLUMN[UNIT]).
+enum class InputForm { Value, Column };
+
 // The missing inputs of a choice, or empty: "missing input: ros (rate of spread, a Speed: ros=VALUE UNIT)".
-std::string MissingInputs(const Relation &relation, std::span<const InputChoice> choices);
+std::string MissingInputs(const Relation &relation, std::span<const InputChoice> choices,
+                          InputForm form = InputForm::Value);
 
 // Computes a relation again and again with the same units: inputs read as value texts (the decimal mark
 // of the run), converted to the units of the formula through the catalogue's converters, checked against
@@ -75,6 +85,9 @@ private:
     // The value of input i in the formula's unit, or a problem.
     bool ReadInput(std::size_t i, std::string_view text, double &value, Answer &answer) const;
     void WriteAnswer(double value, Answer &answer) const;
+    // Adds the warning for a value outside the relation's published range.
+    void WarnOutsideRange(std::span<const std::string_view> texts, std::span<const double> inputs,
+                          double output, Answer &answer) const;
     int ChartClassOf(std::span<const double> inputs, double output) const;
 
     const Relation &relation_;

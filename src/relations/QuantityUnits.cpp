@@ -161,6 +161,15 @@ int FindUnit(const Quantity &quantity, std::string_view name, std::string &probl
     return -1;
 }
 
+bool LooksLikeHoursAndMinutes(std::string_view text) {
+    text = Trimmed(text);
+    const auto colon = text.find(':');
+    const auto digits = [](std::string_view part) {
+        return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return colon != std::string_view::npos && digits(text.substr(0, colon)) && digits(text.substr(colon + 1));
+}
+
 std::optional<double> HoursAndMinutes(std::string_view text) {
     text = Trimmed(text);
     const auto colon = text.find(':');

@@ -28,6 +28,10 @@ int FormulaUnit(const Quantity &quantity);
 // Speed unit".
 int FindUnit(const Quantity &quantity, std::string_view name, std::string &problem);
 
+// Whether a text is digits, a colon and digits ("1:30", "1:75", "1:5"): meant as hours and minutes, right
+// or wrong.
+bool LooksLikeHoursAndMinutes(std::string_view text);
+
 // The value of a time text "H:MM" in hours ("1:30" is 1.5); nullopt for a text of another form.
 std::optional<double> HoursAndMinutes(std::string_view text);
 

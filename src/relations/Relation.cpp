@@ -16,8 +16,10 @@ bool Range::Bounded() const {
     return std::isfinite(least) || std::isfinite(most);
 }
 
-std::string Range::Text(std::string_view sign) const {
-    const auto bound = [](double value) { return GeneralText(value); };
+std::string Range::Text(std::string_view sign, std::string (*writer)(double)) const {
+    const auto bound = [writer](double value) {
+        return writer != nullptr ? writer(value) : GeneralText(value);
+    };
     std::string text;
     if (std::isfinite(least)) {
         if (!std::isfinite(most)) {
@@ -53,6 +55,20 @@ std::string Relation::UnitsText() const {
     for (const Quantity &input : inputs) {
         add(input);
     }
+    return text;
+}
+
+std::string Relation::RangeText() const {
+    if (!published) {
+        return fit ? "no published range" : "none needed, the relation is exact";
+    }
+    const Quantity &quantity =
+        published->slot < 0 ? output : inputs[static_cast<std::size_t>(published->slot)];
+    std::string text = published->range.Text(quantity.sign);
+    text += ' ';
+    text += published->unit;
+    text += ", ";
+    text += published->what;
     return text;
 }
 

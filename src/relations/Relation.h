@@ -22,7 +22,8 @@ struct Range {
     bool Holds(double value) const;
     bool Bounded() const;
     // "0 < WAF ≤ 1", "Mw ≥ 0", written over the quantity's sign.
-    std::string Text(std::string_view sign) const;
+    // Each bound written by `bound`, by its general text without one.
+    std::string Text(std::string_view sign, std::string (*bound)(double) = nullptr) const;
 };
 
 // The name of the quantities that are times: read as hours, minutes or seconds, not a catalogue category.
@@ -35,19 +36,28 @@ struct Quantity {
     std::string_view sign;     // how the formula writes it: "R"
     std::string_view category; // a catalogue class name ("Speed"), kTimeCategory, or empty for a number
     std::string_view unit;     // the unit the formula takes: a symbol of the category ("m/s"), "%" or empty
-    Range allowed;             // a value outside is refused
-    Range fitted;              // the data the formula was fitted on: outside, the answer comes with a warning
+    Range allowed;             // a value outside is refused: no such value exists, whatever the source
     std::optional<double> fallback; // the value when the input is not given (none: it must be given)
 
     bool IsNumber() const { return category.empty(); }
 };
 
-// Which quantity of a relation places its answer in the fire-suppression classes of the interpretation
-// chart, and how.
+// Which quantity places a calculation in the fire-suppression classes of the interpretation chart: the
+// quantity the user gave or the exact relation computed, never one a fit derived, so that a given
+// intensity or flame length falls in the same class whichever calculation it went through.
 enum class ChartBy {
     None,
     FlameLength, // the relation's flame length (feet)
     Intensity,   // the relation's fireline intensity (BTU/ft/s)
+};
+
+// A range a publication gives for a relation: outside it the answer still stands, with a warning that
+// names the range and where it comes from.
+struct PublishedRange {
+    int slot = -1;         // the input it bounds; -1 for the output
+    Range range;           // in `unit`
+    std::string_view unit; // the unit the publication writes it in
+    std::string_view what; // "the fireline intensities observed in wildland fires (Alexander 1982)"
 };
 
 // A fire calculation: inputs, output, and the formula over the inputs' signs, input i at slot i.
@@ -60,7 +70,13 @@ struct Relation {
     std::string_view source;  // "Byram 1959"; empty for a definition
     std::string_view inverse; // the id of the relation that gives the first input back, or empty
     ChartBy chart = ChartBy::None;
+    bool fit = false; // an empirical fit: its answers carry 3 significant digits, not a conversion's 15
+    std::optional<PublishedRange> published;
+    std::string_view note; // what else a reader of the answer should know: "some programs use k = 1.13"
 
+    // "15 ≤ I ≤ 100000 kW/m, the fireline ... (Alexander 1982)", "no published range" for a fit without
+    // one, "none needed, the relation is exact" otherwise.
+    std::string RangeText() const;
     // "L = 0.45 × I^0.46"
     std::string FormulaText() const;
     // "L in ft, I in BTU/ft/s": the units the formula takes, output first.

@@ -10,6 +10,25 @@ namespace {
 constexpr Range kNotNegative{0.0};
 constexpr Range kPositive{0.0, std::numeric_limits<double>::infinity(), true};
 
+// Fireline intensities observed in wildland fires run from about 15 to at least 100000 kW/m, and most
+// crown fires burn at 10000 to 30000 kW/m: Alexander (1982), "Calculating and interpreting forest fire
+// intensities", Can. J. Bot. 60, as the Forest Encyclopedia Network's page on fireline intensity quotes
+// him. Neither Byram (1959) nor Thomas (1963) gives the range of the data under his fit in a form found
+// for this program, so these observed ranges stand in for them, named as what they are.
+constexpr PublishedRange kObservedIntensity(int slot) {
+    return {slot, Range{15.0, 100000.0}, "kW/m",
+            "the fireline intensities observed in wildland fires (Alexander 1982)"};
+}
+constexpr PublishedRange kCrownFireIntensity{0, Range{10000.0, 30000.0}, "kW/m",
+                                             "where most crown fires burn (Alexander 1982)"};
+
+// The ratio of the 10-m wind to the 20-ft (6.096 m) wind under the logarithmic wind profile,
+// ln(10/z0) / ln(6.096/z0), over the Davenport-Wieringa roughness lengths z0 from 0.0002 m (open sea) to
+// 2 m (chaotic: city centres, irregular forest with clearings) (Stull, Meteorology for Scientists and
+// Engineers, table of aerodynamic roughness lengths; the WMO's Davenport classification names the same
+// classes): 1.048 to 1.444, widened to two places. A ratio outside is no wind over real ground.
+constexpr Range kWindRatio{1.04, 1.45};
+
 Formula N(double value, std::string_view text) {
     return Formula::Number(value, text);
 }
@@ -20,40 +39,42 @@ Formula In(const Relation &relation, std::size_t slot) {
 
 // The quantities the relations share, in the units their formulas take.
 Quantity Intensity(std::string_view unit) {
-    return {"intensity", "fireline intensity", "I", "FireLineIntensity", unit, kNotNegative, {}, {}};
+    return {"intensity", "fireline intensity", "I", "FireLineIntensity", unit, kNotNegative, {}};
 }
 Quantity FlameLength(std::string_view unit) {
-    return {"flame-length", "flame length", "L", "Length", unit, kNotNegative, {}, {}};
+    return {"flame-length", "flame length", "L", "Length", unit, kNotNegative, {}};
 }
 Quantity RateOfSpread(std::string_view unit, Range allowed = kNotNegative) {
-    return {"ros", "rate of spread", "R", "Speed", unit, allowed, {}, {}};
+    return {"ros", "rate of spread", "R", "Speed", unit, allowed, {}};
 }
 Quantity HeatPerUnitArea() {
-    return {"hpa", "heat per unit area", "HPA", "HeatUnitArea", "kJ/m2", kNotNegative, {}, {}};
+    return {"hpa", "heat per unit area", "HPA", "HeatUnitArea", "kJ/m2", kNotNegative, {}};
 }
 Quantity HeatContent() {
-    return {"heat", "heat content", "H", "HeatContent", "kJ/kg", kNotNegative, {}, {}};
+    return {"heat", "heat content", "H", "HeatContent", "kJ/kg", kNotNegative, {}};
 }
 Quantity FuelConsumed() {
-    return {"load", "fuel consumed", "w", "FuelLoad", "kg/m2", kNotNegative, {}, {}};
+    return {"load", "fuel consumed", "w", "FuelLoad", "kg/m2", kNotNegative, {}};
 }
 Quantity Wind(std::string_view name, std::string_view title, std::string_view sign) {
-    return {name, title, sign, "Speed", "mi/h", kNotNegative, {}, {}};
+    return {name, title, sign, "Speed", "mi/h", kNotNegative, {}};
 }
 Quantity WindRatio() {
-    return {"k", "ratio of the 10-m wind to the 20-ft wind", "k", "", "", kPositive, {}, 1.15};
+    // 1.15: Turner and Lawson (1978), as the NWCG glossary and the Missoula fire lab's behave library
+    // give it.
+    return {"k", "ratio of the 10-m wind to the 20-ft wind", "k", "", "", kWindRatio, 1.15};
 }
 Quantity WetBasis() {
-    return {"wet", "moisture content, wet basis", "Mw", "", "%", Range{0.0, 100.0, false, true}, {}, {}};
+    return {"wet", "moisture content, wet basis", "Mw", "", "%", Range{0.0, 100.0, false, true}, {}};
 }
 Quantity DryBasis() {
-    return {"dry", "moisture content, dry basis", "Md", "", "%", kNotNegative, {}, {}};
+    return {"dry", "moisture content, dry basis", "Md", "", "%", kNotNegative, {}};
 }
 Quantity Distance() {
-    return {"distance", "distance", "D", "Length", "m", kNotNegative, {}, {}};
+    return {"distance", "distance", "D", "Length", "m", kNotNegative, {}};
 }
 Quantity Time() {
-    return {"time", "time", "t", kTimeCategory, "min", kNotNegative, {}, {}};
+    return {"time", "time", "t", kTimeCategory, "min", kNotNegative, {}};
 }
 
 Formula FlameLengthOfIntensity(const Relation &r) {
@@ -62,8 +83,10 @@ Formula FlameLengthOfIntensity(const Relation &r) {
 Formula IntensityOfFlameLength(const Relation &r) {
     return Formula::Power(In(r, 0) / N(0.45, "0.45"), N(1 / 0.46, "1/0.46"));
 }
+// Thomas's flame length as Rothermel (1991, INT-438) writes it for crown fires in English units: L in ft,
+// I in BTU/ft/s. The metric 0.0266 (m, kW/m) is this coefficient converted and rounded.
 Formula CrownFlameLength(const Relation &r) {
-    return N(0.0266, "0.0266") * Formula::Power(In(r, 0), N(2.0 / 3.0, "2/3"));
+    return N(0.2, "0.2") * Formula::Power(In(r, 0), N(2.0 / 3.0, "2/3"));
 }
 Formula ProductOfInputs(const Relation &r) {
     Formula product = In(r, 0);
@@ -103,7 +126,10 @@ std::vector<Relation> MakeRelations() {
          none,
          "Byram 1959",
          "intensity-from-flame-length",
-         ChartBy::FlameLength},
+         ChartBy::Intensity,
+         true,
+         kObservedIntensity(0),
+         ""},
         &FlameLengthOfIntensity);
     add({"intensity-from-flame-length",
          "fireline intensity from flame length",
@@ -112,16 +138,22 @@ std::vector<Relation> MakeRelations() {
          none,
          "Byram 1959",
          "flame-length",
-         ChartBy::FlameLength},
+         ChartBy::FlameLength,
+         true,
+         kObservedIntensity(-1),
+         ""},
         &IntensityOfFlameLength);
     add({"crown-flame-length",
          "flame length of a crown fire",
-         {Intensity("kW/m")},
-         FlameLength("m"),
+         {Intensity("BTU/ft/s")},
+         FlameLength("ft"),
          none,
-         "Thomas 1963",
+         "Thomas 1963, in English units as Rothermel 1991 gives it",
          "",
-         ChartBy::None},
+         ChartBy::None,
+         true,
+         kCrownFireIntensity,
+         "0.0266 with L in m and I in kW/m is the coefficient 0.2 converted and rounded"},
         &CrownFlameLength);
     add({"intensity",
          "fireline intensity from heat per unit area and rate of spread",
@@ -130,7 +162,10 @@ std::vector<Relation> MakeRelations() {
          none,
          "Rothermel 1972; Andrews 1986",
          "",
-         ChartBy::Intensity},
+         ChartBy::Intensity,
+         false,
+         {},
+         ""},
         &ProductOfInputs);
     add({"byram-intensity",
          "fireline intensity from heat content, fuel consumed and rate of spread",
@@ -139,7 +174,10 @@ std::vector<Relation> MakeRelations() {
          none,
          "Byram 1959",
          "",
-         ChartBy::Intensity},
+         ChartBy::Intensity,
+         false,
+         {},
+         ""},
         &ProductOfInputs);
     add({"heat-per-unit-area",
          "heat per unit area from heat content and fuel consumed",
@@ -148,7 +186,10 @@ std::vector<Relation> MakeRelations() {
          none,
          "",
          "",
-         ChartBy::None},
+         ChartBy::None,
+         false,
+         {},
+         ""},
         &ProductOfInputs);
     add({"wind-10m",
          "10-m open wind from 20-ft wind",
@@ -157,7 +198,10 @@ std::vector<Relation> MakeRelations() {
          none,
          "Turner and Lawson 1978",
          "wind-20ft",
-         ChartBy::None},
+         ChartBy::None,
+         true,
+         {},
+         "k = 1.15 by default; some programs use 1.13"},
         &FirstTimesSecond);
     add({"wind-20ft",
          "20-ft wind from 10-m open wind",
@@ -166,17 +210,23 @@ std::vector<Relation> MakeRelations() {
          none,
          "Turner and Lawson 1978",
          "wind-10m",
-         ChartBy::None},
+         ChartBy::None,
+         true,
+         {},
+         "k = 1.15 by default; some programs use 1.13"},
         &FirstOverSecond);
     add({"midflame-wind",
          "midflame wind from 20-ft wind and a wind adjustment factor",
          {Wind("u20", "20-ft wind", "U20"),
-          {"waf", "wind adjustment factor", "WAF", "", "", Range{0.0, 1.0, true, false}, {}, {}}},
+          {"waf", "wind adjustment factor", "WAF", "", "", Range{0.0, 1.0, true, false}, {}}},
          Wind("midflame", "midflame wind", "Umf"),
          none,
          "Albini and Baughman 1979",
          "",
-         ChartBy::None},
+         ChartBy::None,
+         true,
+         {},
+         ""},
         &FirstTimesSecond);
     add({"dry-basis",
          "moisture content on a dry basis from the wet-basis percentage",
@@ -185,7 +235,10 @@ std::vector<Relation> MakeRelations() {
          none,
          "",
          "wet-basis",
-         ChartBy::None},
+         ChartBy::None,
+         false,
+         {},
+         ""},
         &DryOfWet);
     add({"wet-basis",
          "moisture content on a wet basis from the dry-basis percentage",
@@ -194,7 +247,10 @@ std::vector<Relation> MakeRelations() {
          none,
          "",
          "dry-basis",
-         ChartBy::None},
+         ChartBy::None,
+         false,
+         {},
+         ""},
         &WetOfDry);
     add({"spread-distance",
          "distance covered at a rate of spread in a time",
@@ -203,7 +259,10 @@ std::vector<Relation> MakeRelations() {
          none,
          "",
          "spread-time",
-         ChartBy::None},
+         ChartBy::None,
+         false,
+         {},
+         ""},
         &ProductOfInputs);
     add({"spread-time",
          "time to cover a distance at a rate of spread",
@@ -212,7 +271,10 @@ std::vector<Relation> MakeRelations() {
          none,
          "",
          "spread-distance",
-         ChartBy::None},
+         ChartBy::None,
+         false,
+         {},
+         ""},
         &FirstOverSecond);
     return relations;
 }

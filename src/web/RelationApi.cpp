@@ -93,6 +93,12 @@ std::string RelationsJson() {
         AppendJsonString(json, relation.source);
         AppendJsonKey(json, "chart");
         json += relation.chart == relations::ChartBy::None ? "false" : "true";
+        AppendJsonKey(json, "fit");
+        json += relation.fit ? "true" : "false";
+        AppendJsonKey(json, "range");
+        AppendJsonString(json, relation.RangeText());
+        AppendJsonKey(json, "note");
+        AppendJsonString(json, relation.note);
         AppendJsonKey(json, "inverse");
         AppendJsonString(json, relation.inverse);
         AppendJsonKey(json, "inputs");
@@ -194,10 +200,7 @@ void Calculate(std::string &json, const Relation &relation, const std::vector<st
                                std::string(input.name) + ": no such unit: " + std::to_string(units[i]));
             return;
         }
-        choices[i].unit = units[i];
-        if (input.category == relations::kTimeCategory && relations::HoursAndMinutes(values[i])) {
-            choices[i].unit = InputChoice::kNoUnit; // "1:30" is hours and minutes in any unit
-        }
+        choices[i].unit = units[i]; // -1 for a time in hours and minutes (H:MM), which takes no unit
     }
     if (const std::string missing = relations::MissingInputs(relation, choices); !missing.empty()) {
         const Quantity *first = nullptr;
@@ -240,7 +243,7 @@ void Calculate(std::string &json, const Relation &relation, const std::vector<st
     AppendJsonKey(json, "chartClass");
     json += std::to_string(answer.chartClass);
     AppendJsonKey(json, "chartText");
-    AppendJsonString(json, relations::ChartClassText(answer.chartClass));
+    AppendJsonString(json, answer.chartLine);
     AppendJsonKey(json, "warnings");
     json += '[';
     for (std::size_t i = 0; i < answer.warnings.size(); ++i) {

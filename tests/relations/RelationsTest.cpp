@@ -65,10 +65,10 @@ TEST_P(HandWorkedTest, GivesTheFormulasValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryRelation, HandWorkedTest,
-    testing::Values(HandCase{"flame-length", {{"100", "BTU/ft/s"}}, 0.45 * std::pow(100.0, 0.46), 1},
+    testing::Values(HandCase{"flame-length", {{"100", "BTU/ft/s"}}, 0.45 * std::pow(100.0, 0.46), 2},
                     HandCase{"flame-length", {{"1000", "BTU/ft/s"}}, 0.45 * std::pow(1000.0, 0.46), 3},
                     HandCase{"intensity-from-flame-length", {{"8", "ft"}}, std::pow(8 / 0.45, 1 / 0.46), 3},
-                    HandCase{"crown-flame-length", {{"1000", "kW/m"}}, 0.0266 * 100.0, 0},
+                    HandCase{"crown-flame-length", {{"1000", "BTU/ft/s"}}, 0.2 * 100.0, 0},
                     HandCase{"intensity", {{"2000", "kJ/m2"}, {"0.5", "m/s"}}, 1000.0, 2},
                     HandCase{"intensity", {{"8000", "kJ/m2"}, {"0.5", "m/s"}}, 4000.0, 4},
                     HandCase{
@@ -85,16 +85,41 @@ INSTANTIATE_TEST_SUITE_P(
                     HandCase{"spread-distance", {{"10", "m/min"}, {"5400", "s"}}, 900.0, 0},
                     HandCase{"spread-time", {{"900", "m"}, {"10", "m/min"}}, 90.0, 0}));
 
-// 1000 kW/m: about 1.859 m by Byram, 2.66 m by Thomas, each answer in metres.
-TEST(FlameLength, ByramAndThomasInMetres) {
-    const Relation &byram = Get("flame-length");
+// A fit's automatic places keep 3 significant digits, in any unit of the answer; an exact relation keeps
+// a conversion's 15.
+struct PrecisionCase {
+    std::string id;
+    std::vector<std::pair<std::string, std::string>> inputs;
+    std::string unit; // of the answer
+    std::string text;
+};
+
+class PrecisionTest : public testing::TestWithParam<PrecisionCase> {};
+
+TEST_P(PrecisionTest, AutomaticPlaces) {
+    const PrecisionCase &row = GetParam();
+    const Relation &relation = Get(row.id);
     std::string problem;
-    const int metres = FindUnit(byram.output, "m", problem);
-    const Answer byramAnswer = Calculate(byram, {{"1000", "kW/m"}}, ResultStyle::Automatic, metres);
-    // 1000 kW/m is 288.894658 BTU/ft/s exactly; 0.45 × 288.894658^0.46 = 6.0975 ft = 1.8585 m.
-    EXPECT_EQ(byramAnswer.text.substr(0, 5), "1.858");
-    EXPECT_EQ(Calculate(Get("crown-flame-length"), {{"1000", "kW/m"}}).text, "2.66");
+    const int unit = FindUnit(relation.output, row.unit, problem);
+    ASSERT_GE(unit, 0) << problem;
+    EXPECT_EQ(Calculate(relation, row.inputs, ResultStyle::Automatic, unit).text, row.text);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    FitsAndExactRelations, PrecisionTest,
+    testing::Values(
+        // 500 kW/m = 144.447 BTU/ft/s; 0.45 x 144.447^0.46 = 4.4328 ft = 1.35112 m.
+        PrecisionCase{"flame-length", {{"500", "kW/m"}}, "m", "1.35"},
+        // 1000 kW/m = 288.895 BTU/ft/s: 6.0975 ft = 1.8585 m.
+        PrecisionCase{"flame-length", {{"1000", "kW/m"}}, "m", "1.86"},
+        // 1000^(2/3) = 100 exactly: 20 ft, its third digit a zero.
+        PrecisionCase{"crown-flame-length", {{"1000", "BTU/ft/s"}}, "ft", "20.0"},
+        // 1e9 kW/m: 0.45 x 288894658^0.46 = 3509.9 ft = 1069.8 m, the fourth digit rounded away.
+        PrecisionCase{"flame-length", {{"1e9", "kW/m"}}, "m", "1070"},
+        // 99.96 rounds up to three digits and one more before the point.
+        PrecisionCase{"wind-10m", {{"86.92", "mi/h"}}, "mi/h", "100"},
+        PrecisionCase{"intensity", {{"110", "BTU/ft2"}, {"1", "ft/s"}}, "kW/m", "380.761626601706"},
+        PrecisionCase{"dry-basis", {{"20", ""}}, "%", "25"}));
 
 // Inverses give the input back, over each input's range, for every relation that has one.
 TEST(Properties, InversesGiveTheInputBack) {
@@ -109,7 +134,7 @@ TEST(Properties, InversesGiveTheInputBack) {
             }
             std::vector<std::string> values;
             for (std::size_t i = 0; i < relation.inputs.size(); ++i) {
-                values.push_back(i == 0 ? Exact(first) : "0.7");
+                values.push_back(i == 0 ? Exact(first) : relation.inputs[i].name == "k" ? "1.2" : "0.7");
             }
             std::vector<std::pair<std::string, std::string>> given;
             for (std::size_t i = 0; i < relation.inputs.size(); ++i) {
@@ -146,7 +171,9 @@ TEST(Properties, AnyUnitOfTheCategoryGivesTheSameAnswer) {
     for (const Relation &relation : Relations()) {
         std::vector<std::pair<std::string, std::string>> base;
         for (const Quantity &input : relation.inputs) {
-            base.emplace_back(input.name == "waf" || input.name == "k" ? "0.8" : "42",
+            base.emplace_back(input.name == "waf" ? "0.8"
+                              : input.name == "k" ? "1.2"
+                                                  : "42",
                               std::string(input.unit == "%" ? "" : input.unit));
         }
         for (std::size_t i = 0; i < relation.inputs.size(); ++i) {
@@ -176,7 +203,7 @@ TEST(Properties, AnyUnitOfTheCategoryGivesTheSameAnswer) {
 TEST(Formulas, ReadAsWritten) {
     EXPECT_EQ(Get("flame-length").FormulaText(), "L = 0.45 \u00D7 I^0.46");
     EXPECT_EQ(Get("intensity-from-flame-length").FormulaText(), "I = (L / 0.45)^(1/0.46)");
-    EXPECT_EQ(Get("crown-flame-length").FormulaText(), "L = 0.0266 \u00D7 I^(2/3)");
+    EXPECT_EQ(Get("crown-flame-length").FormulaText(), "L = 0.2 \u00D7 I^(2/3)");
     EXPECT_EQ(Get("byram-intensity").FormulaText(), "I = H \u00D7 w \u00D7 R");
     EXPECT_EQ(Get("dry-basis").FormulaText(), "Md = 100 \u00D7 Mw / (100 \u2212 Mw)");
     EXPECT_EQ(Get("wind-20ft").FormulaText(), "U20 = U10 / k");
@@ -206,7 +233,23 @@ INSTANTIATE_TEST_SUITE_P(
             "midflame-wind", {{"10", "mi/h"}, {"0", ""}}, "waf: \"0\" is out of range: 0 < WAF \u2264 1"},
         RefusalCase{"dry-basis", {{"100", ""}}, "wet: \"100\" is out of range: 0 \u2264 Mw < 100"},
         RefusalCase{
-            "spread-time", {{"1", "km"}, {"0", "ch/h"}}, "ros: \"0\" ch/h is out of range: R > 0 m/min"},
+            "spread-time", {{"1", "km"}, {"0", "ch/h"}}, "ros: \"0\" ch/h is out of range: R > 0 ch/h"},
+        // The range in the unit of the value given, not the formula's.
+        RefusalCase{"spread-distance",
+                    {{"-10", "m/s"}, {"1", "h"}},
+                    "ros: \"-10\" m/s is out of range: R \u2265 0 m/s"},
+        RefusalCase{"wind-10m",
+                    {{"10", "mi/h"}, {"100", ""}},
+                    "k: \"100\" is out of range: 1.04 \u2264 k \u2264 1.45"},
+        RefusalCase{
+            "spread-distance",
+            {{"10", "m/min"}, {"1:30", "min"}},
+            "time: \"1:30\" is hours and minutes (H:MM), which take no unit: give 1:30 alone, or the time "
+            "as a number of min"},
+        RefusalCase{
+            "spread-distance",
+            {{"10", "m/min"}, {"1:75", ""}},
+            "time: \"1:75\" has bad minutes: hours and minutes are written H:MM, the minutes 00 to 59"},
         RefusalCase{"flame-length", {{"12,5", "kW/m"}}, "intensity: \"12,5\" is not a number"},
         RefusalCase{"spread-distance", {{"1", "m/min"}, {"90", ""}}, "time: \"90\" needs a unit of Time"}));
 
@@ -238,16 +281,105 @@ TEST(Chart, ClassBoundsBelongToTheClassTheyStart) {
     EXPECT_EQ(ChartClassOfIntensity(1000.1), 4);
 }
 
-// A relation with a fitted range answers outside it, with a warning naming the input.
-TEST(Fitted, OutsideGivesAWarningNotARefusal) {
-    Relation relation = Get("flame-length");
-    relation.inputs[0].fitted = Range{0.0, 500.0};
-    const Answer answer = Calculate(relation, {{"600", "BTU/ft/s"}});
+// The class comes from the intensity or flame length given, or the intensity an exact relation computed,
+// never from one a fit derived: Byram's fit puts 100 BTU/ft/s at 3.74 ft, under the chart's 4 ft, so the
+// two scales disagree between 100 and 115.5, 500 and 521.3, 1000 and 1041.8 BTU/ft/s.
+struct ClassCase {
+    std::string id;
+    std::vector<std::pair<std::string, std::string>> inputs;
+    std::string line;
+};
+
+class ClassTest : public testing::TestWithParam<ClassCase> {};
+
+TEST_P(ClassTest, OneRuleWhicheverCalculation) {
+    const ClassCase &row = GetParam();
+    const Answer answer = Calculate(Get(row.id), row.inputs);
     ASSERT_TRUE(answer) << answer.message;
-    ASSERT_EQ(answer.warnings.size(), 1U);
-    EXPECT_EQ(answer.warnings[0],
-              "intensity: \"600\" BTU/ft/s lies outside the data the formula was fitted on: "
-              "0 \u2264 I \u2264 500 BTU/ft/s");
+    EXPECT_EQ(answer.chartLine.substr(0, row.line.size()), row.line);
+}
+
+constexpr const char *kClass2ByIntensity =
+    "class 2 by fireline intensity, 100 to 500 BTU/ft/s (Andrews and Rothermel 1982): ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Chart, ClassTest,
+    testing::Values(
+        // 110 BTU/ft/s gives 3.91 ft by Byram, but the intensity given is class 2, as when computed.
+        ClassCase{"flame-length", {{"110", "BTU/ft/s"}}, kClass2ByIntensity},
+        ClassCase{"intensity", {{"110", "BTU/ft2"}, {"1", "ft/s"}}, kClass2ByIntensity},
+        ClassCase{"byram-intensity", {{"110", "BTU/lb"}, {"1", "lb/ft2"}, {"1", "ft/s"}}, kClass2ByIntensity},
+        // 3.999999 ft gives 115.5 BTU/ft/s, but the flame length given is under 4 ft.
+        ClassCase{"intensity-from-flame-length",
+                  {{"3.999999", "ft"}},
+                  "class 1 by flame length, under 4 ft (Andrews and Rothermel 1982): "},
+        ClassCase{"intensity-from-flame-length", {{"11", "ft"}}, "class 3 by flame length, 8 to 11 ft ("},
+        ClassCase{
+            "flame-length", {{"1041", "BTU/ft/s"}}, "class 4 by fireline intensity, over 1000 BTU/ft/s ("},
+        ClassCase{
+            "flame-length", {{"520", "BTU/ft/s"}}, "class 3 by fireline intensity, 500 to 1000 BTU/ft/s ("},
+        // The chart is for surface fires.
+        ClassCase{"crown-flame-length", {{"1000", "BTU/ft/s"}}, ""}));
+
+// Outside its published range a relation still answers, with a warning that names the range in the unit
+// of the value and the range's source.
+struct WarningCase {
+    std::string id;
+    std::vector<std::pair<std::string, std::string>> inputs;
+    std::string warning; // empty: none
+};
+
+class WarningTest : public testing::TestWithParam<WarningCase> {};
+
+TEST_P(WarningTest, AnswersWithTheRangeNamed) {
+    const WarningCase &row = GetParam();
+    const Answer answer = Calculate(Get(row.id), row.inputs);
+    ASSERT_TRUE(answer) << answer.message;
+    if (row.warning.empty()) {
+        EXPECT_TRUE(answer.warnings.empty()) << answer.warnings.front();
+    } else {
+        ASSERT_EQ(answer.warnings.size(), 1U);
+        EXPECT_EQ(answer.warnings[0], row.warning);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PublishedRanges, WarningTest,
+    testing::Values(
+        WarningCase{
+            "flame-length",
+            {{"1e9", "kW/m"}},
+            "intensity: \"1e9\" kW/m lies outside 15 \u2264 I \u2264 100000 kW/m, the fireline intensities "
+            "observed in wildland fires (Alexander 1982)"},
+        // In another unit the bounds are converted: 15 kW/m = 4.33 BTU/ft/s, 100000 kW/m = 28900.
+        WarningCase{
+            "flame-length",
+            {{"2", "BTU/ft/s"}},
+            "intensity: \"2\" BTU/ft/s lies outside 4.33 \u2264 I \u2264 28900 BTU/ft/s, the fireline "
+            "intensities observed in wildland fires (Alexander 1982)"},
+        WarningCase{"flame-length", {{"15", "kW/m"}}, ""},
+        WarningCase{"intensity-from-flame-length",
+                    {{"0.1", "ft"}},
+                    "intensity: the answer lies outside 4.33 \u2264 I \u2264 28900 BTU/ft/s, the fireline "
+                    "intensities "
+                    "observed in wildland fires (Alexander 1982)"},
+        WarningCase{"crown-flame-length",
+                    {{"1", "kW/m"}},
+                    "intensity: \"1\" kW/m lies outside 10000 \u2264 I \u2264 30000 kW/m, where most crown "
+                    "fires burn "
+                    "(Alexander 1982)"},
+        WarningCase{"crown-flame-length", {{"20000", "kW/m"}}, ""}));
+
+TEST(Ranges, EveryRelationSaysWhatItHas) {
+    for (const Relation &relation : Relations()) {
+        const std::string text = relation.RangeText();
+        if (relation.published) {
+            EXPECT_NE(text.find(" (Alexander 1982)"), std::string::npos) << relation.id;
+        } else {
+            EXPECT_EQ(text, relation.fit ? "no published range" : "none needed, the relation is exact")
+                << relation.id;
+        }
+    }
 }
 
 } // namespace

@@ -248,9 +248,9 @@ test('answers, refusals, notes, classes and warnings are announced once, politel
 
     await page.evaluate(() => { location.hash = '#view=fire&calc=flame-length&intensity=600&intensity.unit=BTU%2Fft%2Fs'; });
     const fire = (pattern) => said(Object.assign(pattern, { id: 'fire-announce' }));
-    await fire(/^Result: .* (Feet|Meters)\. Class 3: /);
+    await fire(/^Result: .* (Feet|Meters)\. class 3 by fireline intensity, /);
     await page.labelled('Fireline intensity (I)').fill('50');
-    await fire(/\. Class 1: /);
+    await fire(/\. class 1 by fireline intensity, /);
     await closePage(page);
 });
 

@@ -45,7 +45,14 @@ test('a calculation typed shows the engine\'s answer, formula and source, and fo
 
 test('the interpretation class and a warning are shown; a refusal stands at its input with no number', async () => {
     const page = await open('#view=fire&calc=flame-length&intensity=600&intensity.unit=BTU%2Fft%2Fs');
-    assert.match(await page.element('#fire-class').text(), /^Class 3: flame length 8 to 11 ft/);
+    // 600 BTU/ft/s is class 3 by the intensity given, whatever flame length Byram's fit makes of it.
+    assert.match(await page.element('#fire-class').text(),
+        /^class 3 by fireline intensity, 500 to 1000 BTU\/ft\/s \(Andrews and Rothermel 1982\): /);
+    assert.match(await page.element('#fire-range').text(), /\(Alexander 1982\)$/);
+    await page.labelled('Fireline intensity (I)').fill('1e9');
+    assert.equal(await page.element('#fire-warnings').text(),
+        'Warning: intensity: "1e9" BTU/ft/s lies outside 4.33 \u2264 I \u2264 28900 BTU/ft/s, the fireline intensities '
+        + 'observed in wildland fires (Alexander 1982)');
     await page.labelled('Fireline intensity (I)').fill('-5');
     await page.labelled('Fireline intensity (I)').blur();
     const error = page.element('#fire-input-0-error');
@@ -53,6 +60,17 @@ test('the interpretation class and a warning are shown; a refusal stands at its 
     assert.equal(await page.labelled('Fireline intensity (I)').attribute('aria-invalid'), 'true');
     assert.equal(await result(page), 'No result');
     assert.equal(await page.element('#fire-class').isHidden(), true);
+    await close(page);
+});
+
+test('a fit without a published range says so, and the 10-m wind names the other ratio in use', async () => {
+    const page = await open('#view=fire&calc=wind-10m&u20=10&u20.unit=mi%2Fh');
+    assert.equal(await result(page), '11.5 mi/h');
+    assert.equal(await page.element('#fire-range').text(), 'no published range');
+    assert.equal(await page.element('#fire-note').text(), 'k = 1.15 by default; some programs use 1.13');
+    await page.element('#relation').select({ label: 'Moisture content on a dry basis from the wet-basis percentage' });
+    assert.equal(await page.element('#fire-range').text(), 'none needed, the relation is exact');
+    assert.equal(await page.element('#fire-note').isHidden(), true);
     await close(page);
 });
 
@@ -71,7 +89,7 @@ test('the fragment opens a calculation by any unit name and is written back with
     await close(page);
 });
 
-test('a time takes 1:30, and the keyboard alone switches views and calculates', async () => {
+test('a time takes 1:30 as hours and minutes, and the keyboard alone switches views and calculates', async () => {
     const page = await open();
     await page.tab('Unit converter').focus();
     await page.pressKey('ArrowRight');
@@ -86,6 +104,21 @@ test('a time takes 1:30, and the keyboard alone switches views and calculates', 
     await page.typeText('1:30');
     const answer = await expected(page, 'spread-distance', [['2', 'm/min'], ['90', 'min']], 'm');
     assert.equal(await result(page), answer.result + ' m');
+    assert.equal(await page.element('#fire-input-1-reading').text(), '1 h 30 min');
+    assert.equal(await page.labelled('Unit of time').value(), '-1');
+    await close(page);
+});
+
+test('hours and minutes take no unit: 1:30 in minutes is refused as the command line refuses it', async () => {
+    const page = await open('#view=fire&calc=spread-distance&ros=10&ros.unit=m%2Fmin&time=1%3A30&time.unit=min');
+    assert.equal(await page.element('#fire-input-1-error').text(),
+        'time: "1:30" is hours and minutes (H:MM), which take no unit: give 1:30 alone, or the time as a number of min');
+    assert.equal(await result(page), 'No result');
+    assert.equal(await page.element('#fire-input-1-reading').isHidden(), true);
+    await page.labelled('Unit of time').select({ label: 'Hours and minutes (H:MM)' });
+    assert.equal(await result(page), '900 m');
+    assert.equal(await page.element('#fire-input-1-reading').text(), '1 h 30 min');
+    await page.waitForFunction(() => location.hash.includes('time.unit=H%3AMM'));
     await close(page);
 });
 

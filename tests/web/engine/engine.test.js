@@ -192,7 +192,7 @@ function someOf(count, also) {
 function addCalculations(calls, c, values, size) {
     calls.add(['relations'], () => c.relations(), 'relations');
     const relations = JSON.parse(c.relations());
-    const fair = ['10', '1:30', '0', '99.5', '2,5', '1e3'];
+    const fair = ['10', '1:30', '0', '99.5', '2,5', '1e3', '1.2'];
     const joined = (texts) => texts.map((text) => size(text) + ':' + text).join('');
     const add = (id, texts, units, output, places, comma) => {
         const valueText = joined(texts);
@@ -321,9 +321,13 @@ test('engine.js gives the page its objects', { skip }, async () => {
     const refused = engine.calculate('intensity', [{ value: '2000', unit: 0 }, { value: '-1', unit: 0 }], -1, 'auto', false);
     assert.deepEqual([refused.ok, refused.kind, refused.input], [false, 'value', 'ros']);
     const time = engine.relations.find((relation) => relation.id === 'spread-distance').inputs.find((q) => q.kind === 'time');
-    const hours = engine.calculate('spread-distance', [{ value: '1', unit: 0 }, { value: '1:30', unit: unit(time, 'min') }], -1, 'auto', false);
+    // H:MM takes no unit, here as on the command line: with one it is refused, naming the input.
+    const hours = engine.calculate('spread-distance', [{ value: '1', unit: 0 }, { value: '1:30' }], -1, 'auto', false);
     const minutes = engine.calculate('spread-distance', [{ value: '1', unit: 0 }, { value: '90', unit: unit(time, 'min') }], -1, 'auto', false);
     assert.equal(hours.result, minutes.result);
+    const both = engine.calculate('spread-distance', [{ value: '1', unit: 0 }, { value: '1:30', unit: unit(time, 'min') }], -1, 'auto', false);
+    assert.deepEqual([both.ok, both.kind, both.input], [false, 'value', 'time']);
+    assert.match(both.reason, /^time: "1:30" is hours and minutes \(H:MM\), which take no unit/);
 });
 
 test('engine.js hands texts of any length to the module, and starts a fresh module after a trap', { skip }, async () => {
