@@ -56,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"TPA",
                     "\"TPA\" names no unit: trees per acre is a count of trees, which no category measures"},
         // Letter case counts for spellings as for symbols; a near miss is offered the spelling.
-        RefusedCase{"Mph", "\"Mph\" names no unit; nearest: \"mph\" (Speed), \"kph\" (Speed), \"MPH\" (Speed)"},
+        RefusedCase{"Mph",
+                    "\"Mph\" names no unit; nearest: \"mph\" (Speed), \"kph\" (Speed), \"MPH\" (Speed)"},
         RefusedCase{"FPM", "\"FPM\" names no unit"}));
 
 } // namespace
