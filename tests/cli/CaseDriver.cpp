@@ -533,7 +533,17 @@ int main(int argc, char **argv) {
                     std::cout << "skipped " << c.where << ": " << c.name << ": " << skip << "\n";
                     continue;
                 }
-                const Outcome outcome = Run(c, command, directory, scratch);
+                Outcome outcome = Run(c, command, directory, scratch);
+                // Wine now and then ends a program it failed to start with status 1 and not a byte of
+                // output; quorlex-convert itself never exits 1 without a message. Such a run, through a
+                // launcher only, is tried again, at most twice, and the retry is reported.
+                for (int retry = 1; retry <= 2 && command.size() > 1 && outcome.status == 1 &&
+                                    outcome.out.empty() && outcome.err.empty();
+                     ++retry) {
+                    std::cout << "retried " << c.where << ": " << c.name
+                              << ": the launcher ended with status 1 and no output\n";
+                    outcome = Run(c, command, directory, scratch);
+                }
                 const std::string problems = Check(c, outcome, directory);
                 if (!problems.empty()) {
                     ++failed;
