@@ -75,6 +75,14 @@ void ExplainOnStandardError(const conversion::UnitChoice &units, const Options &
     details.Flush();
 }
 
+// Refuses --tables for a unit the window's lists do not have, before any value is read.
+void RefuseOutsideTables(const conversion::UnitChoice &units, const Options &options) {
+    if (std::string problem = conversion::TablesProblem(units, options.factors); !problem.empty()) {
+        problem += "; leave out --tables";
+        throw UsageError(problem);
+    }
+}
+
 ExitCode ListCatalogue(const Options &options) {
     OutputTarget target(options.output);
     const std::string &category = options.listCategory.empty() ? options.category : options.listCategory;
@@ -89,6 +97,7 @@ ExitCode ListCatalogue(const Options &options) {
 
 ExitCode PrintFactor(const Options &options) {
     const conversion::UnitChoice units = ChooseUnits(options.from.text, options.to.text, options.category);
+    RefuseOutsideTables(units, options);
     conversion::ValueConverter converter(units, options.style, options.places, options.mark, options.factors);
     const std::string label = converter.FactorLabel();
     OutputTarget target(options.output);
@@ -107,6 +116,7 @@ ExitCode PrintFactor(const Options &options) {
 
 ExitCode Convert(const Options &options) {
     const conversion::UnitChoice units = ChooseUnits(options.from.text, options.to.text, options.category);
+    RefuseOutsideTables(units, options);
     const bool csv = options.task == Options::Task::Csv;
     const bool readsInput = csv || options.values.empty();
     if (readsInput) {
