@@ -9,6 +9,7 @@
 #include "conversion/ExactFactors.h"
 #include "conversion/UnitChoice.h"
 #include "definitions/UnitDefinitions.h"
+#include "conversion/CategoryUnits.h"
 #include "engine/Catalogue.h"
 #include "engine/ConversionRun.h"
 #include "engine/UnitConverter.h"
@@ -52,7 +53,7 @@ void PrintOracleLines() {
         if (!conversion::HasExactFactors(category.index)) {
             continue;
         }
-        const int count = static_cast<int>(category.units.size());
+        const int count = conversion::UnitCount(category.index);
         for (int from = 0; from < count; ++from) {
             for (int to = 0; to < count; ++to) {
                 std::cout << "factor\t" << category.className << '\t'
