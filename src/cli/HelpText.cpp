@@ -35,6 +35,8 @@ std::string_view UsageAndExamples() {
            "  quorlex-convert --tables 1 BTU/lb kJ/kg    2.324147175, the desktop program's answer\n"
            "  quorlex-convert 12.5 ton/ac \"Mg ha-1\"      a unit as papers write it, quoted for its blank\n"
            "  quorlex-convert 1 Btu/lb kJ·kg⁻¹           field spellings (Btu, t/ha, MPH, fpm, chains/hr)\n"
+           "  quorlex-convert 30 inHg hPa                units beyond the window's lists: kg/ha, MJ/kg, 1/cm,\n"
+           "                                             MW/m, kWh, cal_IT, mbar, mmHg, ftUS (see --list)\n"
            "  quorlex-convert --list FuelLoad            the units of a category and the names they go by\n"
            "  quorlex-convert --factor 'tons per acre' 'megagrams per hectare'\n"
            "  quorlex-convert calc flame-length 500 kW/m --to m\n"
