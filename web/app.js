@@ -366,10 +366,10 @@
         var froms = unitFits(fields.from, base, base.from);
         var tos = unitFits(fields.to, base, base.to);
         if (!froms.length) {
-            return refusal('No unit is called ' + quoted(fields.from) + '.');
+            return refusal(froms.reason || 'No unit is called ' + quoted(fields.from) + '.');
         }
         if (!tos.length) {
-            return refusal('No unit is called ' + quoted(fields.to) + '.');
+            return refusal(tos.reason || 'No unit is called ' + quoted(fields.to) + '.');
         }
         if (fields.from !== undefined && fields.to === undefined) {
             tos = [];

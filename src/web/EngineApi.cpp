@@ -174,8 +174,17 @@ const char *qx_catalogue() {
 const char *qx_lookup(const char *name, int nameLength) {
     return Answering([name, nameLength](std::string &json) {
         conversion::Refusal refusal;
+        const auto units = conversion::UnitsNamed(TextOf(name, nameLength), refusal);
+        if (refusal) {
+            // A name refused for a reason of its own: a written unit amiss, a spelling that asks a question.
+            json = "{";
+            AppendJsonKey(json, "reason", true);
+            AppendJsonString(json, refusal.reason);
+            json += '}';
+            return;
+        }
         json = "[";
-        for (const UnitRef &unit : conversion::UnitsNamed(TextOf(name, nameLength), refusal)) {
+        for (const UnitRef &unit : units) {
             json += json.size() == 1 ? "[" : ",[";
             json += std::to_string(unit.category) + "," + std::to_string(unit.unit) + "]";
         }
