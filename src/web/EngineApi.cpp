@@ -177,16 +177,19 @@ const char *qx_lookup(const char *name, int nameLength) {
         const auto units = conversion::UnitsNamed(TextOf(name, nameLength), refusal);
         if (refusal) {
             // A name refused for a reason of its own: a written unit amiss, a spelling that asks a question.
-            json = "{";
+            json += '{';
             AppendJsonKey(json, "reason", true);
             AppendJsonString(json, refusal.reason);
             json += '}';
             return;
         }
-        json = "[";
+        json += '[';
         for (const UnitRef &unit : units) {
             json += json.size() == 1 ? "[" : ",[";
-            json += std::to_string(unit.category) + "," + std::to_string(unit.unit) + "]";
+            json += std::to_string(unit.category);
+            json += ',';
+            json += std::to_string(unit.unit);
+            json += ']';
         }
         json += ']';
     });
