@@ -102,10 +102,13 @@ void ListUnits(int category, OutputSink &out, bool tsv) {
     const int window = conversion::WindowUnitCount(category);
     const int last = conversion::UnitCount(category) - 1;
     if (!tsv && window <= last) {
-        std::string note = window == last ? "Unit " + std::to_string(window) + " is"
-                                          : "Units " + std::to_string(window) +
-                                                (last == window + 1 ? " and " : " to ") + std::to_string(last) +
-                                                " are";
+        std::string note = window == last ? "Unit " : "Units ";
+        note += std::to_string(window);
+        if (window < last) {
+            note += last == window + 1 ? " and " : " to ";
+            note += std::to_string(last);
+        }
+        note += window == last ? " is" : " are";
         note += " not in the desktop program's lists; --tables does not take them.\n";
         out.Append(note);
     }

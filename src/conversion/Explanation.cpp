@@ -173,7 +173,8 @@ void AddCalorieNote(int category, int from, int to, const definitions::ExactRati
     const std::string fromExpression = ExactExpressionOf(category, from);
     const std::string toExpression = ExactExpressionOf(category, to);
     // A pair with the International Table calorie on one side states both calories already.
-    if (fromExpression.find("cal_IT") != std::string::npos || toExpression.find("cal_IT") != std::string::npos) {
+    if (fromExpression.find("cal_IT") != std::string::npos ||
+        toExpression.find("cal_IT") != std::string::npos) {
         return;
     }
     const int power = CaloriePower(fromExpression) - CaloriePower(toExpression);

@@ -137,7 +137,8 @@ std::optional<int> LookupUnitIn(int category, std::string_view text) {
     return FindIn(Catalogue()[static_cast<std::size_t>(category)], name, ListTextFolded(name));
 }
 
-std::optional<int> LookupUnitAmong(std::span<const UnitEntry> units, int firstPosition, std::string_view text) {
+std::optional<int> LookupUnitAmong(std::span<const UnitEntry> units, int firstPosition,
+                                   std::string_view text) {
     const std::string_view name = Trimmed(text);
     for (std::size_t position = 0; position < units.size(); ++position) {
         if (NamesBySymbol(units[position], name)) {

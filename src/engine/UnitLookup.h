@@ -40,6 +40,7 @@ std::vector<std::string> AcceptedNamesOf(const UnitEntry &entry);
 
 // The same rule over units outside the catalogue's lists: the position in `units` of the unit the text
 // names, where the first of them stands at list position `firstPosition` (for its item text, "17- ...").
-std::optional<int> LookupUnitAmong(std::span<const UnitEntry> units, int firstPosition, std::string_view text);
+std::optional<int> LookupUnitAmong(std::span<const UnitEntry> units, int firstPosition,
+                                   std::string_view text);
 
 } // namespace quorlex

@@ -6,10 +6,10 @@
 //   quorlex-factor-probe --markdown  docs/factors.md: every pair of the window's factor tables against its
 //   exact
 //                                  factor, sorted by their relative difference.
+#include "conversion/CategoryUnits.h"
 #include "conversion/ExactFactors.h"
 #include "conversion/UnitChoice.h"
 #include "definitions/UnitDefinitions.h"
-#include "conversion/CategoryUnits.h"
 #include "engine/Catalogue.h"
 #include "engine/ConversionRun.h"
 #include "engine/UnitConverter.h"
