@@ -13,6 +13,7 @@
 #include "cli/Refusals.h"
 #include "cli/System.h"
 #include "cli/ValueRuns.h"
+#include "delimited/ColumnConversion.h"
 #include "conversion/Explanation.h"
 
 #include <clocale>
@@ -146,9 +147,10 @@ ExitCode Convert(const Options &options) {
         InputBuffer buffer(input.Descriptor(), input.Name());
         buffer.SetWaitingHook([&out]() { out.Flush(); });
         if (csv) {
-            const CsvLayout layout{options.column, !options.noHeader, options.delimiter, options.replace,
-                                   std::string(conversion::SymbolOf(units.category, units.to))};
-            ConvertCsv(buffer, layout, converter, out, refusals, progress);
+            delimited::ColumnLayout layout{options.column, !options.noHeader, options.delimiter, options.replace,
+                                           std::string(conversion::SymbolOf(units.category, units.to))};
+            delimited::ColumnConversion run(std::move(layout), converter, refusals, &DescribeRefusal);
+            RunTable(buffer, run, out, refusals, progress);
         } else {
             ConvertLines(buffer, converter, out, refusals, progress);
         }
