@@ -1,7 +1,5 @@
 #include "fuelmodels/FmdChecks.h"
 
-#include "numbers/GeneralText.h"
-
 #include <algorithm>
 #include <charconv>
 #include <map>
@@ -21,15 +19,17 @@ std::string_view FieldName(LineForm form, std::size_t index) {
     return form == LineForm::FlamMap ? kFlamMapNames[index] : kFarsiteNames[index];
 }
 
-// The span of a quantity over the standard models, in English units: the 1-h ratios and the live ones
-// of classes that hold a load; the heat contents.
+// The span of a quantity over the standard models, as the published texts in English units: the 1-h
+// ratios and the live ones of classes that hold a load; the heat contents.
 struct Span {
-    double low = 0;
-    double high = 0;
+    std::string_view low;
+    std::string_view high;
 };
 
 Span StandardSpan(Quantity quantity) {
-    Span span{1e300, 0};
+    Span span;
+    double low = 0;
+    double high = 0;
     for (const StandardModel &model : StandardModels()) {
         for (int i = 0; i < kFieldCount; ++i) {
             const auto field = static_cast<Field>(i);
@@ -42,16 +42,28 @@ Span StandardSpan(Quantity quantity) {
             if (field == Field::SavWoody && *ValueOf(model.values[static_cast<int>(Field::LoadWoody)]) == 0) {
                 continue;
             }
-            const double value = *ValueOf(model.values[static_cast<std::size_t>(i)]);
-            span.low = std::min(span.low, value);
-            span.high = std::max(span.high, value);
+            const std::string_view text = model.values[static_cast<std::size_t>(i)];
+            const double value = *ValueOf(text);
+            if (span.low.empty() || value < low) {
+                span.low = text;
+                low = value;
+            }
+            if (span.high.empty() || value > high) {
+                span.high = text;
+                high = value;
+            }
         }
     }
     return span;
 }
 
-std::string Plain(double value) {
-    return GeneralText(value);
+// A field's text in a message: long texts cut short, so that a line of a megabyte makes a short message.
+std::string Shown(std::string_view text) {
+    constexpr std::size_t kLongest = 24;
+    std::string shown = "\"";
+    shown += text.substr(0, kLongest);
+    shown += text.size() > kLongest ? "...\"" : "\"";
+    return shown;
 }
 
 // Whether bytes are UTF-8: no stray continuation bytes, no overlong forms, no surrogates, nothing past
@@ -124,9 +136,15 @@ public:
         return value;
     }
 
-    std::string Named(Field field, double value) const {
-        return std::string(FieldName(line_.form, TokenIndex(line_.form, field))) + " " + Plain(value) + " " +
-               std::string(UnitOf(QuantityOf(field), system_));
+    // "1HSAV 2000 1/cm": the field's name, its text and the unit of the file's system.
+    std::string Named(Field field) const {
+        const std::size_t index = TokenIndex(line_.form, field);
+        std::string text(FieldName(line_.form, index));
+        text += ' ';
+        text += line_.Text(line_.tokens[index]);
+        text += ' ';
+        text += UnitOf(QuantityOf(field), system_);
+        return text;
     }
 
 private:
@@ -140,7 +158,7 @@ void CheckNumber(const FmdLine &line, LineChecker &check, std::map<long, std::si
     long number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
     if (error != std::errc() || end != text.data() + text.size()) {
-        check.Error("model number \"" + std::string(text) + "\" is not a whole number");
+        check.Error("model number " + Shown(text) + " is not a whole number");
         return;
     }
     if (number < 1 || number > 256) {
@@ -185,7 +203,7 @@ void CheckValues(UnitSystem system, LineChecker &check) {
         }
         const Quantity quantity = QuantityOf(field);
         if (*values[i] < 0) {
-            check.Error(check.Named(field, *values[i]) + " is negative");
+            check.Error(check.Named(field) + " is negative");
             values[i].reset();
             continue;
         }
@@ -199,11 +217,11 @@ void CheckValues(UnitSystem system, LineChecker &check) {
     // smallest to twice the largest. The two systems lie 30.48 (1/ft to 1/cm) and 2.326 (BTU/lb to kJ/kg)
     // apart, so a field left in the other system's units falls outside.
     for (const Quantity quantity : {Quantity::Sav, Quantity::Heat}) {
-        Span span = StandardSpan(quantity);
-        if (metric) {
-            const double factor = EnglishToMetric(quantity).Nearest();
-            span = {span.low * factor, span.high * factor};
-        }
+        const Span span = StandardSpan(quantity);
+        const std::string lowText = *ConvertField(quantity, span.low, UnitSystem::English, system);
+        const std::string highText = *ConvertField(quantity, span.high, UnitSystem::English, system);
+        const double low = *ValueOf(lowText);
+        const double high = *ValueOf(highText);
         for (int i = 0; i < kFieldCount; ++i) {
             const auto field = static_cast<Field>(i);
             if (QuantityOf(field) != quantity || !values[i]) {
@@ -216,7 +234,7 @@ void CheckValues(UnitSystem system, LineChecker &check) {
                 continue; // a ratio of a class with no load is never used
             }
             const double x = *values[i];
-            if (x >= span.low / 2 && x <= span.high * 2) {
+            if (x >= low / 2 && x <= high * 2) {
                 continue;
             }
             std::string hint;
@@ -224,14 +242,13 @@ void CheckValues(UnitSystem system, LineChecker &check) {
                 hint = metric ? "a ratio in 1/ft in a METRIC file?"
                               : "a ratio in 1/cm or 1/m in an ENGLISH file?";
             } else if (metric) {
-                hint = x < span.low ? "a heat content in BTU/lb in a METRIC file?"
-                                    : "a heat content in J/kg (the file's unit is kJ/kg)?";
+                hint = x < low ? "a heat content in BTU/lb in a METRIC file?"
+                               : "a heat content in J/kg (the file's unit is kJ/kg)?";
             } else {
                 hint = "a heat content in kJ/kg or J/kg in an ENGLISH file?";
             }
-            check.Error(check.Named(field, x) + " is far outside the standard models' " + Plain(span.low) +
-                        " to " + Plain(span.high) + " " + std::string(UnitOf(quantity, system)) + ": " +
-                        hint);
+            check.Error(check.Named(field) + " is far outside the standard models' " + lowText + " to " +
+                        highText + " " + std::string(UnitOf(quantity, system)) + ": " + hint);
         }
     }
 
@@ -253,7 +270,8 @@ void CheckValues(UnitSystem system, LineChecker &check) {
     const double largest = metric ? kLargestSav / EnglishToMetric(Quantity::Sav).Nearest() : kLargestSav;
     for (const Field field : {Field::Sav1h, Field::SavHerb, Field::SavWoody}) {
         if (const auto x = value(field); x && *x > largest) {
-            check.Error(check.Named(field, *x) + " is above " + Plain(largest) + " " +
+            check.Error(check.Named(field) + " is above " +
+                        *ConvertField(Quantity::Sav, "4000", UnitSystem::English, system) + " " +
                         std::string(UnitOf(Quantity::Sav, system)) +
                         ", the largest FARSITE reads (4000 1/ft)");
         }
@@ -267,12 +285,15 @@ void CheckModel(const FmdLine &line, UnitSystem system, std::map<long, std::size
         check.Error("the line has " + std::to_string(line.text.size()) + " characters; FARSITE reads " +
                     std::to_string(kLongestLine) + " at most");
     }
+    if (line.text.size() > kLongestLine * 4) {
+        return; // no model at all: its fields would only repeat the fault
+    }
     const bool flamMap = line.form == LineForm::FlamMap;
     const std::size_t wanted = flamMap ? kFlamMapFields : kFarsiteFields;
     if (line.tokens.size() < wanted) {
         check.Error("missing field " + std::string(FieldName(line.form, line.tokens.size())) + ": the " +
                     (flamMap ? "FlamMap form has 16 fields" : "FARSITE 4 form has 13 fields") +
-                    ", this line " + std::to_string(line.tokens.size()));
+                    ", this line has " + std::to_string(line.tokens.size()));
     } else if (flamMap && line.name.begin == line.name.end) {
         check.Error("missing field FMName: the FlamMap form ends with the model's name");
     } else if (!flamMap && line.name.begin != line.name.end) {
@@ -283,7 +304,7 @@ void CheckModel(const FmdLine &line, UnitSystem system, std::map<long, std::size
     if (flamMap && line.tokens.size() > 1) {
         const std::string_view code = line.Text(line.tokens[1]);
         if (code.size() > kLongestCode) {
-            check.Error("code \"" + std::string(code) + "\" is longer than " + std::to_string(kLongestCode) +
+            check.Error("code " + Shown(code) + " is longer than " + std::to_string(kLongestCode) +
                         " characters");
         } else if (code.size() > kCodeKept) {
             check.Warning("code \"" + std::string(code) + "\": FARSITE keeps its first " +
@@ -296,7 +317,7 @@ void CheckModel(const FmdLine &line, UnitSystem system, std::map<long, std::size
         std::transform(lower.begin(), lower.end(), lower.begin(),
                        [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
         if (lower != "static" && lower != "dynamic") {
-            check.Error("FMType \"" + std::string(type) + "\" is neither static nor dynamic");
+            check.Error("FMType " + Shown(type) + " is neither static nor dynamic");
         }
     }
     const std::string_view name = line.Text(line.name);

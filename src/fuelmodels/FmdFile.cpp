@@ -73,6 +73,15 @@ void SplitModel(FmdLine &line) {
     line.name = Token{i, end};
 }
 
+std::string ControlText(unsigned char byte) {
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    std::string text = "the control character 0x";
+    text += kHex[byte >> 4];
+    text += kHex[byte & 0x0F];
+    text += ": this is not a text file";
+    return text;
+}
+
 } // namespace
 
 std::size_t TokenIndex(LineForm form, Field field) {
@@ -118,9 +127,8 @@ std::optional<FmdFile> ReadFmd(std::string_view text, FmdFault &fault) {
         });
         if (control != line.text.end()) {
             const auto byte = static_cast<unsigned char>(*control);
-            fault = {number, byte == 0
-                                 ? std::string("a NUL byte: this is not a text file")
-                                 : "control character " + std::to_string(byte) + ": this is not a text file"};
+            fault = {number,
+                     byte == 0 ? std::string("a NUL byte: this is not a text file") : ControlText(byte)};
             return std::nullopt;
         }
         const std::string_view content = Trimmed(line.text);

@@ -2,6 +2,7 @@
 // file's fields. The file's reading and checks are exercised through the command line's cases
 // (tests/cli/cases/fuelmodels.cases).
 #include "fuelmodels/FmdConversion.h"
+#include "fuelmodels/FmdFile.h"
 #include "fuelmodels/StandardModels.h"
 
 #include <cmath>
@@ -122,6 +123,35 @@ INSTANTIATE_TEST_SUITE_P(Fields, Conversions, testing::ValuesIn(kConversions));
 TEST(Conversions, RefuseTextsThatAreNoNumbers) {
     for (const std::string_view text : {"", ".", "-", "1,5", "1e", "1e99", "0x10", "nan", "1 2", "12abc"}) {
         EXPECT_FALSE(ReadDecimal(text).has_value()) << text;
+    }
+}
+
+struct Refused {
+    std::string text;
+    std::size_t line;
+    std::string_view message;
+};
+
+// What makes a text no custom fuel model file; the command line reads at most one byte past the limit,
+// so a file of 100 MB is refused as this one of 2 MiB is.
+TEST(FmdFile, RefusesTextsThatAreNoFuelModelFile) {
+    const std::string model = "19 2.250 1.500 3.710 0.000 1.000 2000 1800 1500 0.600 25 8000 8000\n";
+    std::string large = "ENGLISH\n";
+    while (large.size() <= 2 * kMostFileBytes) {
+        large += model;
+    }
+    const Refused refused[] = {
+        {large, 1 + kMostFileBytes / model.size() + 1, "goes on past 1 MiB"},
+        {"ENGLISH\n" + std::string(kMostFileBytes + 1, '1'), 2, "goes on past 1 MiB"},
+        {"ENGLISH\n19 2\x01\n", 2, "control character 0x01"},
+        {"", 0, "empty"},
+        {"\xEF\xBB\xBFMETRIC\r\n\r\n# none\r\n", 3, "no fuel model in its 3 lines"},
+    };
+    for (const Refused &r : refused) {
+        FmdFault fault;
+        EXPECT_FALSE(ReadFmd(r.text, fault).has_value()) << r.message;
+        EXPECT_EQ(fault.line, r.line) << r.message;
+        EXPECT_NE(fault.message.find(r.message), std::string::npos) << fault.message;
     }
 }
 
