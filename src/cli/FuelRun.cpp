@@ -143,9 +143,7 @@ ExitCode RunFmd(const Options &options) {
     }
     std::string lines;
     for (const Finding &finding : findings) {
-        if (finding.severity == Severity::Error || options.keepGoing) {
-            PrintMessage(name + ", " + LineText(finding));
-        }
+        PrintMessage(name + ", " + LineText(finding));
         std::string entry = " ";
         entry += std::to_string(finding.line);
         entry += ',';

@@ -230,10 +230,16 @@ void CheckValues(UnitSystem system, LineChecker &check) {
             const auto load = field == Field::SavHerb    ? value(Field::LoadHerb)
                               : field == Field::SavWoody ? value(Field::LoadWoody)
                                                          : std::optional<double>(1);
-            if (quantity == Quantity::Sav && (!load || *load == 0)) {
-                continue; // a ratio of a class with no load is never used
+            const bool liveLoad =
+                value(Field::LoadHerb).value_or(0) > 0 || value(Field::LoadWoody).value_or(0) > 0;
+            if ((quantity == Quantity::Sav && (!load || *load == 0)) ||
+                (field == Field::HeatLive && !liveLoad)) {
+                continue; // a ratio or heat content of fuel the model does not have is never used
             }
             const double x = *values[i];
+            if (x == 0) {
+                continue; // no unit makes a zero look like another
+            }
             if (x >= low / 2 && x <= high * 2) {
                 continue;
             }
@@ -313,10 +319,7 @@ void CheckModel(const FmdLine &line, UnitSystem system, std::map<long, std::size
     }
     if (flamMap && line.tokens.size() > 7) {
         const std::string_view type = line.Text(line.tokens[7]);
-        std::string lower(type);
-        std::transform(lower.begin(), lower.end(), lower.begin(),
-                       [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-        if (lower != "static" && lower != "dynamic") {
+        if (!IsModelType(type)) {
             check.Error("FMType " + Shown(type) + " is neither static nor dynamic");
         }
     }

@@ -10,7 +10,7 @@ std::string ConvertFmd(const FmdFile &file, UnitSystem to) {
             out += SystemWord(to);
             out += line.ending.empty() ? "\n" : line.ending;
         }
-        if (line.kind == LineKind::Units) {
+        if (line.kind == LineKind::Units && to != file.system) {
             // The word in place of the old one, the blanks around it kept.
             const std::size_t begin = line.text.find_first_not_of(" \t");
             const std::size_t end = line.text.find_last_not_of(" \t") + 1;

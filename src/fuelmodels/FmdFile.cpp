@@ -26,6 +26,14 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
+} // namespace
+
+bool IsModelType(std::string_view text) {
+    return SameWord(text, "STATIC") || SameWord(text, "DYNAMIC");
+}
+
+namespace {
+
 // Splits a model line: FlamMap's form when the second field is not a number, FARSITE 4's otherwise.
 void SplitModel(FmdLine &line) {
     const std::string_view text = line.text;
@@ -44,15 +52,19 @@ void SplitModel(FmdLine &line) {
         token.end = i;
         return token;
     };
-    while (line.tokens.size() < 2) {
+    // The first eight fields tell the forms apart: FlamMap's second is a code and its eighth the type,
+    // FARSITE 4's are all numbers. A code of digits alone still reads as FlamMap's by its type.
+    constexpr std::size_t kTypeIndex = 7;
+    while (line.tokens.size() <= kTypeIndex) {
         const auto token = nextToken();
         if (!token) {
             break;
         }
         line.tokens.push_back(*token);
     }
-    line.form = line.tokens.size() >= 2 && ReadDecimal(line.Text(line.tokens[1])) ? LineForm::Farsite
-                                                                                  : LineForm::FlamMap;
+    const bool typed = line.tokens.size() > kTypeIndex && IsModelType(line.Text(line.tokens[kTypeIndex]));
+    const bool coded = line.tokens.size() >= 2 && !ReadDecimal(line.Text(line.tokens[1]));
+    line.form = typed || coded ? LineForm::FlamMap : LineForm::Farsite;
     const std::size_t wanted = line.form == LineForm::FlamMap ? kFlamMapFields : kFarsiteFields;
     while (line.tokens.size() < wanted) {
         const auto token = nextToken();

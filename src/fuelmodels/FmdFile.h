@@ -40,6 +40,9 @@ struct FmdLine {
     }
 };
 
+// Whether a text is FlamMap's FMType: static or dynamic, in any letter case.
+bool IsModelType(std::string_view text);
+
 // The position of a numeric field among a line's fields, by form; the number is field 0 in both forms.
 std::size_t TokenIndex(LineForm form, Field field);
 inline constexpr std::size_t kFlamMapFields = 15;
