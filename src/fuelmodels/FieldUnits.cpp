@@ -122,9 +122,9 @@ const ExactRatio &EnglishToMetric(Quantity quantity) {
 
 std::string_view FieldLabel(Field field) {
     static constexpr std::string_view kLabels[kFieldCount] = {
-        "1-h load",  "10-h load",     "100-h load",     "live herb load", "live woody load",
-        "1-h SAV",   "live herb SAV", "live woody SAV", "depth",          "extinction moisture",
-        "dead heat", "live heat"};
+        "1-h load",          "10-h load",        "100-h load",     "live herb load", "live woody load",
+        "1-h SAV",           "live herb SAV",    "live woody SAV", "depth",          "extinction moisture",
+        "dead heat content", "live heat content"};
     return kLabels[static_cast<int>(field)];
 }
 

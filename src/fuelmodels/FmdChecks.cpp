@@ -253,8 +253,16 @@ void CheckValues(UnitSystem system, LineChecker &check) {
             } else {
                 hint = "a heat content in kJ/kg or J/kg in an ENGLISH file?";
             }
-            check.Error(check.Named(field) + " is far outside the standard models' " + lowText + " to " +
-                        highText + " " + std::string(UnitOf(quantity, system)) + ": " + hint);
+            std::string message = check.Named(field);
+            message += " is far outside the standard models' ";
+            message += lowText;
+            message += " to ";
+            message += highText;
+            message += ' ';
+            message += UnitOf(quantity, system);
+            message += ": ";
+            message += hint;
+            check.Error(std::move(message));
         }
     }
 

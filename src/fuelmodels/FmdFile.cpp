@@ -118,6 +118,18 @@ std::optional<FmdFile> ReadFmd(std::string_view text, FmdFault &fault) {
         ++number;
         const std::size_t newline = text.find('\n', offset);
         const std::size_t stop = newline == std::string_view::npos ? text.size() : newline;
+        // Bytes no text holds first, within the size limit, so that a binary file says so.
+        const std::string_view head = text.substr(offset, std::min(stop, kMostFileBytes) - offset);
+        const auto control = std::find_if(head.begin(), head.end(), [](char c) {
+            const auto byte = static_cast<unsigned char>(c);
+            return (byte < 0x20 && c != '\t' && c != '\r') || byte == 0x7F;
+        });
+        if (control != head.end()) {
+            const auto byte = static_cast<unsigned char>(*control);
+            fault = {number,
+                     byte == 0 ? std::string("a NUL byte: this is not a text file") : ControlText(byte)};
+            return std::nullopt;
+        }
         if (stop > kMostFileBytes) {
             fault = {number, "the file goes on past " + std::to_string(kMostFileBytes >> 20) +
                                  " MiB; a custom fuel model file holds at most 256 models"};
@@ -126,21 +138,15 @@ std::optional<FmdFile> ReadFmd(std::string_view text, FmdFault &fault) {
         FmdLine line;
         line.number = number;
         std::size_t contentEnd = stop;
-        if (contentEnd > offset && text[contentEnd - 1] == '\r' && newline != std::string_view::npos) {
+        if (contentEnd > offset && text[contentEnd - 1] == '\r') {
             --contentEnd;
         }
         line.text = text.substr(offset, contentEnd - offset);
-        line.ending = text.substr(contentEnd, newline == std::string_view::npos ? 0 : stop + 1 - contentEnd);
+        line.ending = text.substr(contentEnd, newline == std::string_view::npos ? stop - contentEnd
+                                                                                : stop + 1 - contentEnd);
         offset = newline == std::string_view::npos ? text.size() : stop + 1;
-
-        const auto control = std::find_if(line.text.begin(), line.text.end(), [](char c) {
-            const auto byte = static_cast<unsigned char>(c);
-            return (byte < 0x20 && c != '\t') || byte == 0x7F;
-        });
-        if (control != line.text.end()) {
-            const auto byte = static_cast<unsigned char>(*control);
-            fault = {number,
-                     byte == 0 ? std::string("a NUL byte: this is not a text file") : ControlText(byte)};
+        if (line.text.find('\r') != std::string::npos) {
+            fault = {number, "a carriage return inside the line: lines end with LF or CR LF, not CR alone"};
             return std::nullopt;
         }
         const std::string_view content = Trimmed(line.text);

@@ -145,6 +145,7 @@ TEST(FmdFile, RefusesTextsThatAreNoFuelModelFile) {
         {"ENGLISH\n" + std::string(kMostFileBytes + 1, '1'), 2, "goes on past 1 MiB"},
         {"ENGLISH\n19 2\x01\n", 2, "control character 0x01"},
         {"", 0, "empty"},
+        {"ENGLISH\r20 G 1 0 0 0 0 static 2000 1800 1500 1 20 8000 8000 A\r", 1, "not CR alone"},
         {"\xEF\xBB\xBFMETRIC\r\n\r\n# none\r\n", 3, "no fuel model in its 3 lines"},
     };
     for (const Refused &r : refused) {
