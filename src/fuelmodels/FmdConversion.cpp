@@ -8,7 +8,8 @@ std::string ConvertFmd(const FmdFile &file, UnitSystem to) {
     for (const FmdLine &line : file.lines) {
         if (addUnits && line.number == 1) {
             out += SystemWord(to);
-            out += line.ending.empty() ? "\n" : line.ending;
+            // The first line's CR LF when it has one, else LF (a lone CR only ends the last line).
+            out += line.ending == "\r\n" ? "\r\n" : "\n";
         }
         if (line.kind == LineKind::Units && to != file.system) {
             // The word in place of the old one, the blanks around it kept.
