@@ -22,7 +22,7 @@ shift
 targets=("$@")
 if [ "${#targets[@]}" -eq 0 ]; then
     targets=(fuzz_value_of_text fuzz_numeric_text fuzz_general_text fuzz_render fuzz_load_matrix fuzz_compute fuzz_csv
-        fuzz_unit_names)
+        fuzz_unit_names fuzz_fmd)
 fi
 
 quorlex_ensure_packages cmake make "${QUORLEX_CHECK_PACKAGES[@]}"

@@ -67,6 +67,11 @@ void AssignPositionals(Options &options, const std::vector<Positional> &position
             throw UsageError("calc --list takes no further arguments");
         }
         return;
+    case Options::Task::Fmd:
+    case Options::Task::FuelModel:
+    case Options::Task::FuelModelList:
+        options.fuel.assign(positionals.begin() + 1, positionals.end());
+        return;
     case Options::Task::Values:
         break;
     }
@@ -84,6 +89,43 @@ void AssignPositionals(Options &options, const std::vector<Positional> &position
     options.to = positionals[roles->to];
     options.values.assign(positionals.begin() + static_cast<std::ptrdiff_t>(roles->firstValue),
                           positionals.begin() + static_cast<std::ptrdiff_t>(roles->valueEnd));
+}
+
+// The fuel model commands take their own options: none of the conversions' or calc's.
+void CheckFuelOptions(Options &options, const std::string &command, bool list, bool conversionOptions) {
+    const bool fmd = command == "fmd";
+    if (conversionOptions) {
+        throw UsageError(command + " takes none of -p, -g, --decimal-comma, -c, --tables, --explain, --csv, "
+                                   "--column, --no-header, --delimiter, --replace, -v, --tsv or --factor");
+    }
+    if (fmd) {
+        if (list || options.metric || options.fmd || options.renumber >= 0) {
+            throw UsageError("--list, --metric, --fmd and --renumber go with fuel-model, not fmd");
+        }
+        if (options.check == !options.answerUnit.empty()) {
+            throw UsageError("fmd takes --check, or --to english or --to metric");
+        }
+        if (!options.answerUnit.empty() && options.answerUnit != "metric" &&
+            options.answerUnit != "english") {
+            throw UsageError("fmd --to takes english or metric, not " + Quoted(options.answerUnit));
+        }
+        if (options.check && (!options.output.empty() || options.keepGoing)) {
+            throw UsageError(
+                "fmd --check writes its report on standard output and takes no -o or --keep-going");
+        }
+        options.task = Options::Task::Fmd;
+        return;
+    }
+    if (options.check || !options.answerUnit.empty() || options.keepGoing) {
+        throw UsageError("--check, --to and --keep-going go with fmd, not fuel-model");
+    }
+    if (options.renumber >= 0 && !options.fmd) {
+        throw UsageError("--renumber goes with --fmd");
+    }
+    if (list && (options.fmd || options.metric)) {
+        throw UsageError("fuel-model --list takes no --fmd or --metric");
+    }
+    options.task = list ? Options::Task::FuelModelList : Options::Task::FuelModel;
 }
 
 } // namespace
@@ -134,13 +176,26 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
         ->group("Files");
     app.add_flag("--replace", options.replace, "Put the result in place of the column instead of after it")
         ->group("Files");
-    app.add_option("--to", options.answerUnit, "calc: the unit of the answer (default: the formula's)")
+    app.add_option("--to", options.answerUnit,
+                   "calc: the unit of the answer (default: the formula's); fmd: english or metric")
         ->type_name("UNIT")
         ->group("Fire calculations");
     app.add_flag("-v,--verbose", options.verbose,
                  "calc: the formula, its source, its range and the fire-suppression class on standard error; "
                  "with --csv, class and warning columns")
         ->group("Fire calculations");
+    app.add_flag("--check", options.check,
+                 "fmd: report every fault of a custom fuel model file, with its line, and convert nothing")
+        ->group("Fuel models");
+    app.add_flag("--metric", options.metric, "fuel-model: the values in metric units (default: English)")
+        ->group("Fuel models");
+    app.add_flag("--fmd", options.fmd, "fuel-model: the models as a custom fuel model file (FlamMap form)")
+        ->group("Fuel models");
+    app.add_option("--renumber", options.renumber,
+                   "fuel-model --fmd: number the models from N, as custom ones")
+        ->type_name("N")
+        ->check(CLI::Range(1, 256).description(""))
+        ->group("Fuel models");
     app.add_flag("--list", list, "List the categories, or the units of one category")->group("Information");
     app.add_flag("--tsv", options.tsv, "List as tab-separated values")->group("Information");
     app.add_flag("--factor", factor, "Print the multiplication factor from FROM to TO")->group("Information");
@@ -173,7 +228,20 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
     if (list + factor + !options.csv.empty() > 1) {
         throw UsageError("--list, --factor and --csv do not go together");
     }
-    const bool calc = !scanned.positionals.empty() && scanned.positionals[0].text == "calc";
+    const std::string command = scanned.positionals.empty() ? std::string() : scanned.positionals[0].text;
+    if (command == "fmd" || command == "fuel-model") {
+        const bool conversionOptions = places >= 0 || general || decimalComma || !options.category.empty() ||
+                                       tables || options.explain || !options.csv.empty() ||
+                                       !options.column.empty() || options.noHeader || !delimiter.empty() ||
+                                       options.replace || options.verbose || options.tsv || factor;
+        CheckFuelOptions(options, command, list, conversionOptions);
+        AssignPositionals(options, scanned.positionals);
+        return options;
+    }
+    if (options.check || options.metric || options.fmd || options.renumber >= 0) {
+        throw UsageError("--check goes with fmd; --metric, --fmd and --renumber with fuel-model");
+    }
+    const bool calc = command == "calc";
     if (calc) {
         if (factor) {
             throw UsageError("--factor does not go with calc");

@@ -13,7 +13,7 @@ namespace quorlex::cli {
 
 // What one run is asked to do, from the command line.
 struct Options {
-    enum class Task { Values, Csv, List, Factor, Calc, CalcList };
+    enum class Task { Values, Csv, List, Factor, Calc, CalcList, Fmd, FuelModel, FuelModelList };
     Task task = Task::Values;
     Positional from;                // the units of the values
     Positional to;                  // the units of the results
@@ -41,6 +41,12 @@ struct Options {
     std::vector<Positional> calc; // calc: the calculation's id and its inputs, as given
     std::string answerUnit;       // calc --to: the unit of the answer; empty for the formula's own
     bool verbose = false; // calc -v: the formula, its source, the class and warnings on standard error
+
+    std::vector<Positional> fuel; // fmd: the file; fuel-model: the models' codes or numbers
+    bool check = false;           // fmd --check: report the file's faults, convert nothing
+    bool metric = false;          // fuel-model --metric: the values in metric units
+    bool fmd = false;             // fuel-model --fmd: the models as a custom fuel model file
+    int renumber = -1;            // fuel-model --fmd --renumber N: numbered from N; -1 for their own
 };
 
 // The options of a command line, or nullopt when it asked for help or the version, which have been written

@@ -1,6 +1,7 @@
 #include "cli/OutputTarget.h"
 
 #include "cli/Failure.h"
+#include "cli/Messages.h"
 
 namespace quorlex::cli {
 
@@ -40,6 +41,17 @@ void OutputTarget::Abandon() noexcept {
         sink_.Flush();
     } catch (...) {
         // The reader has gone or the output failed: nothing more can reach it.
+    }
+}
+
+void RefuseWritingOverInput(const std::string &inputPath, const std::string &output) {
+    if (output.empty()) {
+        return;
+    }
+    const bool standardInput = inputPath.empty() || inputPath == "-";
+    if (standardInput ? sys::DescriptorIsFile(sys::kStandardInput, output)
+                      : sys::SameFile(inputPath, output)) {
+        throw UsageError("-o " + Quoted(output) + " is the input file itself; write to another file");
     }
 }
 

@@ -36,4 +36,8 @@ private:
     OutputSink sink_;
 };
 
+// Refuses (UsageError) an output file that is the input file itself, by identity, not by name: the input
+// would be gone before it is read. An empty output is standard output; an input of "" or "-" standard input.
+void RefuseWritingOverInput(const std::string &inputPath, const std::string &output);
+
 } // namespace quorlex::cli

@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/CsvRun.h"
 #include "cli/Failure.h"
+#include "cli/FuelRun.h"
 #include "cli/InputBuffer.h"
 #include "cli/Listing.h"
 #include "cli/Messages.h"
@@ -43,19 +44,6 @@ private:
     int fd_;
     std::string name_;
 };
-
-// Refuses an output file that is the input file itself (by identity, not by name): the input would be
-// gone before it is read.
-void RefuseWritingOverInput(const std::string &inputPath, const std::string &output) {
-    if (output.empty()) {
-        return;
-    }
-    const bool standardInput = inputPath.empty() || inputPath == "-";
-    if (standardInput ? sys::DescriptorIsFile(sys::kStandardInput, output)
-                      : sys::SameFile(inputPath, output)) {
-        throw UsageError("-o " + Quoted(output) + " is the input file itself; write to another file");
-    }
-}
 
 // The working of a conversion (--explain), a line each.
 std::string ExplanationText(const conversion::UnitChoice &units, std::string_view value,
@@ -171,6 +159,11 @@ ExitCode Run(const Options &options) {
         return ListCalculations(options);
     case Options::Task::Calc:
         return RunCalculation(options);
+    case Options::Task::Fmd:
+        return RunFmd(options);
+    case Options::Task::FuelModel:
+    case Options::Task::FuelModelList:
+        return RunFuelModel(options);
     case Options::Task::Values:
     case Options::Task::Csv:
         break;

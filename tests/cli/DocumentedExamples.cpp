@@ -154,7 +154,7 @@ void HelpExamples(const std::string &help, std::vector<Example> &examples) {
 // The small files the examples read, with the columns they name: plots with fuel loads in the third
 // column (with semicolons and decimal commas for the example that reads those), fuel models with a
 // surface-to-volume column that misses a value, weather with wind speeds in the third column, fire
-// behaviour with heat per unit area and rate of spread.
+// behaviour with heat per unit area and rate of spread, and a custom fuel model file (FARSITE 4's sample).
 void MakeFiles(const Example &example, const fs::path &directory) {
     const bool semicolons = example.command.find("--delimiter ';'") != std::string::npos;
     const std::pair<const char *, std::string> files[] = {
@@ -163,6 +163,7 @@ void MakeFiles(const Example &example, const fs::path &directory) {
         {"models.csv", "model,sav\nGR1,2200\nGR2,\n"},
         {"weather.csv", "station,time,wind\nA,1200,5\nB,1300,12.5\n"},
         {"fire.csv", "plot,heat_ua,ros\n1,2000,10\n2,1500,4\n"},
+        {"custom.fmd", "ENGLISH\n19 2.250 1.500 3.710 0.000 1.000 2000 1800 1500 0.600 25 8000 8000\n"},
     };
     for (const auto &[name, content] : files) {
         std::ofstream(directory / name, std::ios::binary) << content;
