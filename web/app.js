@@ -270,6 +270,9 @@
             showNothing('', reason);
             said = reason;
         }
+        if (Q.columns) {
+            Q.columns.refresh();
+        }
         var listed = !el.everySection.hidden;
         Q.forgetCopied(el.copyStatus, el.result.classList.contains('none') ? '' : el.result.textContent);
         announce(said);
@@ -593,6 +596,12 @@
         state.to = units.length > 1 ? 1 : 0;
         state.comma = Q.decimalCommaByDefault();
         wire();
+        if (Q.columns) {
+            Q.columns.start(engine, function () {
+                return { category: state.category, from: state.from, to: state.to, places: placesArgument(),
+                    comma: state.comma, tables: state.tables };
+            });
+        }
     }
 
     Q.addView('converter', {

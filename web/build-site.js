@@ -65,6 +65,7 @@ function pageParts(opt, engineModule) {
         ['shared.js', path.join(opt.web, 'shared.js')],
         ['app.js', path.join(opt.web, 'app.js')],
         ['fire.js', path.join(opt.web, 'fire.js')],
+        ['columns.js', path.join(opt.web, 'columns.js')],
     ]);
 }
 
@@ -77,6 +78,53 @@ function writeIfChanged(file, content) {
         return;
     }
     fs.writeFileSync(file, content);
+}
+
+// Acorn, the JavaScript parser Debian's Emscripten depends on; null where it is missing (the page is
+// then assembled from the scripts as they are).
+const acorn = (() => {
+    for (const name of ['acorn', '/usr/share/nodejs/acorn']) {
+        try {
+            return require(name);
+        } catch (error) {
+            // try the next
+        }
+    }
+    return null;
+})();
+
+// A script without its comments and indentation: its tokens as written, one space between two that
+// would otherwise run together, and a line break wherever the source had one between them, so that
+// automatic semicolons fall where they fell. Nothing is renamed or rewritten.
+function compactScript(text) {
+    if (!acorn) {
+        return text;
+    }
+    const tokens = [...acorn.tokenizer(text, { ecmaVersion: 'latest', allowHashBang: true })];
+    const word = /[\w$\\\u0080-\uffff]/;
+    let out = '';
+    let last = 0;
+    for (const token of tokens) {
+        const gap = text.slice(last, token.start);
+        const piece = text.slice(token.start, token.end);
+        if (out) {
+            // A line break in the gap counts, a comment's included (a block comment spanning lines).
+            if (/[\n\r\u2028\u2029]/.test(gap)) {
+                out += '\n';
+            } else if (gap && (word.test(out[out.length - 1]) && word.test(piece[0]) ||
+                       /[+\-/]/.test(out[out.length - 1]) && /[+\-/]/.test(piece[0]))) {
+                out += ' ';
+            }
+        }
+        out += piece;
+        last = token.end;
+    }
+    return out + '\n';
+}
+
+// The style sheet without its comments and the blanks around its punctuation.
+function compactStyles(text) {
+    return text.replace(/\/\*[\s\S]*?\*\//g, '').replace(/\s*([{};,>])\s*/g, '$1').replace(/\s+/g, ' ').trim() + '\n';
 }
 
 // A script's text made safe inside <script>…</script>: "</script" and "<!--" cannot end or change the
@@ -102,7 +150,7 @@ function inlinePage(html, parts, single, iconFile) {
         }
         page = next;
     };
-    replace(/<link rel="stylesheet" href="styles.css">/, () => `<style>\n${read('styles.css')}</style>`);
+    replace(/<link rel="stylesheet" href="styles.css">/, () => `<style>\n${compactStyles(read('styles.css'))}</style>`);
     if (single) {
         const icon = 'data:image/svg+xml;base64,' + fs.readFileSync(iconFile).toString('base64');
         replace(/<link rel="manifest"[^>]*>\n/, '');
@@ -112,10 +160,11 @@ function inlinePage(html, parts, single, iconFile) {
         replace(/href="icon.svg"/, () => `href="${icon}"`);
         replace(/src="icon.svg"/, () => `src="${icon}"`);
     }
-    for (const name of ['quorlex-engine.js', 'engine.js', 'shared.js', 'app.js', 'fire.js']) {
+    for (const name of ['quorlex-engine.js', 'engine.js', 'shared.js', 'app.js', 'fire.js', 'columns.js']) {
         const tag = new RegExp(`<script src="${name.replace('.', '\\.')}"( defer)?></script>`);
         const before = single && name === 'quorlex-engine.js' ? 'window.QUORLEX_SINGLE_FILE = true;\n' : '';
-        replace(tag, () => `<script>\n${before}${scriptSafe(read(name))}\n</script>`);
+        const script = name === 'quorlex-engine.js' ? read(name) : compactScript(read(name));
+        replace(tag, () => `<script>\n${before}${scriptSafe(script)}\n</script>`);
     }
     return page;
 }

@@ -73,6 +73,17 @@
             try {
                 const actual = [];
                 for (const arg of args) {
+                    if (arg instanceof Uint8Array) {
+                        // Bytes as they are (a piece of a file): address and length, no text decoding.
+                        const address = module._malloc(arg.length || 1);
+                        if (!address) {
+                            throw new Error('no memory for ' + arg.length + ' bytes');
+                        }
+                        copies.push(address);
+                        module.HEAPU8.set(arg, address);
+                        actual.push(address, arg.length);
+                        continue;
+                    }
                     if (typeof arg !== 'string') {
                         actual.push(arg);
                         continue;
@@ -151,6 +162,31 @@
                 }
                 const output = Number.isInteger(outputUnit) ? outputUnit : NO_UNIT;
                 return json('qx_calculate', [String(id), values.join(''), units.join(','), output, code, comma ? 1 : 0]);
+            },
+            // A pasted block converted line by line (column: 1-based in tab-separated lines, 0 for whole
+            // lines): { copy, shown, refused, lines, columns }, or a refusal.
+            convertLines(category, from, to, text, column, header, places, comma, tables) {
+                return json('qx_convert_lines', [category, from, to, String(text), column, header ? 1 : 0,
+                    placesCode(places), comma ? 1 : 0, tables ? 1 : 0]);
+            },
+            // The first records of a delimited file's first bytes: { records: [[field, ...]], fault }.
+            tablePreview(bytes, delimiter, records) {
+                return json('qx_table_preview', [bytes, delimiter.charCodeAt(0), records]);
+            },
+            // A file's column converted as quorlex-convert --csv converts it: begin with the choices, then
+            // feed its bytes piece by piece; each piece gives { answer, output } with the output's bytes.
+            tableBegin(choice) {
+                return json('qx_table_begin', [choice.category, choice.from, choice.to, String(choice.column),
+                    choice.header ? 1 : 0, choice.delimiter.charCodeAt(0), choice.replace ? 1 : 0,
+                    placesCode(choice.places), choice.comma ? 1 : 0, choice.tables ? 1 : 0, choice.keepGoing ? 1 : 0]);
+            },
+            tableFeed(bytes, final) {
+                const answer = json('qx_table_feed', [bytes, final ? 1 : 0]);
+                if (!answer.ok) {
+                    return { answer, output: new Uint8Array(0) };
+                }
+                const address = call('qx_table_output', [], true);
+                return { answer, output: wasm.HEAPU8.slice(address, address + answer.size) };
             },
             isNumberStart(valueText, comma) {
                 return call('qx_is_number_start', [String(valueText), comma ? 1 : 0], true) === 1;

@@ -167,12 +167,13 @@
 
     // Copies a text (the number alone, as the command line writes it) and says so in status; focus goes
     // back to the button.
-    function copyText(text, button, status) {
+    // label: what the status says once copied; "Copied TEXT" by default.
+    function copyText(text, button, status, label) {
         if (!text) {
             return;
         }
         var done = function () {
-            status.textContent = 'Copied ' + text;
+            status.textContent = label || 'Copied ' + text;
             status.dataset.copied = text;
         };
         var fallback = function () {

@@ -1,0 +1,364 @@
+// Many values and files, under the converter: a pasted column converted in one call to the engine, and a
+// CSV file converted by the command line's own run, read in pieces and written as it goes. The converter's
+// From and To units, places and decimal comma apply; the engine does every conversion and reads every byte.
+(function () {
+    'use strict';
+
+    var Q = window.Quorlex;
+    var engine = null;
+    var choiceOf = null; // () -> the converter's { category, from, to, places, comma, tables }
+    var el = {};
+    var timings = { paste: 0, file: 0 };
+    window.quorlexColumnTimings = timings;
+
+    // ---- A pasted column ---------------------------------------------------------------------------
+
+    var copied = ''; // what "Copy column" copies: the results one a line
+    var lastKey = '';
+
+    function pastedColumn() {
+        return el.manyColumnField.hidden ? 0 : Number(el.manyColumn.value) || 1;
+    }
+
+    // The column chooser of a tab-separated block: its columns by number, or by the header's names.
+    function offerColumns(count, text) {
+        if (count <= 1) {
+            el.manyColumnField.hidden = true;
+            return;
+        }
+        var chosen = Number(el.manyColumn.value) || 1;
+        var names = el.manyHeader.checked ? text.split('\n', 1)[0].replace(/\r$/, '').split('\t') : [];
+        el.manyColumn.textContent = '';
+        for (var i = 1; i <= count; ++i) {
+            var option = document.createElement('option');
+            option.value = String(i);
+            option.textContent = names[i - 1] ? i + ': ' + names[i - 1] : 'Column ' + i;
+            el.manyColumn.appendChild(option);
+        }
+        el.manyColumn.value = String(Math.min(chosen, count));
+        el.manyColumnField.hidden = false;
+    }
+
+    function convertPasted(force) {
+        var text = el.many.value;
+        var choice = choiceOf();
+        var key = [choice.category, choice.from, choice.to, choice.places, choice.comma, choice.tables,
+            el.manyHeader.checked, pastedColumn()].join('|');
+        if (!force && key === lastKey) {
+            return;
+        }
+        lastKey = key;
+        if (!text) {
+            el.manyOut.value = '';
+            el.manyStatus.textContent = '';
+            el.manyCopy.disabled = true;
+            el.manyColumnField.hidden = true;
+            copied = '';
+            return;
+        }
+        var start = performance.now();
+        var answer;
+        try {
+            answer = engine.convertLines(choice.category, choice.from, choice.to, text, pastedColumn(),
+                el.manyHeader.checked, choice.places, choice.comma, choice.tables);
+        } catch (error) {
+            answer = { ok: false, reason: Q.failureReason(error) };
+        }
+        if (answer.ok === false) {
+            el.manyOut.value = '';
+            el.manyStatus.textContent = answer.reason;
+            el.manyCopy.disabled = true;
+            copied = '';
+            return;
+        }
+        var columnsBefore = el.manyColumnField.hidden ? 1 : el.manyColumn.options.length;
+        offerColumns(answer.columns, text);
+        if (columnsBefore <= 1 && answer.columns > 1) {
+            // A block of several columns: convert its first column rather than whole lines.
+            convertPasted(true);
+            return;
+        }
+        el.manyOut.value = answer.shown;
+        copied = answer.copy;
+        el.manyCopy.disabled = !copied;
+        el.manyStatus.textContent = answer.lines + (answer.lines === 1 ? ' line' : ' lines') +
+            (answer.refused ? ', ' + answer.refused + ' refused (marked \u2716 with the reason)' : ', all converted');
+        timings.paste = performance.now() - start;
+    }
+
+    // ---- A CSV file --------------------------------------------------------------------------------
+
+    var file = null;
+    var running = null; // { cancelled } while a file is being converted
+
+    // The delimiter of a file's first line: the most frequent of comma, semicolon and tab (comma on a tie).
+    function guessDelimiter(bytes) {
+        var counts = { ',': 0, ';': 0, '\t': 0 };
+        for (var i = 0; i < bytes.length && bytes[i] !== 10; ++i) {
+            var c = String.fromCharCode(bytes[i]);
+            if (c in counts) {
+                counts[c] += 1;
+            }
+        }
+        return counts[';'] > counts[','] && counts[';'] >= counts['\t'] ? ';' : counts['\t'] > counts[','] ? '\t' : ',';
+    }
+
+    function showFileError(reason) {
+        el.fileError.textContent = reason || '';
+        el.fileError.hidden = !reason;
+    }
+
+    var head = null; // the file's first bytes
+
+    function showPreview() {
+        var preview = engine.tablePreview(head, el.fileDelimiter.value, 6);
+        var records = preview.records;
+        el.filePreview.textContent = '';
+        records.forEach(function (fields, index) {
+            var row = el.filePreview.insertRow();
+            fields.forEach(function (field) {
+                var cell = document.createElement(index === 0 && el.fileHeader.checked ? 'th' : 'td');
+                cell.textContent = field.length > 40 ? field.slice(0, 39) + '\u2026' : field;
+                row.appendChild(cell);
+            });
+        });
+        var columns = records.length ? records[0].length : 0;
+        var chosen = el.fileColumn.value;
+        el.fileColumn.textContent = '';
+        for (var i = 1; i <= columns; ++i) {
+            var option = document.createElement('option');
+            option.value = String(i);
+            var name = el.fileHeader.checked ? records[0][i - 1] : '';
+            option.textContent = name ? i + ': ' + name : 'Column ' + i;
+            el.fileColumn.appendChild(option);
+        }
+        if (chosen && Number(chosen) <= columns) {
+            el.fileColumn.value = chosen;
+        } else if (columns > 1 && el.fileHeader.checked) {
+            // The first column whose second row reads as a number is the likely one.
+            for (var j = 0; j < columns; ++j) {
+                if (records[1] && engine.isNumberStart(records[1][j], false) && /\d/.test(records[1][j])) {
+                    el.fileColumn.value = String(j + 1);
+                    break;
+                }
+            }
+        }
+        el.fileDownload.disabled = columns === 0;
+        showFileError(preview.fault || (columns === 0 ? 'The file holds no row to convert.' : ''));
+    }
+
+    function openFile(chosen) {
+        if (!chosen || running) {
+            return;
+        }
+        file = chosen;
+        el.fileStatus.textContent = '';
+        el.fileRefusals.textContent = '';
+        el.fileColumn.value = '';
+        file.slice(0, 65536).arrayBuffer().then(function (buffer) {
+            head = new Uint8Array(buffer);
+            el.fileDelimiter.value = guessDelimiter(head);
+            el.filePanel.hidden = false;
+            showPreview();
+            el.fileStatus.textContent = file.name + ', ' + file.size.toLocaleString('en-US') + ' bytes';
+        }, function (error) {
+            showFileError('The file could not be read: ' + (error && error.message ? error.message : error));
+        });
+    }
+
+    // The download's name: the input's, with the To unit before its extension ("plots [Mg per ha].csv").
+    function outputName(name, symbol) {
+        var dot = name.lastIndexOf('.');
+        var base = dot > 0 ? name.slice(0, dot) : name;
+        var extension = dot > 0 ? name.slice(dot) : '.csv';
+        var unit = symbol.replace(/\//g, ' per ').replace(/[\\:*?"<>|]/g, '_');
+        return base + ' [' + unit + ']' + extension;
+    }
+
+    function saveBlob(parts, name) {
+        var url = URL.createObjectURL(new Blob(parts, { type: 'text/csv' }));
+        var link = document.createElement('a');
+        link.href = url;
+        link.download = name;
+        document.body.appendChild(link);
+        link.click();
+        document.body.removeChild(link);
+        setTimeout(function () {
+            URL.revokeObjectURL(url);
+        }, 60000);
+    }
+
+    function listRefusals(messages) {
+        messages.forEach(function (message) {
+            var item = document.createElement('li');
+            item.textContent = message;
+            el.fileRefusals.appendChild(item);
+        });
+    }
+
+    function finishRun(status) {
+        running = null;
+        el.fileCancel.hidden = true;
+        el.fileProgress.hidden = true;
+        el.fileDownload.disabled = false;
+        el.fileStatus.textContent = status;
+    }
+
+    async function convertFile() {
+        if (!file || running) {
+            return;
+        }
+        var choice = choiceOf();
+        showFileError('');
+        el.fileRefusals.textContent = '';
+        var symbol = engine.categories[choice.category].units[choice.to].symbol;
+        var name = outputName(file.name, symbol);
+        var begun = engine.tableBegin({ category: choice.category, from: choice.from, to: choice.to,
+            column: el.fileColumn.value, header: el.fileHeader.checked, delimiter: el.fileDelimiter.value,
+            replace: false, places: choice.places, comma: choice.comma, tables: choice.tables,
+            keepGoing: el.fileKeepGoing.checked });
+        if (!begun.ok) {
+            showFileError(begun.reason);
+            return;
+        }
+        // Where the browser lets the page write a file the person picks, the output goes there piece by
+        // piece; elsewhere it collects in memory and is saved as a download.
+        var writer = null;
+        if (window.showSaveFilePicker) {
+            try {
+                var handle = await window.showSaveFilePicker({ suggestedName: name });
+                writer = await handle.createWritable();
+            } catch (error) {
+                if (error && error.name === 'AbortError') {
+                    return;
+                }
+                writer = null;
+            }
+        }
+        var run = { cancelled: false };
+        running = run;
+        el.fileDownload.disabled = true;
+        el.fileCancel.hidden = false;
+        el.fileProgress.hidden = false;
+        el.fileProgress.value = 0;
+        var start = performance.now();
+        var parts = [];
+        var read = 0;
+        var rows = 0;
+        var refused = 0;
+        var reader = file.stream().getReader();
+        try {
+            for (;;) {
+                var next = await reader.read();
+                if (run.cancelled) {
+                    reader.cancel();
+                    if (writer) {
+                        await writer.abort();
+                    }
+                    finishRun('Cancelled: nothing was saved.');
+                    return;
+                }
+                var bytes = next.done ? new Uint8Array(0) : next.value;
+                read += bytes.length;
+                var fed = engine.tableFeed(bytes, next.done);
+                if (!fed.answer.ok) {
+                    reader.cancel();
+                    if (writer) {
+                        await writer.abort();
+                    }
+                    showFileError(fed.answer.reason);
+                    finishRun('Stopped: nothing was saved.');
+                    return;
+                }
+                listRefusals(fed.answer.refusals);
+                rows = fed.answer.rows;
+                refused = fed.answer.refused;
+                if (fed.output.length) {
+                    if (writer) {
+                        await writer.write(fed.output);
+                    } else {
+                        parts.push(fed.output);
+                    }
+                }
+                el.fileProgress.value = file.size ? read / file.size : 1;
+                if (next.done) {
+                    break;
+                }
+            }
+        } catch (error) {
+            if (writer) {
+                await writer.abort().catch(function () {});
+            }
+            showFileError(Q.failureReason(error));
+            finishRun('Stopped: nothing was saved.');
+            return;
+        }
+        if (writer) {
+            await writer.close();
+        } else {
+            saveBlob(parts, name);
+        }
+        timings.file = performance.now() - start;
+        finishRun(rows.toLocaleString('en-US') + (rows === 1 ? ' row' : ' rows') + ' converted into ' + name +
+            (refused ? '; ' + refused.toLocaleString('en-US') + ' refused, each with an empty result' : '') + '.');
+    }
+
+    // ---- Wiring ------------------------------------------------------------------------------------
+
+    function start(created, choice) {
+        engine = created;
+        choiceOf = choice;
+        ['many', 'many-out', 'many-header', 'many-column', 'many-column-field', 'many-copy', 'many-status',
+         'file', 'file-drop', 'file-panel', 'file-preview', 'file-column', 'file-delimiter', 'file-header',
+         'file-keep-going', 'file-download', 'file-cancel', 'file-progress', 'file-status', 'file-error',
+         'file-refusals'].forEach(function (id) {
+            el[id.replace(/-([a-z])/g, function (m, c) { return c.toUpperCase(); })] = Q.byId(id);
+        });
+        el.many.addEventListener('input', function () {
+            convertPasted(true);
+        });
+        el.manyHeader.addEventListener('change', function () {
+            convertPasted(true);
+        });
+        el.manyColumn.addEventListener('change', function () {
+            convertPasted(true);
+        });
+        el.manyCopy.addEventListener('click', function () {
+            var lines = copied.split('\n').length;
+            Q.copyText(copied, el.manyCopy, el.manyStatus, 'Copied ' + lines + (lines === 1 ? ' line' : ' lines'));
+        });
+        el.file.addEventListener('change', function () {
+            openFile(el.file.files[0]);
+        });
+        el.fileDrop.addEventListener('dragover', function (event) {
+            event.preventDefault();
+            el.fileDrop.classList.add('dropping');
+        });
+        el.fileDrop.addEventListener('dragleave', function () {
+            el.fileDrop.classList.remove('dropping');
+        });
+        el.fileDrop.addEventListener('drop', function (event) {
+            event.preventDefault();
+            el.fileDrop.classList.remove('dropping');
+            openFile(event.dataTransfer.files[0]);
+        });
+        el.fileDelimiter.addEventListener('change', showPreview);
+        el.fileHeader.addEventListener('change', showPreview);
+        el.fileDownload.addEventListener('click', convertFile);
+        el.fileCancel.addEventListener('click', function () {
+            if (running) {
+                running.cancelled = true;
+            }
+        });
+    }
+
+    Q.columns = {
+        start: start,
+        // The converter's units, places or comma may have changed: convert the pasted column again.
+        refresh: function () {
+            if (engine) {
+                convertPasted(false);
+            }
+        },
+    };
+})();
