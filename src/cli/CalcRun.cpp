@@ -379,7 +379,9 @@ ExitCode ListCalculations(const Options &options) {
             if (quantity.allowed.Bounded()) {
                 text += ", " + quantity.allowed.Text(quantity.sign);
             }
-            if (quantity.fallback) {
+            if (quantity.IsOptional()) {
+                text += ", optional";
+            } else if (quantity.fallback) {
                 text += ", default " + GeneralText(*quantity.fallback);
             }
             return text + ")";

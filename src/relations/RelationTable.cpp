@@ -276,6 +276,9 @@ std::vector<Relation> MakeRelations() {
          {},
          ""},
         &FirstOverSecond);
+    for (Relation &relation : BurnPlanRelations()) {
+        relations.push_back(std::move(relation));
+    }
     return relations;
 }
 
