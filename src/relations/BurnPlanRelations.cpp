@@ -1,6 +1,5 @@
 #include "numbers/Power.h"
-#include "relations/PostfixFormula.h"
-#include "relations/Relation.h"
+#include "relations/RelationText.h"
 
 #include <algorithm>
 #include <array>
@@ -15,12 +14,6 @@ namespace {
 // probability of ignition, crown fire thresholds, crown scorch, the size of an elliptical fire and readings
 // from a map. They are held as data, each formula as postfix text, so that the web page's engine carries
 // one reader instead of the code that would build each formula.
-
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
-constexpr Range kNotNegative{0.0};
-constexpr Range kPositive{0.0, kInfinity, true};
-constexpr Range kPercent{0.0, 100.0};
-constexpr Range kAboveAbsoluteZero{-273.15, kInfinity, true}; // °C
 
 // --- Humidity from dry-bulb and wet-bulb temperatures --------------------------------------------------
 //
@@ -52,12 +45,10 @@ std::string CheckPsychrometer(std::span<const double> inputs) {
     const double vapour = SaturationPressure(wet) - 0.00066 * (1.0 + 0.00115 * wet) * (dry - wet) * 1013.0 *
                                                         Exp(-0.0000375 * inputs[2]);
     if (wet > dry) {
-        return "wet: the wet bulb reads above the dry bulb; a wet bulb is never warmer than the air (are the "
-               "two swapped?)";
+        return "wet: the wet bulb reads above the dry bulb (are the two swapped?)";
     }
     if (!(vapour > 0.0)) {
-        return "wet: the wet bulb reads too far below the dry bulb: at that depression the air would hold no "
-               "water vapour";
+        return "wet: the wet bulb reads too far below the dry bulb: the air would hold no water vapour";
     }
     return {};
 }
@@ -107,6 +98,10 @@ double UnitEllipsePerimeter(double ratio) {
 
 // --- Ignition -------------------------------------------------------------------------------------------
 
+// The fuel's warming over the air in °C: 25 °F in full sun to 5 °F in full shade, S in %.
+double Warming(double shade) {
+    return (25.0 - 0.2 * shade) * 5.0 / 9.0;
+}
 double AtMost400(double heat) {
     return std::min(heat, 400.0);
 }
@@ -114,7 +109,7 @@ double AtMost100(double percent) {
     return std::min(percent, 100.0);
 }
 
-constexpr std::array<NamedFunction, 9> kFunctions{{
+constexpr std::array<NamedFunction, 10> kFunctions{{
     {"exp", &Exp},
     {"\u221A", [](double x) { return std::sqrt(x); }},
     {"es", &SaturationPressure},
@@ -122,167 +117,87 @@ constexpr std::array<NamedFunction, 9> kFunctions{{
     {"min8", &AtMostEight},
     {"ecc", &Eccentricity},
     {"ellipse", &UnitEllipsePerimeter},
+    {"warm", &Warming},
     {"min400", &AtMost400},
     {"min100", &AtMost100},
 }};
 
-// The relations, one a line; fields between '|': id, title, inputs (';' between them), output, formula
-// (postfix, PostfixFormula), source, F for an empirical fit or X for an exact relation, note. A quantity's
-// fields between ',': name, title, sign, catalogue category, unit, and the code of its allowed range
-// (RangeOf). Data, not code, so that the web page's engine stays small.
+// The relations, one a line, as ReadRelations reads them.
 constexpr std::string_view kTable =
     // The psychrometric equation and the humidity from the dew point, above.
-    "rh|relative humidity from dry-bulb and wet-bulb temperatures|dry,dry-bulb "
-    "temperature,T,Temperature,degC,k;"
-    "wet,wet-bulb temperature,Tw,Temperature,degC,k;elevation,elevation,z,Length,ft,|rh,relative "
-    "humidity,RH,,%,"
-    "%|100 7469 1.8 T * 430 + / 7469 1.8 Tw es 0.00066 1 0.00115 Tw * + * T Tw - * 1013 * -0.0000375 z * exp "
-    "* "
-    "- dew * 430 + / - exp *|Buck 1981; Marvin 1941; as BehavePlus 5 computes it|F|es: saturation vapour "
-    "pressure in hPa, over ice below 0 °C; dew: its inverse; z in feet\n"
-    "dew-point|dew point from dry-bulb and wet-bulb temperatures|dry,dry-bulb "
-    "temperature,T,Temperature,degC,k;"
-    "wet,wet-bulb temperature,Tw,Temperature,degC,k;elevation,elevation,z,Length,ft,|dew-point,dew point,Td,"
-    "Temperature,degC,k|Tw es 0.00066 1 0.00115 Tw * + * T Tw - * 1013 * -0.0000375 z * exp * - dew|Buck "
-    "1981; "
-    "Marvin 1941; as BehavePlus 5 computes it|F|es: saturation vapour pressure in hPa, over ice below 0 °C; "
-    "dew: "
-    "its inverse; z in feet\n"
+    "rh|relative humidity from dry-bulb and wet-bulb temperatures|dry~dry-bulb "
+    "temperature~T~Temperature~degC~c;wet~wet-bulb "
+    "temperature~Tw~Temperature~degC~c;elevation~elevation~z~Length~ft~|rh~relative humidity~RH~~%~%|100 "
+    "7469 1.8 T * 430 + / 7469 1.8 Tw es 0.00066 1 0.00115 Tw * + * T Tw - * 1013 * -0.0000375 z * exp * - "
+    "dew * 430 + / - exp *|Buck 1981; Marvin 1941; as BehavePlus 5 computes it||Fh|es: saturation vapour "
+    "pressure (hPa), over ice below 0 °C; dew: its inverse\n"
+    "dew-point|dew point from dry-bulb and wet-bulb temperatures|dry~dry-bulb "
+    "temperature~T~Temperature~degC~c;wet~wet-bulb "
+    "temperature~Tw~Temperature~degC~c;elevation~elevation~z~Length~ft~|dew-point~dew "
+    "point~Td~Temperature~degC~c|Tw es 0.00066 1 0.00115 Tw * + * T Tw - * 1013 * -0.0000375 z * exp * - "
+    "dew|Buck 1981; Marvin 1941; as BehavePlus 5 computes it||Fh|es: saturation vapour pressure (hPa), over "
+    "ice below 0 °C; dew: its inverse\n"
     // Van Wagner (1977), "Conditions for the start and spread of crown fire", Can. J. For. Res. 7: the
     // critical surface intensity (equations 4 and 5: the heat of ignition 460 + 25.9 × FMC kJ/kg, C = 0.010
     // fitted to a fire under a 6 m crown base at 100 % foliar moisture that crowned at about 2500 kW/m), the
     // heat of ignition the Canadian Fire Behavior Prediction System uses too (Forestry Canada 1992, ST-X-3,
     // equation 60); the critical spread rate of active crowning, a mass flow of 3.0 kg/m²/min (equation 9).
-    "crown-initiation|critical surface fireline intensity for crown fire initiation|cbh,canopy base "
-    "height,CBH,"
-    "Length,m,n;fmc,foliar moisture content,FMC,,%,n;intensity,surface fireline "
-    "intensity,Is,FireLineIntensity,"
-    "kW/m,o|critical-intensity,critical surface fireline intensity,I0,FireLineIntensity,kW/m,n|0.010 CBH * "
-    "460 "
-    "25.9 FMC * + * 1.5 ^|Van Wagner 1977|F|FARSITE and the Canadian FBP System use 460 + 25.9 × FMC too; "
-    "the "
-    "Missoula lab's behave library 450 + 25.9 × FMC, with FMC ≥ 30 % and CBH ≥ 0.1 m\n"
-    "crown-active|critical spread rate for active crown fire|cbd,canopy bulk density,CBD,BulkDensity,kg/m3,p|"
-    "critical-ros,critical spread rate,R0,Speed,m/min,n|3.0 CBD /|Van Wagner 1977|F|\n"
+    "crown-initiation|critical surface intensity for crown fire initiation|cbh~canopy base "
+    "height~CBH~Length~m~n;fmc~foliar moisture content~FMC~~%~n;intensity~surface fireline "
+    "intensity~Is~FireLineIntensity~kW/m~o|critical-intensity~critical surface "
+    "intensity~I0~FireLineIntensity~kW/m~n|0.010 CBH * 460 25.9 FMC * + * 1.5 ^|Van Wagner 1977||Ft|FARSITE "
+    "and the Canadian FBP System use 460 + 25.9 × FMC too; the Missoula lab's behave library 450 + 25.9 × "
+    "FMC, with FMC ≥ 30 % and CBH ≥ 0.1 m\n"
+    "crown-active|critical spread rate for active crown fire|cbd~canopy bulk "
+    "density~CBD~BulkDensity~kg/m3~p|critical-ros~critical spread rate~R0~Speed~m/min~n|3.0 CBD /|Van Wagner "
+    "1977||F|\n"
     // Van Wagner (1973), "Height of crown scorch in forest fires", Can. J. For. Res. 3, in English units as
     // Albini (1976, INT-30) and BehavePlus write it: foliage dies at 60 °C, 140 °F.
-    "scorch-height|crown scorch height|intensity,fireline "
-    "intensity,I,FireLineIntensity,BTU/ft/s,n;wind,midflame "
-    "wind,U,Speed,mi/h,n;temp,air temperature,T,Temperature,degF,f|scorch-height,crown scorch "
-    "height,hs,Length,"
-    "ft,n|63 140 T - / I 7/6 ^ * I U 3 ^ + \u221A /|Van Wagner 1973, in English units as Albini 1976 gives "
-    "it|F|\n"
+    "scorch-height|crown scorch height|intensity~fireline "
+    "intensity~I~FireLineIntensity~BTU/ft/s~n;wind~midflame wind~U~Speed~mi/h~n;temp~air "
+    "temperature~T~Temperature~degF~f|scorch-height~crown scorch height~hs~Length~ft~n|63 140 T - / I 7/6 ^ "
+    "* I U 3 ^ + \u221A /|Van Wagner 1973, in English units as Albini 1976 gives it||Fs|\n"
     // Anderson (1983, INT-305) as BehavePlus 6's core computes it, U in mi/h, at most 8.
-    "length-to-width|length-to-width ratio of a wind-driven fire|wind,midflame wind,U,Speed,mi/h,n|lw,"
-    "length-to-width ratio,LW,,,1|0.936 0.1147 U * exp * 0.461 -0.0692 U * exp * + 0.397 - min8|Anderson "
-    "1983, "
-    "as BehavePlus 6 computes it|F|min8: at most 8; with U in m/s, 0.2566 and −0.1548; BehavePlus 5: 1 + "
-    "0.25 × "
-    "U\n"
+    "length-to-width|length-to-width ratio of a wind-driven fire|wind~midflame "
+    "wind~U~Speed~mi/h~n|lw~length-to-width ratio~LW~~~1|0.936 0.1147 U * exp * 0.461 -0.0692 U * exp * + "
+    "0.397 - min8|Anderson 1983, as BehavePlus 6 computes it||F|min8: at most 8; in m/s, 0.2566 and −0.1548; "
+    "BehavePlus 5: 1 + 0.25 × U\n"
     // An ellipse with the point of ignition at its rear focus (Anderson 1983), 2D / (1 + ecc) long.
-    "fire-area|area of an elliptical fire from its forward spread distance|distance,forward spread "
-    "distance,D,"
-    "Length,m,n;lw,length-to-width ratio,LW,,,1|area,fire area,A,Area,m2,n|\u03C0/4 2 D * 1 LW ecc + / 2 ^ * "
-    "LW "
-    "/|Anderson 1983|X|ecc(LW) = √(1 − 1/LW²); the fire backs D × (1 − ecc) / (1 + ecc)\n"
-    "fire-perimeter|perimeter of an elliptical fire from its forward spread distance|distance,forward spread "
-    "distance,D,Length,m,n;lw,length-to-width ratio,LW,,,1|perimeter,fire perimeter,P,Length,m,n|2 D * 1 LW "
-    "ecc "
-    "+ / LW ellipse *|Anderson 1983; Ramanujan 1914|X|ellipse(LW): the perimeter of an ellipse 1 long and "
-    "1/LW "
-    "wide\n"
+    "fire-area|area of an elliptical fire|distance~forward spread distance~D~Length~m~n;lw~length-to-width "
+    "ratio~LW~~~1|area~fire area~A~Area~m2~n|\u03C0/4 2 D * 1 LW ecc + / 2 ^ * LW /|Anderson 1983|||ecc(LW) "
+    "= √(1 − 1/LW²); the fire backs D × (1 − ecc) / (1 + ecc)\n"
+    "fire-perimeter|perimeter of an elliptical fire|distance~forward spread "
+    "distance~D~Length~m~n;lw~length-to-width ratio~LW~~~1|perimeter~fire perimeter~P~Length~m~n|2 D * 1 LW "
+    "ecc + / LW ellipse *|Anderson 1983; Ramanujan 1914|||ellipse(LW): the perimeter of an ellipse 1 long "
+    "and 1/LW wide\n"
     // Schroeder (1969), "Ignition probability", USDA Forest Service Office Report 2106-1, as BehavePlus
     // computes it: the fuel 25 °F warmer than the air in full sun to 5 °F in full shade (25 − 0.2 × S,
     // × 5/9 in °C); the heat of ignition Q (cal/g) of fine fuel at that temperature and moisture M / 100; the
     // chance that a firebrand brings 400 − Q, 0.000048 × (0.1 × (400 − Q))^4.3 / 50, at most 1.
-    "ignition|probability of ignition from a firebrand|temp,air "
-    "temperature,T,Temperature,degC,k;moisture,fine "
-    "dead fuel moisture,M,,%,n;shade,shading of the fuel,S,,%,%|ignition,probability of ignition,P,,%,%|100 "
-    "0.000048 * 0.1 400 144.51 0.266 T 25 0.2 S * - 5/9 * + * - 0.00058 T 25 0.2 S * - 5/9 * + 2 ^ * - T 25 "
-    "0.2 "
-    "S * - 5/9 * + M 100 / * - 18.54 1 -15.1 M 100 / * exp - * + 640 M 100 / * + min400 - * 4.3 ^ * 50 / "
-    "min100|"
-    "Schroeder 1969, as BehavePlus computes it|F|min400 and min100 cap the heat of ignition and the "
-    "probability\n"
-    "map-distance|ground distance from a distance on a map|map,distance on the map,d,Length,m,n;scale,scale "
-    "of "
-    "the map (1:N),N,Scale,,p|ground,ground distance,D,Length,m,n|d N *||X|\n"
-    "map-slope|slope from contour lines on a map|interval,contour interval,CI,Length,m,n;count,number of "
-    "contour "
-    "intervals,n,,,n;distance,ground distance,D,Length,m,p|slope,slope,S,Slope,%,n|100 CI * n * D /||X|\n";
+    "ignition|probability of ignition|temp~air temperature~T~Temperature~degC~c;moisture~fine dead fuel "
+    "moisture~M~~%~n;shade~shading of the fuel~S~~%~%|ignition~probability of ignition~P~~%~%|100 0.000048 * "
+    "0.1 400 144.51 0.266 T S warm + * - 0.00058 T S warm + 2 ^ * - T S warm + M "
+    "100 / * - 18.54 1 -15.1 M 100 / * exp - * + 640 M 100 / * + min400 - * 4.3 ^ * 50 / "
+    "min100|Schroeder 1969, as BehavePlus computes it||F|warm(S) = (25 − 0.2 × S) × 5/9 °C\n"
+    "map-distance|ground distance from a map|map~distance on the map~d~Length~m~n;scale~scale of the map "
+    "(1:N)~N~Scale~~p|ground~ground distance~D~Length~m~n|d N *||||\n"
+    "map-slope|slope from contour lines|interval~contour interval~CI~Length~m~n;count~number of "
+    "intervals~n~~~n;distance~ground distance~D~Length~m~p|slope~slope~S~Slope~%~n|100 CI * n * D /||||\n";
 
-// The text up to `separator` (or the end), and the rest after it.
-std::string_view Next(std::string_view &text, char separator) {
-    const auto end = text.find(separator);
-    const std::string_view piece = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    return piece;
-}
-
-// The allowed range of a code: none for the whole line, n not negative, p positive, % a percentage, k above
-// absolute zero in °C, f below 140 °F (foliage dies at 60 °C), 1 at least 1, o not negative and optional.
-Quantity QuantityOf(std::string_view text) {
-    Quantity quantity{
-        Next(text, ','), Next(text, ','), Next(text, ','), Next(text, ','), Next(text, ','), {}, {}};
-    switch (text.empty() ? ' ' : text[0]) {
-    case 'o':
-        quantity.fallback = kNotGiven;
-        [[fallthrough]];
-    case 'n':
-        quantity.allowed = kNotNegative;
-        break;
-    case 'p':
-        quantity.allowed = kPositive;
-        break;
-    case '%':
-        quantity.allowed = kPercent;
-        break;
-    case 'k':
-        quantity.allowed = kAboveAbsoluteZero;
-        break;
-    case 'f':
-        quantity.allowed = Range{-459.67, 140.0, true, true};
-        break;
-    case '1':
-        quantity.allowed = Range{1.0};
-        break;
-    default:
-        break;
-    }
-    return quantity;
-}
+// The checks and the verdict of the relations above, by their flags.
+const std::array<RelationExtra, 3> kExtras{{
+    {'h', {}, &CheckPsychrometer},
+    {'t', {}, nullptr, &TorchingVerdict},
+    // Van Wagner's fires burned at 16 to 300 kcal/s/m.
+    {'s', PublishedRange{0, Range{16.0, 300.0}, "kcal/m/s",
+                         "the intensities of Van Wagner's fires (Van Wagner 1973)"}},
+}};
 
 } // namespace
 
 std::vector<Relation> BurnPlanRelations() {
     std::vector<Relation> relations;
-    std::string_view table = kTable;
-    while (!table.empty()) {
-        std::string_view line = Next(table, '\n');
-        // The braces read the fields in order.
-        Relation relation{Next(line, '|'), Next(line, '|'), {}, {}, Formula::Number(0, "0"), {}, {},
-                          ChartBy::None,   false,           {}, {}};
-        for (std::string_view inputs = Next(line, '|'); !inputs.empty();) {
-            relation.inputs.push_back(QuantityOf(Next(inputs, ';')));
-        }
-        relation.output = QuantityOf(Next(line, '|'));
-        const std::string_view postfix = Next(line, '|');
-        relation.source = Next(line, '|');
-        relation.fit = Next(line, '|') == "F";
-        relation.note = line;
-        bool ok = false;
-        relation.formula = PostfixFormula(postfix, relation.inputs, kFunctions, ok);
-        if (relation.id == "rh" || relation.id == "dew-point") {
-            relation.check = &CheckPsychrometer;
-        } else if (relation.id == "crown-initiation") {
-            relation.verdict = &TorchingVerdict;
-        } else if (relation.id == "scorch-height") {
-            // Van Wagner's fires burned at 16 to 300 kcal/s/m.
-            relation.published = PublishedRange{0, Range{16.0, 300.0}, "kcal/m/s",
-                                                "the intensities of Van Wagner's fires (Van Wagner 1973)"};
-        }
-        relations.push_back(std::move(relation));
-    }
+    ReadRelations(kTable, kFunctions, kExtras, relations);
     return relations;
 }
 

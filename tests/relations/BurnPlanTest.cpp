@@ -1,4 +1,5 @@
 #include "relations/Calculation.h"
+#include "relations/PostfixFormula.h"
 #include "relations/QuantityUnits.h"
 
 #include <cmath>
@@ -121,6 +122,25 @@ TEST(CrownInitiation, SaysNothingOfTorchingWithoutASurfaceIntensity) {
     EXPECT_EQ(Calculate("crown-initiation", {{"6", "m"}, {"100", ""}, {"2477", "kW/m"}})
                   .chartLine.rfind("torching", 0),
               0U);
+}
+
+// A formula of the tables that did not read would stand as "X = 0".
+TEST(Tables, EveryFormulaReads) {
+    for (const Relation &relation : Relations()) {
+        EXPECT_NE(relation.FormulaText(), std::string(relation.output.sign) + " = 0") << relation.id;
+    }
+}
+
+TEST(PostfixFormula, RefusesWhatIsNoFormula) {
+    const std::vector<Quantity> inputs{{"x", "x", "x", "", "", {}, {}}};
+    for (const std::string_view text : {"", "1 +", "x y", "1 2", "x 2 ^ exp", "1/ x *"}) {
+        bool ok = true;
+        (void)PostfixFormula(text, inputs, {}, ok);
+        EXPECT_FALSE(ok) << text;
+    }
+    bool ok = false;
+    EXPECT_EQ(PostfixFormula("-1.5 x * 7/6 ^", inputs, {}, ok).Text(), "(\u22121.5 × x)^(7/6)");
+    EXPECT_TRUE(ok);
 }
 
 struct ScaleCase {
