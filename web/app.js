@@ -160,9 +160,12 @@
         if (visible) {
             var answers = engine.convertAll(state.category, state.from, state.value, placesArgument(), state.comma, state.tables);
             var rows = el.every.children;
+            var units = engine.categories[state.category].units;
             for (var i = 0; i < rows.length; ++i) {
                 var button = rows[i].firstChild;
                 var answer = answers[i];
+                // The desktop program's tables convert only the units of its own lists.
+                rows[i].hidden = state.tables && units[i].window === false;
                 var text = answer ? shownText(answer) : null;
                 button.firstChild.textContent = text === null ? (answer ? answer.reason : '') : text;
                 button.classList.toggle('refused', text === null);
@@ -230,6 +233,10 @@
             note = answer.ok ? '' : 'Too small for the automatic decimal places; shown with 15 significant digits.';
             showResult(text, note);
             listed = true;
+        } else if (answer.kind === 'not-in-tables') {
+            note = answer.reason + '. Turn off "Desktop program\'s tables" to convert it.';
+            showFieldError('');
+            showNoResult(note);
         } else if (answer.kind === 'blank') {
             note = 'Type a value to convert.';
             showFieldError('');
@@ -359,10 +366,10 @@
         var froms = unitFits(fields.from, base, base.from);
         var tos = unitFits(fields.to, base, base.to);
         if (!froms.length) {
-            return refusal('No unit is called ' + quoted(fields.from) + '.');
+            return refusal(froms.reason || 'No unit is called ' + quoted(fields.from) + '.');
         }
         if (!tos.length) {
-            return refusal('No unit is called ' + quoted(fields.to) + '.');
+            return refusal(tos.reason || 'No unit is called ' + quoted(fields.to) + '.');
         }
         if (fields.from !== undefined && fields.to === undefined) {
             tos = [];

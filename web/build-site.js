@@ -5,10 +5,9 @@
 //                    icons, the manifest and the service worker;
 //   OUT/quorlex.html one self-contained page (module, scripts, styles and icon inside) that works from disk,
 //                    a shared drive or an e-mail attachment.
-// Usage: node build-site.js --web DIR --icon SVG --engine-module JS --site-engine DIR --engine JS
-//                           --version X.Y.Z --out DIR
-// --engine-module is the module with its WebAssembly inside, for the single file; --site-engine the folder
-// of the site's module, quorlex-engine.js with quorlex-engine.wasm beside it.
+// Usage: node build-site.js --web DIR --icon SVG --site-engine DIR --engine JS --version X.Y.Z --out DIR
+// --site-engine is the folder of the engine's module, quorlex-engine.js with quorlex-engine.wasm beside it:
+// the site serves both, and the single file holds both inside.
 //
 // The site's build name (version and a hash of the content of every file the site serves) goes into the
 // page and into the service worker's cache name, so any changed byte makes a new worker, which brings the
@@ -34,7 +33,7 @@ function options(argv) {
         result[argv[i].slice(2)] = argv[i + 1];
     }
     const required = result.site ? ['web', 'version']
-        : ['web', 'icon', 'engine-module', 'site-engine', 'engine', 'version', 'out'];
+        : ['web', 'icon', 'site-engine', 'engine', 'version', 'out'];
     for (const name of required) {
         if (!result[name]) {
             throw new Error(`missing --${name}`);
@@ -91,7 +90,10 @@ function scriptSafe(text) {
 // set). The single file also takes its icon inside and leaves out what only the site has: the manifest, the
 // build name (it does not update itself) and the preloaded .wasm.
 function inlinePage(html, parts, single, iconFile) {
-    const read = (name) => fs.readFileSync(parts.get(name), 'utf8');
+    const read = (name) => {
+        const part = parts.get(name);
+        return typeof part === 'function' ? part() : fs.readFileSync(part, 'utf8');
+    };
     let page = html;
     const replace = (pattern, replacement) => {
         const next = page.replace(pattern, replacement);
@@ -171,7 +173,36 @@ function buildAll(opt) {
         }
     }
 
-    writeIfChanged(path.join(opt.out, 'quorlex.html'), inlinePage(html, pageParts(opt, opt['engine-module']), true, opt.icon));
+    const singleParts = pageParts(opt, '');
+    singleParts.set('quorlex-engine.js', () => moduleWithWasmInside(opt['site-engine']));
+    writeIfChanged(path.join(opt.out, 'quorlex.html'), inlinePage(html, singleParts, true, opt.icon));
+}
+
+// The site's module script with its WebAssembly inside, for the single file: the .wasm's bytes as the
+// characters U+0000 to U+00FF of a string literal, each byte one character (escaped where a string or a
+// <script> element needs it: the HTML parser turns NUL and CR into other characters), handed to the module
+// as its wasmBinary. Byte for byte, gzip packs this about 10 % tighter than the base64 of Emscripten's
+// single-file output, whose 6-bit characters break the repeats gzip finds.
+function moduleWithWasmInside(siteEngine) {
+    const glue = fs.readFileSync(path.join(siteEngine, 'quorlex-engine.js'), 'utf8');
+    const wasm = fs.readFileSync(path.join(siteEngine, 'quorlex-engine.wasm'));
+    const escapes = { 0x00: '\\x00', 0x0a: '\\n', 0x0d: '\\r', 0x22: '\\"', 0x3c: '\\x3c', 0x5c: '\\\\' };
+    let text = '';
+    for (const byte of wasm) {
+        text += escapes[byte] || String.fromCharCode(byte);
+    }
+    return `${glue}
+(function () {
+    var text = "${text}";
+    var bytes = new Uint8Array(text.length);
+    for (var i = 0; i < text.length; ++i) {
+        bytes[i] = text.charCodeAt(i);
+    }
+    var factory = QuorlexEngine;
+    window.QuorlexEngine = function (options) {
+        return factory(Object.assign({}, options, { wasmBinary: bytes }));
+    };
+})();`;
 }
 
 // Seals a site folder again after its files were changed in place.

@@ -112,8 +112,14 @@
         return Object.freeze({
             categories,
             relations,
+            // The units a name names, as { category, unit }; none, with the array's reason set, for a name
+            // refused for a reason of its own ("m^999", "t/ac").
             lookup(name) {
-                return json('qx_lookup', [String(name)]).map(([category, unit]) => ({ category, unit }));
+                const found = json('qx_lookup', [String(name)]);
+                if (!Array.isArray(found)) {
+                    return Object.assign([], { reason: found.reason });
+                }
+                return found.map(([category, unit]) => ({ category, unit }));
             },
             // tables: convert by the desktop window's factor tables instead of the units' exact definitions.
             convert(category, from, to, valueText, places, comma, tables) {

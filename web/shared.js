@@ -56,13 +56,21 @@
         return unit.name + ' (' + unit.symbol + ')';
     }
 
+    // The units a list offers; those the desktop program's lists lack (window: false) in a group of
+    // their own after them.
     function fillUnits(select, units) {
         select.textContent = '';
+        var further = null;
         units.forEach(function (unit) {
             var option = document.createElement('option');
             option.value = String(unit.index);
             option.textContent = unitLabel(unit);
-            select.appendChild(option);
+            if (unit.window === false && !further) {
+                further = document.createElement('optgroup');
+                further.label = 'Not in the desktop program';
+                select.appendChild(further);
+            }
+            (unit.window === false ? further : select).appendChild(option);
         });
     }
 

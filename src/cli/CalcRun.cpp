@@ -1,9 +1,8 @@
 #include "cli/CalcRun.h"
 
 #include "cli/CommandLine.h"
-#include "cli/CsvReader.h"
 #include "cli/CsvRun.h"
-#include "cli/CsvWriter.h"
+#include "delimited/CalculationColumns.h"
 #include "cli/InputBuffer.h"
 #include "cli/Messages.h"
 #include "cli/OutputTarget.h"
@@ -27,7 +26,6 @@ using relations::InputChoice;
 using relations::Quantity;
 using relations::Relation;
 
-constexpr std::size_t kNoColumn = std::numeric_limits<std::size_t>::max();
 // The unit of a column of times written as hours and minutes: time=COLUMN[H:MM].
 constexpr std::string_view kHoursAndMinutes = "H:MM";
 
@@ -262,104 +260,23 @@ void CalculateCsv(const Options &options, const Relation &relation, const std::v
     refusals.SetProgress(&progress);
     InputBuffer buffer(fd, standardInput ? std::string("standard input") : Quoted(options.csv));
     buffer.SetWaitingHook([&out]() { out.Flush(); });
-    CsvReader reader(buffer, options.delimiter);
-    const std::string_view byteOrderMark = reader.TakeByteOrderMark();
 
     const Quantity &output = relation.output;
     const int outputUnit = ChooseOutputUnit(relation, options.answerUnit);
     std::string header(output.name);
     if (outputUnit >= 0) {
-        header += " [" + std::string(relations::UnitSymbol(output, outputUnit)) + "]";
+        header += " [";
+        header += relations::UnitSymbol(output, outputUnit);
+        header += ']';
     }
-    CsvRecord record;
-    std::vector<std::size_t> columns(inputs.size(), kNoColumn);
-    std::size_t last = 0; // the answer follows the rightmost input column
-    bool anyColumn = false;
-    const bool header_ = !options.noHeader;
-    if (header_ && !reader.Next(record)) {
-        out.Append(byteOrderMark);
-        return;
+    std::vector<delimited::CalculationInput> columns;
+    for (const GivenInput &input : inputs) {
+        columns.push_back({input.given && input.column, input.given ? input.text : std::string()});
     }
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        if (!inputs[i].given || !inputs[i].column) {
-            continue;
-        }
-        CsvLayout layout;
-        layout.column = inputs[i].text;
-        layout.label = std::string(relation.inputs[i].name) + ": column";
-        if (header_) {
-            std::string name;
-            columns[i] = FindColumn(record, layout, name);
-        } else {
-            if (!IsColumnPosition(layout.column) ||
-                layout.column.find_first_not_of('0') == std::string::npos) {
-                throw UsageError(layout.label + " " + Quoted(layout.column) +
-                                 ": with --no-header, a column is a position (1 for the first)");
-            }
-            columns[i] = IndexOfPosition(layout.column);
-        }
-        last = anyColumn ? std::max(last, columns[i]) : columns[i];
-        anyColumn = true;
-    }
-    if (!anyColumn) {
-        throw UsageError("with --csv, at least one input comes from a column: NAME=COLUMN[UNIT]");
-    }
-    out.Append(byteOrderMark);
     // -v: the class and the warnings of each row follow its answer.
-    const bool details = options.verbose;
-    if (header_) {
-        if (details) {
-            const std::array<std::string_view, 3> names{header, "class", "warning"};
-            WriteCsvRecord(out, record, last, names, options.delimiter);
-        } else {
-            WriteCsvRecord(out, record, last, header, false, options.delimiter);
-        }
-    }
-
-    std::vector<std::string> scratch(inputs.size());
-    std::vector<std::string_view> texts(inputs.size());
-    std::uint64_t rows = 0;
-    while (reader.Next(record)) {
-        ++rows;
-        if (record.Blank()) {
-            out.Append(record.ending);
-            continue;
-        }
-        std::string missing;
-        for (std::size_t i = 0; i < inputs.size(); ++i) {
-            if (columns[i] == kNoColumn) {
-                texts[i] = inputs[i].text;
-            } else if (columns[i] < record.fields.size()) {
-                texts[i] = CsvFieldText(record, record.fields[columns[i]], scratch[i]);
-            } else if (missing.empty()) {
-                missing = "the row has " + std::to_string(record.fields.size()) +
-                          (record.fields.size() == 1 ? " field" : " fields") + ", no column for " +
-                          std::string(relation.inputs[i].name);
-            }
-        }
-        if (!missing.empty()) {
-            refusals.Refuse("line " + std::to_string(record.line), missing);
-            out.Append(record.bytes);
-            out.Append(record.ending);
-            continue;
-        }
-        const relations::Answer answer = calculator.Compute(texts);
-        if (!answer) {
-            refusals.Refuse("line " + std::to_string(record.line), answer.message);
-        }
-        if (details) {
-            std::string warnings;
-            for (const std::string &warning : answer.warnings) {
-                warnings += warnings.empty() ? "" : "; ";
-                warnings += warning;
-            }
-            const std::array<std::string_view, 3> fields{answer.text, answer.chartLine, warnings};
-            WriteCsvRecord(out, record, last, fields, options.delimiter);
-        } else {
-            WriteCsvRecord(out, record, last, answer.text, false, options.delimiter);
-        }
-        progress.Update(buffer.ConsumedTotal(), rows);
-    }
+    delimited::CalculationColumns run(calculator, std::move(columns), std::move(header), !options.noHeader,
+                                      options.delimiter, options.verbose, refusals);
+    RunTable(buffer, run, out, refusals, progress);
     progress.Clear();
     refusals.SetProgress(nullptr);
 }

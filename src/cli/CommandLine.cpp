@@ -5,6 +5,7 @@
 #include "cli/Messages.h"
 #include "cli/Version.h"
 #include "conversion/ValueFromTo.h"
+#include "delimited/TableRun.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -86,11 +87,6 @@ void AssignPositionals(Options &options, const std::vector<Positional> &position
 }
 
 } // namespace
-
-bool IsColumnPosition(const std::string &column) {
-    return !column.empty() &&
-           std::all_of(column.begin(), column.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
 
 std::optional<Options> ParseCommandLine(const std::vector<std::string> &arguments, std::string &help) {
     Options options;
@@ -231,10 +227,10 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
         if (options.column.empty()) {
             throw UsageError("--csv needs --column: a 1-based position or a header name");
         }
-        if (IsColumnPosition(options.column) && options.column.find_first_not_of('0') == std::string::npos) {
+        if (delimited::IsColumnPosition(options.column) && options.column.find_first_not_of('0') == std::string::npos) {
             throw UsageError("--column positions start at 1");
         }
-        if (options.noHeader && !IsColumnPosition(options.column)) {
+        if (options.noHeader && !delimited::IsColumnPosition(options.column)) {
             throw UsageError("with --no-header, --column is a position (1 for the first column)");
         }
     }

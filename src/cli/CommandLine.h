@@ -47,7 +47,4 @@ struct Options {
 // to help. Throws UsageError for a command line that cannot run.
 std::optional<Options> ParseCommandLine(const std::vector<std::string> &arguments, std::string &help);
 
-// Whether an option text states a 1-based column position (digits only).
-bool IsColumnPosition(const std::string &column);
-
 } // namespace quorlex::cli

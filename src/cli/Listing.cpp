@@ -1,6 +1,7 @@
 #include "cli/Listing.h"
 
 #include "cli/OutputSink.h"
+#include "conversion/CategoryUnits.h"
 #include "conversion/UnitChoice.h"
 #include "conversion/UnitSpellings.h"
 #include "engine/Catalogue.h"
@@ -72,10 +73,10 @@ void ListCategories(OutputSink &out, bool tsv) {
 }
 
 void ListUnits(int category, OutputSink &out, bool tsv) {
-    const CategoryEntry &entry = Catalogue()[static_cast<std::size_t>(category)];
     Table rows;
-    for (std::size_t unit = 0; unit < entry.units.size(); ++unit) {
-        const UnitEntry &units = entry.units[unit];
+    const auto count = static_cast<std::size_t>(conversion::UnitCount(category));
+    for (std::size_t unit = 0; unit < count; ++unit) {
+        const UnitEntry &units = conversion::EntryOfUnit(category, static_cast<int>(unit));
         std::string aliases;
         const auto addAlias = [&aliases, tsv](std::string_view alias) {
             aliases += aliases.empty() ? "" : (tsv ? "," : ", ");
@@ -97,6 +98,20 @@ void ListUnits(int category, OutputSink &out, bool tsv) {
                         std::string(conversion::ListNameOf(category, static_cast<int>(unit)))});
     }
     WriteTable(out, {"index", "symbol", "aliases", "list text"}, rows, tsv);
+    // The units beyond the window's own, said below the table so that the TSV stays a table.
+    const int window = conversion::WindowUnitCount(category);
+    const int last = conversion::UnitCount(category) - 1;
+    if (!tsv && window <= last) {
+        std::string note = window == last ? "Unit " : "Units ";
+        note += std::to_string(window);
+        if (window < last) {
+            note += last == window + 1 ? " and " : " to ";
+            note += std::to_string(last);
+        }
+        note += window == last ? " is" : " are";
+        note += " not in the desktop program's lists; --tables does not take them.\n";
+        out.Append(note);
+    }
 }
 
 } // namespace quorlex::cli

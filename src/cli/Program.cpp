@@ -13,6 +13,7 @@
 #include "cli/Refusals.h"
 #include "cli/System.h"
 #include "cli/ValueRuns.h"
+#include "delimited/ColumnConversion.h"
 #include "conversion/Explanation.h"
 
 #include <clocale>
@@ -75,6 +76,14 @@ void ExplainOnStandardError(const conversion::UnitChoice &units, const Options &
     details.Flush();
 }
 
+// Refuses --tables for a unit the window's lists do not have, before any value is read.
+void RefuseOutsideTables(const conversion::UnitChoice &units, const Options &options) {
+    if (std::string problem = conversion::TablesProblem(units, options.factors); !problem.empty()) {
+        problem += "; leave out --tables";
+        throw UsageError(problem);
+    }
+}
+
 ExitCode ListCatalogue(const Options &options) {
     OutputTarget target(options.output);
     const std::string &category = options.listCategory.empty() ? options.category : options.listCategory;
@@ -89,6 +98,7 @@ ExitCode ListCatalogue(const Options &options) {
 
 ExitCode PrintFactor(const Options &options) {
     const conversion::UnitChoice units = ChooseUnits(options.from.text, options.to.text, options.category);
+    RefuseOutsideTables(units, options);
     conversion::ValueConverter converter(units, options.style, options.places, options.mark, options.factors);
     const std::string label = converter.FactorLabel();
     OutputTarget target(options.output);
@@ -107,6 +117,7 @@ ExitCode PrintFactor(const Options &options) {
 
 ExitCode Convert(const Options &options) {
     const conversion::UnitChoice units = ChooseUnits(options.from.text, options.to.text, options.category);
+    RefuseOutsideTables(units, options);
     const bool csv = options.task == Options::Task::Csv;
     const bool readsInput = csv || options.values.empty();
     if (readsInput) {
@@ -136,9 +147,10 @@ ExitCode Convert(const Options &options) {
         InputBuffer buffer(input.Descriptor(), input.Name());
         buffer.SetWaitingHook([&out]() { out.Flush(); });
         if (csv) {
-            const CsvLayout layout{options.column, !options.noHeader, options.delimiter, options.replace,
-                                   std::string(conversion::SymbolOf(units.category, units.to))};
-            ConvertCsv(buffer, layout, converter, out, refusals, progress);
+            delimited::ColumnLayout layout{options.column, !options.noHeader, options.delimiter, options.replace,
+                                           std::string(conversion::SymbolOf(units.category, units.to))};
+            delimited::ColumnConversion run(std::move(layout), converter, refusals, &DescribeRefusal);
+            RunTable(buffer, run, out, refusals, progress);
         } else {
             ConvertLines(buffer, converter, out, refusals, progress);
         }

@@ -16,6 +16,10 @@ void Refusals::Refuse(const std::string &where, const std::string &what) {
         throw DataError(message);
     }
     // The results before the refusal go out first, so that a terminal shows them in order.
+    if (pending_ != nullptr) {
+        out_.Append(*pending_);
+        pending_->clear();
+    }
     out_.Flush();
     if (progress_ != nullptr) {
         progress_->Clear();

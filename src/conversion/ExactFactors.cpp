@@ -1,5 +1,6 @@
 #include "conversion/ExactFactors.h"
 
+#include "conversion/CategoryUnits.h"
 #include "conversion/UnitChoice.h"
 #include "definitions/UnitDefinitions.h"
 #include "engine/Catalogue.h"
@@ -19,9 +20,8 @@ const std::vector<definitions::ExactRatio> &SizesOf(int category) {
     const auto index = static_cast<std::size_t>(category);
     if (!made[index]) {
         made[index] = true;
-        const auto units = Catalogue()[index].units;
-        for (std::size_t unit = 0; unit < units.size(); ++unit) {
-            const std::string expression = ExactExpressionOf(category, static_cast<int>(unit));
+        for (int unit = 0; unit < UnitCount(category); ++unit) {
+            const std::string expression = ExactExpressionOf(category, unit);
             if (expression.empty()) {
                 sizes[index].clear();
                 break;
@@ -58,7 +58,7 @@ std::optional<definitions::ExactRatio> ExactRatioOf(int category, int from, int 
 double ExactFactor(int category, int from, int to) {
     static std::array<std::vector<double>, kCategoryCount> factors;
     const auto index = static_cast<std::size_t>(category);
-    const std::size_t count = Catalogue()[index].units.size();
+    const auto count = static_cast<std::size_t>(UnitCount(category));
     auto &table = factors[index];
     if (table.empty()) {
         table.assign(count * count, 0.0);

@@ -1,5 +1,6 @@
 #include "conversion/Explanation.h"
 
+#include "conversion/CategoryUnits.h"
 #include "conversion/UnitChoice.h"
 #include "conversion/ValueConverter.h"
 #include "definitions/UnitDefinitions.h"
@@ -169,8 +170,14 @@ void ExplainFormula(int category, int from, int to, std::vector<std::string> &li
 // Where a reader may expect another figure: a factor that changes with the calorie.
 void AddCalorieNote(int category, int from, int to, const definitions::ExactRatio &exact,
                     std::vector<std::string> &lines) {
-    const int power =
-        CaloriePower(ExactExpressionOf(category, from)) - CaloriePower(ExactExpressionOf(category, to));
+    const std::string fromExpression = ExactExpressionOf(category, from);
+    const std::string toExpression = ExactExpressionOf(category, to);
+    // A pair with the International Table calorie on one side states both calories already.
+    if (fromExpression.find("cal_IT") != std::string::npos ||
+        toExpression.find("cal_IT") != std::string::npos) {
+        return;
+    }
+    const int power = CaloriePower(fromExpression) - CaloriePower(toExpression);
     if (power == 0) {
         return;
     }
@@ -232,7 +239,9 @@ void ExplainFactor(int category, int from, int to, Factors factors, std::vector<
     lines.push_back(std::move(line));
 
     std::string tableText;
-    const auto table = TableFactor(category, from, to, tableText);
+    const auto table = InWindow(category, from) && InWindow(category, to)
+                           ? TableFactor(category, from, to, tableText)
+                           : std::nullopt;
     double difference = 0.0;
     if (table) {
         const double nearest = exact.Nearest();
@@ -269,6 +278,10 @@ std::vector<std::string> ExplainConversion(int category, int from, int to, std::
     std::vector<std::string> lines;
     std::string result;
     ValueConverter converter({category, from, to}, ResultStyle::General, 0, mark, factors);
+    if (std::string problem = converter.TablesProblem(); !problem.empty()) {
+        lines.push_back(std::move(problem));
+        return lines;
+    }
     if (converter.Convert(value, result) == ValueConverter::Refusal::None && !result.empty()) {
         const auto first = value.find_first_not_of(" \t");
         const auto last = value.find_last_not_of(" \t");

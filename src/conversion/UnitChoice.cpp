@@ -1,5 +1,6 @@
 #include "conversion/UnitChoice.h"
 
+#include "conversion/CategoryUnits.h"
 #include "conversion/NearestNames.h"
 #include "conversion/Quoted.h"
 #include "conversion/UnitSpellings.h"
@@ -34,10 +35,10 @@ std::optional<UnitRef> UnitByIndex(std::string_view text, Refusal &refusal) {
     if (category == nullptr || error != std::errc() || end != digits.data() + digits.size()) {
         return std::nullopt;
     }
-    if (index < 0 || static_cast<std::size_t>(index) >= category->units.size()) {
+    if (index < 0 || index >= UnitCount(category->index)) {
         refusal = {RefusalKind::UnitIndex,
                    Quoted(text) + ": " + std::string(category->className) + " has the units 0 to " +
-                       std::to_string(category->units.size() - 1),
+                       std::to_string(UnitCount(category->index) - 1),
                    category->index};
         return std::nullopt;
     }
@@ -51,8 +52,8 @@ void CollectNames(int category, std::vector<std::string> &names, std::vector<Uni
         if (category >= 0 && entry.index != category) {
             continue;
         }
-        for (int unit = 0; unit < static_cast<int>(entry.units.size()); ++unit) {
-            for (auto &name : AcceptedNames(entry.index, unit)) {
+        for (int unit = 0; unit < UnitCount(entry.index); ++unit) {
+            for (auto &name : NamesOfUnit(entry.index, unit)) {
                 names.push_back(std::move(name));
                 units.push_back({entry.index, unit});
             }
@@ -131,7 +132,7 @@ std::vector<UnitRef> UnitsNamed(std::string_view name, Refusal &refusal) {
     if (refusal) {
         return {};
     }
-    if (auto units = LookupUnit(name); !units.empty()) {
+    if (auto units = LookupAnyUnit(name); !units.empty()) {
         return units;
     }
     if (auto refused = SpellingRefusal(name)) {
@@ -215,11 +216,11 @@ UnitChoice ChooseUnits(std::string_view from, std::string_view to, int category,
 }
 
 std::string_view SymbolOf(int category, int unit) {
-    return EntryOf(category).units[static_cast<std::size_t>(unit)].symbol;
+    return EntryOfUnit(category, unit).symbol;
 }
 
 std::string_view ListNameOf(int category, int unit) {
-    std::string_view name = Trimmed(EntryOf(category).units[static_cast<std::size_t>(unit)].listText);
+    std::string_view name = Trimmed(EntryOfUnit(category, unit).listText);
     if (name.starts_with('-')) {
         name = Trimmed(name.substr(1));
     }

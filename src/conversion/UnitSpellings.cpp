@@ -1,5 +1,6 @@
 #include "conversion/UnitSpellings.h"
 
+#include "conversion/CategoryUnits.h"
 #include "conversion/Quoted.h"
 #include "engine/Catalogue.h"
 #include "engine/TextFolding.h"
@@ -24,6 +25,7 @@ constexpr Spelling kSpellings[] = {
     {"Btu", "Energy", "BTU"},
     {"Btu/lb", "HeatContent", "BTU/lb"},
     {"Btu/ft/s", "FireLineIntensity", "BTU/ft/s"},
+    {"Btu/ft/min", "FireLineIntensity", "BTU/ft/min"},
     {"Btu/ft2", "HeatUnitArea", "BTU/ft2"},
     {"Btu/ft2/s", "AreaIntensity", "BTU/ft2/s"},
 };
@@ -41,7 +43,7 @@ std::optional<UnitRef> UnitOfSpelling(std::string_view text) {
         for (const Spelling &spelling : kSpellings) {
             const CategoryEntry *category = FindCategory(spelling.className);
             const auto unit =
-                category != nullptr ? LookupUnitIn(category->index, spelling.symbol) : std::nullopt;
+                category != nullptr ? LookupAnyUnitIn(category->index, spelling.symbol) : std::nullopt;
             all.push_back(unit ? std::optional<UnitRef>(UnitRef{category->index, *unit}) : std::nullopt);
         }
         return all;

@@ -1,5 +1,6 @@
 #include "conversion/ValueConverter.h"
 
+#include "conversion/CategoryUnits.h"
 #include "conversion/Quoted.h"
 #include "conversion/ResultText.h"
 #include "engine/Catalogue.h"
@@ -74,8 +75,28 @@ bool ValueConverter::UsesExactFactor() const {
     return factors_ == Factors::Exact && HasExactFactors(units_.category);
 }
 
+std::string TablesProblem(const UnitChoice &units, Factors factors) {
+    if (factors != Factors::Tables) {
+        return {};
+    }
+    for (const int unit : {units.from, units.to}) {
+        if (!InWindow(units.category, unit)) {
+            return Quoted(SymbolOf(units.category, unit)) +
+                   " is not one of the desktop program's units, so its factor tables have none for it";
+        }
+    }
+    return {};
+}
+
+std::string ValueConverter::TablesProblem() const {
+    return conversion::TablesProblem(units_, factors_);
+}
+
 ValueConverter::Refusal ValueConverter::ConvertNumber(double value, std::string &result) {
     result.clear();
+    if (!TablesProblem().empty()) {
+        return Refusal::NotInTables;
+    }
     if (UsesExactFactor()) {
         // One rounding: the value times the exact factor rounded once.
         const double product = value * ExactFactor(units_.category, units_.from, units_.to);
@@ -166,6 +187,8 @@ std::string ValueConverter::Describe(Refusal refusal, std::string_view text) con
             " gives " + TooSmallGeneralText() + " " + std::string(SymbolOf(units_.category, units_.to)) +
             ", which shows as 0 with the most decimal places (" + std::to_string(kMaxDecimalPlaces) + ")";
         break;
+    case Refusal::NotInTables:
+        return TablesProblem();
     case Refusal::None:
         break;
     }
@@ -179,6 +202,9 @@ std::string ValueConverter::TooSmallGeneralText() const {
 }
 
 std::string ValueConverter::FactorLabel() {
+    if (!TablesProblem().empty()) {
+        return {};
+    }
     std::string label = UsesExactFactor()
                             ? GeneralText(ExactFactor(units_.category, units_.from, units_.to))
                             : FactorLabelText(ConvertWith(*converter_, units_.from, units_.to, 1.0));

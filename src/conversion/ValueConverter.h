@@ -16,6 +16,10 @@ class UnitConverter;
 
 namespace quorlex::conversion {
 
+// Why the window's tables cannot convert between the units ("\"kg/ha\" is not one of the desktop program's
+// units ..."), when Factors::Tables is asked for: a unit the window's lists do not have. Empty when they can.
+std::string TablesProblem(const UnitChoice &units, Factors factors);
+
 // Converts value texts between the two units of a run and writes each result as the window shows it: the
 // window's reading of the value and the window's texts of the result. The factor is the units' exact one,
 // rounded once, and the result the value times it, rounded once; with Factors::Tables, one converter of the
@@ -30,6 +34,7 @@ public:
         ValueBeyondRange,  // the value lies beyond the range of a double
         ResultBeyondRange, // the result does
         ResultTooSmall,    // not zero, but all zeros with the automatic places
+        NotInTables,       // Factors::Tables, and a unit the window's lists do not have
     };
 
     ValueConverter(const UnitChoice &units, ResultStyle style, int places, DecimalMark mark,
@@ -62,6 +67,8 @@ public:
     Factors FactorSource() const { return factors_; }
     // Whether this converter multiplies by an exact factor (Factors::Exact and a category with one).
     bool UsesExactFactor() const;
+    // Why the window's tables cannot convert between the units, when they are asked for; empty when they can.
+    std::string TablesProblem() const;
     DecimalMark Mark() const { return mark_; }
 
 private:

@@ -1,5 +1,6 @@
 #include "conversion/WrittenUnit.h"
 
+#include "conversion/CategoryUnits.h"
 #include "conversion/ExactFactors.h"
 #include "conversion/Quoted.h"
 #include "conversion/UnitChoice.h"
@@ -34,7 +35,7 @@ const std::vector<Measure> &Measures() {
                 continue;
             }
             Measure measure{entry.index, {}, {}};
-            for (int unit = 0; unit < static_cast<int>(entry.units.size()); ++unit) {
+            for (int unit = 0; unit < UnitCount(entry.index); ++unit) {
                 const auto value = definitions::Evaluate(ExactExpressionOf(entry.index, unit));
                 measure.dimension = value->dimension;
                 measure.sizes.push_back(value->size);
@@ -78,10 +79,9 @@ std::string NearestCategories(const Dimension &dimension) {
 
 std::string UnitsOf(int category) {
     std::string text;
-    const auto count = Catalogue()[static_cast<std::size_t>(category)].units.size();
-    for (std::size_t unit = 0; unit < count; ++unit) {
+    for (int unit = 0; unit < UnitCount(category); ++unit) {
         text += unit == 0 ? "" : ", ";
-        text += SymbolOf(category, static_cast<int>(unit));
+        text += SymbolOf(category, unit);
     }
     return text;
 }

@@ -22,15 +22,26 @@ constexpr std::string_view kSteamTables =
     "the International Table calorie is 4.1868 J (Fifth International Conference on the Properties of "
     "Steam, 1956), so 1 Btu/lb is 2.326 kJ/kg exactly; NIST SP 811 (2008), B.8, footnote";
 
+constexpr std::string_view kSiPrefixes = "SI Brochure, 9th edition (BIPM 2019), Table 7 (SI prefixes)";
+constexpr std::string_view kSurveyFoot =
+    "the U.S. survey foot is 1200/3937 m and the survey mile 5280 survey feet (Federal Register 1959-06-30, "
+    "24 FR 5348); NIST SP 811 (2008), B.8; NIST Handbook 44 (2024), Appendix C";
+constexpr std::string_view kConventionalMercury =
+    "conventional mercury: a column of density 13595.1 kg/m^3 under standard gravity, so 1 mmHg is "
+    "133.322387415 Pa and 1 inHg 25.4 mmHg; NIST SP 811 (2008), B.8 (1.333224 E+02 Pa and 3.386389 E+03 Pa)";
+constexpr std::string_view kInternationalCalorie =
+    "the International Table calorie (Fifth International Conference on the Properties of Steam, 1956); "
+    "NIST SP 811 (2008), B.8 (4.1868 E+00 J)";
+
 // SI base units have an empty definition; every other unit is defined by the ones above it.
 constexpr NamedUnit kNamedUnits[] = {
     {"m", "meter", "", "SI base unit"},
     {"kg", "kilogram", "", "SI base unit"},
     {"s", "second", "", "SI base unit"},
     {"rad", "radian", "", "SI coherent derived unit of plane angle"},
-    {"mm", "millimeter", "0.001 m", kSiBrochure},
-    {"cm", "centimeter", "0.01 m", kSiBrochure},
-    {"km", "kilometer", "1000 m", kSiBrochure},
+    {"mm", "millimeter", "0.001 m", kSiPrefixes},
+    {"cm", "centimeter", "0.01 m", kSiPrefixes},
+    {"km", "kilometer", "1000 m", kSiPrefixes},
     {"in", "inch", "0.0254 m", kInternationalYard},
     {"ft", "foot", "12 in", kInternationalYard},
     {"yd", "yard", "3 ft", kInternationalYard},
@@ -38,8 +49,8 @@ constexpr NamedUnit kNamedUnits[] = {
     {"mi", "mile (statute)", "5280 ft", kSurveyFootNotice},
     {"ac", "acre", "43560 ft^2", kSurveyFootNotice},
     {"ha", "hectare", "10000 m^2", kSiBrochure},
-    {"g", "gram", "0.001 kg", kSiBrochure},
-    {"Mg", "megagram (tonne)", "1000 kg", kSiBrochure},
+    {"g", "gram", "0.001 kg", kSiPrefixes},
+    {"Mg", "megagram (tonne)", "1000 kg", kSiPrefixes},
     {"t", "tonne", "1000 kg", kSiBrochure},
     {"lb", "pound (avoirdupois)", "0.45359237 kg", kInternationalYard},
     {"oz", "ounce (avoirdupois)", "1/16 lb", kHandbook44},
@@ -47,21 +58,31 @@ constexpr NamedUnit kNamedUnits[] = {
     {"min", "minute", "60 s", kSiBrochure},
     {"h", "hour", "60 min", kSiBrochure},
     {"J", "joule", "kg m^2 / s^2", "SI coherent derived unit: N m"},
-    {"kJ", "kilojoule", "1000 J", kSiBrochure},
+    {"kJ", "kilojoule", "1000 J", kSiPrefixes},
     {"cal", "calorie (thermochemical)", "4.184 J", kSp811},
     {"kcal", "kilocalorie (thermochemical)", "1000 cal", kSp811},
     {"BTU", "British thermal unit (International Table)", "1055.05585262 J", kSteamTables},
     {"Btu", "British thermal unit (International Table), as NIST writes it", "BTU", kSp811},
     {"W", "watt", "J / s", "SI coherent derived unit: J/s"},
-    {"kW", "kilowatt", "1000 W", kSiBrochure},
+    {"kW", "kilowatt", "1000 W", kSiPrefixes},
     {"Pa", "pascal", "kg / (m s^2)", "SI coherent derived unit: N/m^2"},
-    {"kPa", "kilopascal", "1000 Pa", kSiBrochure},
+    {"kPa", "kilopascal", "1000 Pa", kSiPrefixes},
     {"bar", "bar", "100000 Pa", kSp811},
     {"atm", "standard atmosphere", "101325 Pa", kSp811},
     {"g_n", "standard acceleration of gravity", "9.80665 m / s^2", kSp811},
     {"psi", "pound-force per square inch", "lb g_n / in^2", kSp811},
     {"kn", "knot", "1852 m / h", kSp811},
     {"deg", "degree", "1/180 pi rad", kSiBrochure},
+    {"MJ", "megajoule", "1000000 J", kSiPrefixes},
+    {"MW", "megawatt", "1000000 W", kSiPrefixes},
+    {"kWh", "kilowatt hour", "kW h", kSp811},
+    {"cal_IT", "calorie (International Table)", "4.1868 J", kInternationalCalorie},
+    {"hPa", "hectopascal", "100 Pa", kSiPrefixes},
+    {"mbar", "millibar", "1/1000 bar", kSp811},
+    {"mmHg", "millimeter of mercury (conventional)", "13595.1 kg g_n mm / m^3", kConventionalMercury},
+    {"inHg", "inch of mercury (conventional)", "25.4 mmHg", kConventionalMercury},
+    {"ftUS", "U.S. survey foot", "1200/3937 m", kSurveyFoot},
+    {"miUS", "U.S. survey mile", "5280 ftUS", kSurveyFoot},
 };
 
 // The catalogue's units, by category class name and symbol, as expressions of the units above.
@@ -147,6 +168,31 @@ constexpr CatalogueUnit kCatalogueUnits[] = {
     {"HeatUnitArea", "cal/cm2", "cal / cm^2"},
     {"SurfaceToVolume", "1/ft", "1 / ft"},
     {"SurfaceToVolume", "1/m", "1 / m"},
+    // The units the command line, calc and the page take beyond the window's lists.
+    {"FuelLoad", "kg/ha", "kg / ha"},
+    {"FuelLoad", "lb/ac", "lb / ac"},
+    {"HeatContent", "J/kg", "J / kg"},
+    {"HeatContent", "J/g", "J / g"},
+    {"HeatContent", "MJ/kg", "MJ / kg"},
+    {"HeatContent", "kcal/kg", "kcal / kg"},
+    {"SurfaceToVolume", "1/cm", "1 / cm"},
+    {"SurfaceToVolume", "1/in", "1 / in"},
+    {"FireLineIntensity", "W/m", "W / m"},
+    {"FireLineIntensity", "MW/m", "MW / m"},
+    {"FireLineIntensity", "BTU/ft/min", "BTU / ft / min"},
+    {"HeatUnitArea", "J/m2", "J / m^2"},
+    {"HeatUnitArea", "MJ/m2", "MJ / m^2"},
+    {"AreaIntensity", "W/m2", "W / m^2"},
+    {"Energy", "MJ", "MJ"},
+    {"Energy", "kcal", "kcal"},
+    {"Energy", "kWh", "kWh"},
+    {"Energy", "cal_IT", "cal_IT"},
+    {"Pressure", "hPa", "hPa"},
+    {"Pressure", "mbar", "mbar"},
+    {"Pressure", "inHg", "inHg"},
+    {"Pressure", "mmHg", "mmHg"},
+    {"Length", "ftUS", "ftUS"},
+    {"Length", "miUS", "miUS"},
 };
 
 constexpr int kMaxDepth = 16;

@@ -137,16 +137,42 @@ std::optional<int> LookupUnitIn(int category, std::string_view text) {
     return FindIn(Catalogue()[static_cast<std::size_t>(category)], name, ListTextFolded(name));
 }
 
+std::optional<int> LookupUnitAmong(std::span<const UnitEntry> units, int firstPosition,
+                                   std::string_view text) {
+    const std::string_view name = Trimmed(text);
+    for (std::size_t position = 0; position < units.size(); ++position) {
+        if (NamesBySymbol(units[position], name)) {
+            return static_cast<int>(position);
+        }
+    }
+    const std::string folded = ListTextFolded(name);
+    if (folded.empty()) {
+        return std::nullopt;
+    }
+    for (std::size_t position = 0; position < units.size(); ++position) {
+        const std::string_view listText = units[position].listText;
+        const int item = firstPosition + static_cast<int>(position);
+        if (folded == ListTextFolded(listText) || folded == ListTextFolded(BareListText(listText)) ||
+            folded == ListTextFolded(UnitItemText(item, listText))) {
+            return static_cast<int>(position);
+        }
+    }
+    return std::nullopt;
+}
+
 std::vector<std::string> AcceptedNames(int category, int unit) {
-    std::vector<std::string> names;
     if (category < 0 || category >= kCategoryCount) {
-        return names;
+        return {};
     }
     const auto units = Catalogue()[static_cast<std::size_t>(category)].units;
     if (unit < 0 || static_cast<std::size_t>(unit) >= units.size()) {
-        return names;
+        return {};
     }
-    const UnitEntry &entry = units[static_cast<std::size_t>(unit)];
+    return AcceptedNamesOf(units[static_cast<std::size_t>(unit)]);
+}
+
+std::vector<std::string> AcceptedNamesOf(const UnitEntry &entry) {
+    std::vector<std::string> names;
     const auto add = [&names](std::string_view name) {
         if (!name.empty()) {
             names.emplace_back(name);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engine/UnitEntry.h"
+
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,5 +36,11 @@ std::optional<int> LookupUnitIn(int category, std::string_view text);
 // The names a unit is known by, for listing and for suggesting near misses: its symbol, its aliases, their
 // forms with ² and ³, and its list text without the leading "- " and the blanks around it.
 std::vector<std::string> AcceptedNames(int category, int unit);
+std::vector<std::string> AcceptedNamesOf(const UnitEntry &entry);
+
+// The same rule over units outside the catalogue's lists: the position in `units` of the unit the text
+// names, where the first of them stands at list position `firstPosition` (for its item text, "17- ...").
+std::optional<int> LookupUnitAmong(std::span<const UnitEntry> units, int firstPosition,
+                                   std::string_view text);
 
 } // namespace quorlex

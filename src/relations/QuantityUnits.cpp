@@ -1,5 +1,6 @@
 #include "relations/QuantityUnits.h"
 
+#include "conversion/CategoryUnits.h"
 #include "conversion/ExactFactors.h"
 #include "conversion/Quoted.h"
 #include "conversion/UnitChoice.h"
@@ -80,7 +81,7 @@ int UnitCount(const Quantity &quantity) {
     if (quantity.IsNumber()) {
         return quantity.unit.empty() ? 0 : 1;
     }
-    return static_cast<int>(Catalogue()[static_cast<std::size_t>(CategoryIndex(quantity))].units.size());
+    return conversion::UnitCount(CategoryIndex(quantity));
 }
 
 std::string_view UnitSymbol(const Quantity &quantity, int unit) {

@@ -1,5 +1,6 @@
 #include "web/EngineApi.h"
 
+#include "conversion/CategoryUnits.h"
 #include "conversion/Explanation.h"
 #include "conversion/Quoted.h"
 #include "conversion/UnitChoice.h"
@@ -23,16 +24,12 @@ using namespace quorlex::web;
 using conversion::DecimalMark;
 using conversion::ValueConverter;
 
-int UnitCount(int category) {
-    return static_cast<int>(Catalogue()[static_cast<std::size_t>(category)].units.size());
-}
-
 bool ValidCategory(int category) {
     return category >= 0 && category < kCategoryCount;
 }
 
 bool ValidUnit(int category, int unit) {
-    return unit >= 0 && unit < UnitCount(category);
+    return unit >= 0 && unit < conversion::UnitCount(category);
 }
 
 std::string_view KindOf(ValueConverter::Refusal refusal) {
@@ -45,6 +42,8 @@ std::string_view KindOf(ValueConverter::Refusal refusal) {
         return "result-beyond-range";
     case ValueConverter::Refusal::ResultTooSmall:
         return "result-too-small";
+    case ValueConverter::Refusal::NotInTables:
+        return "not-in-tables";
     case ValueConverter::Refusal::None:
         break;
     }
@@ -139,7 +138,7 @@ std::string CatalogueJson() {
         json += UnitFormula(category.index, 0, 0) ? "true" : "false";
         AppendJsonKey(json, "units");
         json += '[';
-        for (int unit = 0; unit < static_cast<int>(category.units.size()); ++unit) {
+        for (int unit = 0; unit < conversion::UnitCount(category.index); ++unit) {
             json += unit == 0 ? "{" : ",{";
             AppendJsonKey(json, "index", true);
             json += std::to_string(unit);
@@ -147,6 +146,11 @@ std::string CatalogueJson() {
             AppendJsonString(json, conversion::ListNameOf(category.index, unit));
             AppendJsonKey(json, "symbol");
             AppendJsonString(json, conversion::SymbolOf(category.index, unit));
+            if (!conversion::InWindow(category.index, unit)) {
+                // Not in the desktop program's lists: its tables cannot convert it.
+                AppendJsonKey(json, "window");
+                json += "false";
+            }
             json += '}';
         }
         json += "]}";
@@ -170,10 +174,22 @@ const char *qx_catalogue() {
 const char *qx_lookup(const char *name, int nameLength) {
     return Answering([name, nameLength](std::string &json) {
         conversion::Refusal refusal;
-        json = "[";
-        for (const UnitRef &unit : conversion::UnitsNamed(TextOf(name, nameLength), refusal)) {
+        const auto units = conversion::UnitsNamed(TextOf(name, nameLength), refusal);
+        if (refusal) {
+            // A name refused for a reason of its own: a written unit amiss, a spelling that asks a question.
+            json += '{';
+            AppendJsonKey(json, "reason", true);
+            AppendJsonString(json, refusal.reason);
+            json += '}';
+            return;
+        }
+        json += '[';
+        for (const UnitRef &unit : units) {
             json += json.size() == 1 ? "[" : ",[";
-            json += std::to_string(unit.category) + "," + std::to_string(unit.unit) + "]";
+            json += std::to_string(unit.category);
+            json += ',';
+            json += std::to_string(unit.unit);
+            json += ']';
         }
         json += ']';
     });
@@ -199,7 +215,7 @@ const char *qx_convert_all(int category, int from, const char *value, int valueL
             return;
         }
         json += '[';
-        for (int to = 0; to < UnitCount(category); ++to) {
+        for (int to = 0; to < conversion::UnitCount(category); ++to) {
             if (to > 0) {
                 json += ',';
             }

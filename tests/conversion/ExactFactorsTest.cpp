@@ -3,6 +3,7 @@
 // table (which would be a mistyped definition).
 #include "conversion/ExactFactors.h"
 
+#include "conversion/CategoryUnits.h"
 #include "conversion/UnitChoice.h"
 #include "conversion/ValueConverter.h"
 #include "definitions/UnitDefinitions.h"
@@ -31,7 +32,7 @@ TEST(ExactFactors, EveryUnitOfAFactorCategoryIsDefinedInTheCategorysDimension) {
         }
         const auto first = definitions::Evaluate(ExactExpressionOf(category.index, 0));
         ASSERT_TRUE(first.has_value()) << category.className;
-        for (int unit = 0; unit < static_cast<int>(category.units.size()); ++unit) {
+        for (int unit = 0; unit < UnitCount(category.index); ++unit) {
             const auto value = definitions::Evaluate(ExactExpressionOf(category.index, unit));
             ASSERT_TRUE(value.has_value()) << category.className << ' ' << SymbolOf(category.index, unit);
             EXPECT_EQ(value->dimension, first->dimension)
@@ -64,6 +65,22 @@ TEST(ExactFactors, ComposeExactlyAndStayNearTheWindowsTables) {
                     << category.className << ' ' << SymbolOf(category.index, a) << " -> "
                     << SymbolOf(category.index, b) << ": table " << table << ", exact " << exact;
             }
+        }
+    }
+}
+
+TEST(ExactFactors, EveryUnitIsNamedByItsNamesAloneAndTheTablesTakeOnlyTheWindowsUnits) {
+    for (const auto &category : Catalogue()) {
+        const int window = static_cast<int>(category.units.size());
+        EXPECT_EQ(WindowUnitCount(category.index), window);
+        for (int unit = 0; unit < UnitCount(category.index); ++unit) {
+            for (const std::string &name : NamesOfUnit(category.index, unit)) {
+                EXPECT_EQ(LookupAnyUnitIn(category.index, name), unit) << category.className << ' ' << name;
+            }
+            const UnitChoice pair{category.index, unit, 0};
+            EXPECT_EQ(TablesProblem(pair, Factors::Tables).empty(), unit < window)
+                << category.className << ' ' << SymbolOf(category.index, unit);
+            EXPECT_EQ(TablesProblem(pair, Factors::Exact), "");
         }
     }
 }

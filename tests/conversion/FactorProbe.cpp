@@ -6,6 +6,7 @@
 //   quorlex-factor-probe --markdown  docs/factors.md: every pair of the window's factor tables against its
 //   exact
 //                                  factor, sorted by their relative difference.
+#include "conversion/CategoryUnits.h"
 #include "conversion/ExactFactors.h"
 #include "conversion/UnitChoice.h"
 #include "definitions/UnitDefinitions.h"
@@ -52,7 +53,7 @@ void PrintOracleLines() {
         if (!conversion::HasExactFactors(category.index)) {
             continue;
         }
-        const int count = static_cast<int>(category.units.size());
+        const int count = conversion::UnitCount(category.index);
         for (int from = 0; from < count; ++from) {
             for (int to = 0; to < count; ++to) {
                 std::cout << "factor\t" << category.className << '\t'

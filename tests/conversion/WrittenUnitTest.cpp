@@ -73,14 +73,14 @@ INSTANTIATE_TEST_SUITE_P(
             "m2/ha)"},
         WrittenCase{"g ha-1", nullptr,
                     "\"g ha-1\" measures Fuel Load, but no unit of Fuel Load is that size; its units: g/m2, "
-                    "Mg/ha, ton/ac, kg/m2, lb/ft2"},
+                    "Mg/ha, ton/ac, kg/m2, lb/ft2, kg/ha, lb/ac"},
         WrittenCase{
             "m^999", nullptr,
             "\"m^999\" is no unit: the power 999 is out of range (powers run from -9 to 9, 0 excluded)"},
         WrittenCase{"m^-", nullptr, "\"m^-\" is no unit: the power after ^ has no digits"},
         WrittenCase{"lb in-2", nullptr,
                     "\"lb in-2\" measures Fuel Load, but no unit of Fuel Load is that size; its units: g/m2, "
-                    "Mg/ha, ton/ac, kg/m2, lb/ft2"},
+                    "Mg/ha, ton/ac, kg/m2, lb/ft2, kg/ha, lb/ac"},
         // Symbols no unit has are left to the refusal with the nearest names.
         WrittenCase{"mg", nullptr, ""}, WrittenCase{"mw/m", nullptr, ""},
         WrittenCase{"\u00B0K", nullptr, ""}));

@@ -62,6 +62,15 @@ INSTANTIATE_TEST_SUITE_P(
                     ExpressionCase{"kcal / m / s", "4184", {{1, 1, -3, 0}}},
                     ExpressionCase{"1 / ft", "", {{-1, 0, 0, 0}}}, // 1/0.3048 per m
                     ExpressionCase{"kg m^-3", "1", {{-3, 1, 0, 0}}},
+                    // NIST SP 811 (2008), B.8: 1.333224 E+02 Pa, 3.386389 E+03 Pa, 3.6 E+06 J, 4.1868 J
+                    ExpressionCase{"mmHg", "133.322387415", {{-1, 1, -2, 0}}},
+                    ExpressionCase{"inHg", "3386.388640341", {{-1, 1, -2, 0}}},
+                    ExpressionCase{"kWh", "3600000", {{2, 1, -2, 0}}},
+                    ExpressionCase{"cal_IT", "4.1868", {{2, 1, -2, 0}}},
+                    ExpressionCase{"mbar / hPa", "1", {{0, 0, 0, 0}}},
+                    // The survey foot is 1200/3937 m, the survey mile 5280 survey feet.
+                    ExpressionCase{"3937 ftUS", "1200", {{1, 0, 0, 0}}},
+                    ExpressionCase{"3937 miUS", "6336000", {{1, 0, 0, 0}}},
                     ExpressionCase{"(ft)^2", "0.09290304", {{2, 0, 0, 0}}},
                     ExpressionCase{"2 * 3 / 4", "1.5", {{0, 0, 0, 0}}}, ExpressionCase{"ft^", nullptr, {}},
                     ExpressionCase{"(ft", nullptr, {}}, ExpressionCase{"furlong", nullptr, {}},

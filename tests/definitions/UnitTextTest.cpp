@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"psi^9 kn^-9 psi^-9 kn^9 m", "m", 19, 18}, // powers cancel before they count
                     TextCase{"mg", nullptr, 0, 0, "\"mg\" is no unit symbol", true},
                     TextCase{"mw/m", nullptr, 0, 0, "\"mw\" is no unit symbol", true},
-                    TextCase{"MW m-1", nullptr, 0, 0, "\"MW\" is no unit symbol", true}));
+                    TextCase{"GW m-1", nullptr, 0, 0, "\"GW\" is no unit symbol", true}));
 
 TEST(UnitText, ATextOverTwoHundredCharactersIsRefused) {
     const std::string longest(kLongestUnitText / 2, 'm');

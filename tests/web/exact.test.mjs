@@ -55,3 +55,22 @@ test('how a conversion is worked out: each definition down to SI with its source
     assert.doesNotMatch(await page.element('#explain').text(), /= 2\.326|1 cal\/g = /);
     await closePage(page);
 });
+
+test('units beyond the desktop program\'s lists: grouped after its units, exact, and refused by its tables', async () => {
+    const page = await openPage(site, '#v=30&from=inHg&to=hPa');
+    // 30 × 25.4 × 133.322387415 Pa / 100
+    assert.equal(await result(page), '1015.9165921023');
+    assert.equal(await page.count('#to optgroup[label="Not in the desktop program"] option'), 4);
+    const every = await page.texts('.every-value');
+    assert.equal(every.length, 9);
+    await page.labelled('Desktop program\'s tables').check();
+    await page.waitForFunction(() => /not one of the desktop program's units/.test(document.getElementById('result-note').textContent));
+    assert.equal(await result(page), 'No result');
+    // From inHg too: no unit converts; from a unit of the desktop program, its units alone are listed.
+    await page.labelled('From unit').select({ label: 'Kpa (kPa)' });
+    await page.labelled('To unit').select({ label: 'Atmospheres (atm)' });
+    await page.waitForFunction(() => document.querySelectorAll('#every li:not([hidden])').length === 5);
+    await page.labelled('Desktop program\'s tables').click();
+    await page.waitForFunction(() => document.querySelectorAll('#every li:not([hidden])').length === 9);
+    await closePage(page);
+});

@@ -147,6 +147,13 @@ test('the address fragment opens a conversion and follows the form', async () =>
     await page.evaluate(() => { location.hash = '#v=%E0%A4%A&from=K'; });
     await page.waitForFunction(() => /This link could not be opened/.test(document.getElementById('link-note').textContent));
     assert.equal((await shown(page)).value, '90');
+    // A unit refused for a reason of its own says that reason, as the command line does.
+    for (const [hash, reason] of [['#v=1&from=t%2Fac&to=kg%2Fm2', /t\/ac: ton\/ac \(short tons per acre\) or Mg\/ha/],
+        ['#v=1&from=m%5E999&to=m', /"m\^999" is no unit: .*999/]]) {
+        await page.evaluate((next) => { location.hash = next; }, hash);
+        await page.waitForFunction((pattern) => new RegExp(pattern).test(document.getElementById('link-note').textContent), reason.source);
+        assert.equal((await shown(page)).value, '90');
+    }
     await close(page);
 });
 

@@ -1,8 +1,8 @@
-#include "cli/CsvSplitter.h"
+#include "delimited/CsvSplitter.h"
 
 #include <algorithm>
 
-namespace quorlex::cli {
+namespace quorlex::delimited {
 
 CsvSplitter::Result CsvSplitter::Split(std::string_view data, bool final, CsvRecord &record) {
     const std::size_t size = data.size();
@@ -124,4 +124,4 @@ std::string_view CsvFieldText(const CsvRecord &record, const CsvField &field, st
     return scratch;
 }
 
-} // namespace quorlex::cli
+} // namespace quorlex::delimited

@@ -1,4 +1,4 @@
-#include "cli/CsvSplitter.h"
+#include "delimited/CsvSplitter.h"
 
 #include "support/NamedParam.h"
 
@@ -11,10 +11,10 @@ namespace {
 using namespace std::string_literals;
 using quorlex::test::PrintTo;
 
-using quorlex::cli::CsvFault;
-using quorlex::cli::CsvFieldText;
-using quorlex::cli::CsvRecord;
-using quorlex::cli::CsvSplitter;
+using quorlex::delimited::CsvFault;
+using quorlex::delimited::CsvFieldText;
+using quorlex::delimited::CsvRecord;
+using quorlex::delimited::CsvSplitter;
 
 // A record as the tests state it: its field texts, its line ending and the line it starts on.
 struct Row {

@@ -1,22 +1,18 @@
-#include "cli/CsvWriter.h"
+#include "delimited/CsvWriter.h"
 
-#include "cli/CsvSplitter.h"
-#include "cli/OutputSink.h"
+#include "delimited/CsvSplitter.h"
 #include "support/NamedParam.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 using quorlex::test::PrintTo;
 
-using quorlex::cli::CsvRecord;
-using quorlex::cli::CsvSplitter;
-using quorlex::cli::OutputSink;
-using quorlex::cli::WriteCsvRecord;
+using quorlex::delimited::CsvRecord;
+using quorlex::delimited::CsvSplitter;
+using quorlex::delimited::WriteCsvRecord;
 
 struct WriteCase {
     const char *name;
@@ -28,23 +24,13 @@ struct WriteCase {
     std::string expected;
 };
 
-// What a sink writes, read back from a temporary file.
+// What the writer writes for the case's record.
 std::string Written(const WriteCase &param) {
-    std::FILE *file = std::tmpfile();
-    {
-        OutputSink sink(fileno(file), "a test file");
-        CsvSplitter splitter(param.delimiter);
-        CsvRecord record;
-        EXPECT_EQ(splitter.Split(param.record, true, record), CsvSplitter::Result::Record);
-        WriteCsvRecord(sink, record, param.column, param.text, param.replace, param.delimiter);
-        sink.Flush();
-    }
+    CsvSplitter splitter(param.delimiter);
+    CsvRecord record;
+    EXPECT_EQ(splitter.Split(param.record, true, record), CsvSplitter::Result::Record);
     std::string written;
-    std::rewind(file);
-    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
-        written += static_cast<char>(c);
-    }
-    std::fclose(file);
+    WriteCsvRecord(written, record, param.column, param.text, param.replace, param.delimiter);
     return written;
 }
 

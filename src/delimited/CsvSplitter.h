@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quorlex::cli {
+namespace quorlex::delimited {
 
 // One field of a record: where its bytes lie in the record, quotes included.
 struct CsvField {
@@ -81,4 +81,4 @@ private:
 // quote made one, followed by any bytes after the closing quote. The result may point into scratch.
 std::string_view CsvFieldText(const CsvRecord &record, const CsvField &field, std::string &scratch);
 
-} // namespace quorlex::cli
+} // namespace quorlex::delimited
