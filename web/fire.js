@@ -66,7 +66,7 @@
             value.type = 'text';
             value.autocomplete = 'off';
             value.spellcheck = false;
-            value.setAttribute('inputmode', input.kind === 'time' ? 'text' : 'decimal');
+            value.setAttribute('inputmode', input.kind === 'time' || input.kind === 'scale' ? 'text' : 'decimal');
             var hintText = [input.category];
             if (input.range) {
                 hintText.push(input.range);
@@ -74,9 +74,11 @@
             if (input.kind === 'time') {
                 hintText.push('H:MM for hours and minutes, without a unit');
             }
-            if (input.fallback !== null) {
+            if (input.fallback) {
                 value.placeholder = input.fallback;
                 hintText.push('blank: ' + input.fallback);
+            } else if (input.fallback !== null) {
+                hintText.push('optional');
             }
             var hint = document.createElement('p');
             hint.id = inputId(i, 'hint');
@@ -261,7 +263,8 @@
             said = 'Type a value for every input.';
             showAnswer('', said);
         } else if (answer.kind === 'value' && typing && (engine.isNumberStart(state.values[index], state.comma) ||
-                (r.inputs[index].kind === 'time' && HOURS_STARTED.test(state.values[index])))) {
+                (r.inputs[index].kind === 'time' && HOURS_STARTED.test(state.values[index])) ||
+                (r.inputs[index].kind === 'scale' && /^\s*1\s*:[\d,]*$/.test(state.values[index])))) {
             // Only the start of a number, or of H:MM, so far: say nothing until the field loses the focus.
             showInputError(-1, '');
             showAnswer('', '');

@@ -2,13 +2,13 @@
 
 #include "cli/CommandLine.h"
 #include "cli/CsvRun.h"
-#include "delimited/CalculationColumns.h"
 #include "cli/InputBuffer.h"
 #include "cli/Messages.h"
 #include "cli/OutputTarget.h"
 #include "cli/Progress.h"
 #include "cli/Refusals.h"
 #include "cli/System.h"
+#include "delimited/CalculationColumns.h"
 #include "numbers/GeneralText.h"
 #include "relations/Calculation.h"
 #include "relations/QuantityUnits.h"
@@ -296,7 +296,9 @@ ExitCode ListCalculations(const Options &options) {
             if (quantity.allowed.Bounded()) {
                 text += ", " + quantity.allowed.Text(quantity.sign);
             }
-            if (quantity.fallback) {
+            if (quantity.IsOptional()) {
+                text += ", optional";
+            } else if (quantity.fallback) {
                 text += ", default " + GeneralText(*quantity.fallback);
             }
             return text + ")";

@@ -247,7 +247,39 @@ double ExpOf(Wide t) {
     return std::ldexp(value, k);
 }
 
+// ln x for a finite x > 0: x = m 2^exponent with m in [3/4, 3/2), which keeps exponent 0 for x next to 1.
+Wide LogOf(double x) {
+    int exponent = 0;
+    double m = std::frexp(x, &exponent); // m in [1/2, 1)
+    if (m < 0.75) {
+        m *= 2.0;
+        --exponent;
+    }
+    return Add(Multiply(kLn2, static_cast<double>(exponent)), LogOfMantissa(m));
+}
+
 } // namespace
+
+double Exp(double x) {
+    if (std::isnan(x)) {
+        return x;
+    }
+    if (x > 710.0) {
+        return std::numeric_limits<double>::infinity();
+    }
+    return x < -746.0 ? 0.0 : ExpOf({x, 0.0});
+}
+
+double Log(double x) {
+    if (std::isnan(x) || x < 0.0) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    if (x == 0.0 || std::isinf(x)) {
+        return x == 0.0 ? -std::numeric_limits<double>::infinity() : x;
+    }
+    const Wide ln = LogOf(x);
+    return ln.hi + ln.lo;
+}
 
 double Power(double x, double y) {
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
@@ -276,14 +308,7 @@ double Power(double x, double y) {
         // |ln x| >= 2^-54 for every x but 1, so |y ln x| > 2^10: beyond the doubles either way.
         answer = (magnitude > 1.0) == (y > 0.0) ? kInfinity : 0.0;
     } else {
-        int exponent = 0;
-        double m = std::frexp(magnitude, &exponent); // magnitude = m 2^exponent, m in [1/2, 1)
-        if (m < 0.75) {                              // m in [3/4, 3/2) keeps exponent 0 for x next to 1
-            m *= 2.0;
-            --exponent;
-        }
-        const Wide lnX = Add(Multiply(kLn2, static_cast<double>(exponent)), LogOfMantissa(m));
-        const Wide t = Multiply(lnX, y);
+        const Wide t = Multiply(LogOf(magnitude), y);
         if (t.hi > 710.0) {
             answer = kInfinity;
         } else if (t.hi < -746.0) {

@@ -13,4 +13,10 @@ namespace quorlex {
 // underflows to zero.
 double Power(double x, double y);
 
+// e^x and ln x by the same arithmetic, the same double on every platform: e^x rounded once from its
+// double-double value (infinity beyond the doubles, 0 below them, NaN for NaN); ln x the double nearest its
+// double-double value (NaN for x < 0 or NaN, -infinity for 0, infinity for infinity).
+double Exp(double x);
+double Log(double x);
+
 } // namespace quorlex

@@ -193,6 +193,14 @@ bool Calculator::ReadInput(std::size_t i, std::string_view text, double &value, 
         }
         unit = 0;
     }
+    if (input.category == kScaleCategory) {
+        read = MapScale(text, mark_);
+        if (!read) {
+            Refuse(answer, prefix + conversion::Quoted(text) +
+                               " is no map scale: write it 1:24000, 1:24,000 or 24000");
+            return false;
+        }
+    }
     if (!read) {
         try {
             read = conversion::ReadValueText(text, mark_);
@@ -241,6 +249,12 @@ Answer Calculator::Compute(std::span<const std::string_view> texts) const {
         answer.warnings.clear();
         return answer;
     }
+    if (relation_.check != nullptr) {
+        if (std::string refusal = relation_.check(values); !refusal.empty()) {
+            Refuse(answer, std::move(refusal));
+            return answer;
+        }
+    }
     const double value = relation_.formula.Evaluate(values);
     answer.value = value;
     WriteAnswer(value, answer);
@@ -248,6 +262,9 @@ Answer Calculator::Compute(std::span<const std::string_view> texts) const {
         WarnOutsideRange(texts, values, value, answer);
         answer.chartClass = ChartClassOf(values, value);
         answer.chartLine = ChartClassLine(answer.chartClass, relation_.chart);
+        if (relation_.verdict != nullptr) {
+            answer.chartLine = relation_.verdict(values, value);
+        }
     }
     return answer;
 }

@@ -64,6 +64,9 @@ int CategoryIndex(const Quantity &quantity) {
 }
 
 std::string CategoryCaption(const Quantity &quantity) {
+    if (quantity.category == kScaleCategory) {
+        return "a map scale";
+    }
     if (quantity.IsNumber()) {
         return "a number";
     }
@@ -192,6 +195,43 @@ std::optional<double> HoursAndMinutes(std::string_view text) {
         return std::nullopt;
     }
     return static_cast<double>(hours) + minutes / 60.0;
+}
+
+std::optional<double> MapScale(std::string_view text, conversion::DecimalMark mark) {
+    text = Trimmed(text);
+    const auto colon = text.find(':');
+    const bool ratio = colon != std::string_view::npos;
+    if (ratio) {
+        if (Trimmed(text.substr(0, colon)) != "1") {
+            return std::nullopt;
+        }
+        text = Trimmed(text.substr(colon + 1));
+    }
+    // "24,000": digits in groups of three after the first one to three. With a decimal comma that is 24
+    // unless written as a ratio, where a fraction of a unit would make no sense.
+    std::string digits;
+    bool grouped = !text.empty() && text.find(',') != std::string_view::npos;
+    std::size_t run = 0;
+    for (std::size_t i = 0; grouped && i < text.size(); ++i) {
+        if (text[i] == ',') {
+            grouped = run > 0 && (digits.size() == run ? run <= 3 : run == 3);
+            run = 0;
+        } else if (text[i] >= '0' && text[i] <= '9') {
+            digits += text[i];
+            ++run;
+        } else {
+            grouped = false;
+        }
+    }
+    grouped = grouped && run == 3 && (ratio || mark == conversion::DecimalMark::Period);
+    if (grouped) {
+        text = digits;
+    }
+    try {
+        return conversion::ReadValueText(text, mark);
+    } catch (const RuntimeError &) {
+        return std::nullopt;
+    }
 }
 
 double ConvertUnits(const Quantity &quantity, int from, int to, double value) {

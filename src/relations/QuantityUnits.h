@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conversion/ValueText.h"
 #include "relations/Relation.h"
 
 #include <optional>
@@ -34,6 +35,10 @@ bool LooksLikeHoursAndMinutes(std::string_view text);
 
 // The value of a time text "H:MM" in hours ("1:30" is 1.5); nullopt for a text of another form.
 std::optional<double> HoursAndMinutes(std::string_view text);
+
+// The denominator of a map scale written "1:24000", "1:24,000" (commas grouping thousands) or "24000"; the
+// denominator alone is read as any number with the run's decimal mark. nullopt for another form.
+std::optional<double> MapScale(std::string_view text, conversion::DecimalMark mark);
 
 // A value in one of the quantity's units expressed in another: times the units' exact factor rounded once
 // (the time units by their lengths in seconds), by the window's formulas for temperature and slope; NaN for

@@ -2,6 +2,7 @@
 
 #include "engine/Formula.h"
 
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <span>
@@ -29,6 +30,14 @@ struct Range {
 // The name of the quantities that are times: read as hours, minutes or seconds, not a catalogue category.
 inline constexpr std::string_view kTimeCategory = "Time";
 
+// The name of the quantities that are map scales: "1:24,000", "1:24000" or the denominator alone, read as
+// that denominator.
+inline constexpr std::string_view kScaleCategory = "Scale";
+
+// An input that may be left out without a value standing for it: its fallback is this, and the formula
+// does not read it.
+inline constexpr double kNotGiven = std::numeric_limits<double>::quiet_NaN();
+
 // An input or the output of a relation.
 struct Quantity {
     std::string_view name;     // how the command line names it (NAME=VALUE) and a page keys it: "ros"
@@ -39,7 +48,9 @@ struct Quantity {
     Range allowed;             // a value outside is refused: no such value exists, whatever the source
     std::optional<double> fallback; // the value when the input is not given (none: it must be given)
 
-    bool IsNumber() const { return category.empty(); }
+    bool IsNumber() const { return category.empty() || category == kScaleCategory; }
+    // An input that may be left out, with nothing standing for it (kNotGiven).
+    bool IsOptional() const { return fallback && std::isnan(*fallback); }
 };
 
 // Which quantity places a calculation in the fire-suppression classes of the interpretation chart: the
@@ -73,6 +84,12 @@ struct Relation {
     bool fit = false; // an empirical fit: its answers carry 3 significant digits, not a conversion's 15
     std::optional<PublishedRange> published;
     std::string_view note; // what else a reader of the answer should know: "some programs use k = 1.13"
+    // Refuses inputs that are each allowed but impossible together (a wet bulb above the dry bulb): the
+    // refusal naming the input, or empty. Null for none.
+    std::string (*check)(std::span<const double> inputs) = nullptr;
+    // What the answer means for these inputs ("torching expected: ..."), shown where a class is; empty for
+    // nothing to say. Null for none.
+    std::string (*verdict)(std::span<const double> inputs, double output) = nullptr;
 
     // "15 ≤ I ≤ 100000 kW/m, the fireline ... (Alexander 1982)", "no published range" for a fit without
     // one, "none needed, the relation is exact" otherwise.
@@ -84,6 +101,9 @@ struct Relation {
     // The position of an input by name; -1 for none.
     int InputIndex(std::string_view name) const;
 };
+
+// The relations of a burn plan and a fire weather observation, in the order they are listed.
+std::vector<Relation> BurnPlanRelations();
 
 // Every relation, in the order they are listed.
 std::span<const Relation> Relations();

@@ -25,6 +25,9 @@ constexpr int kNotGiven = -2;
 constexpr int kFormulaUnit = -1;
 
 std::string_view KindOf(const Quantity &quantity) {
+    if (quantity.category == relations::kScaleCategory) {
+        return "scale";
+    }
     if (quantity.IsNumber()) {
         return "number";
     }
@@ -70,7 +73,9 @@ void AppendQuantity(std::string &json, const Quantity &quantity) {
     AppendJsonString(json, range);
     AppendJsonKey(json, "fallback");
     if (quantity.fallback) {
-        AppendJsonString(json, GeneralText(*quantity.fallback));
+        // An optional input that nothing stands for: an empty fallback.
+        AppendJsonString(json,
+                         std::isnan(*quantity.fallback) ? std::string() : GeneralText(*quantity.fallback));
     } else {
         json += "null";
     }

@@ -98,7 +98,34 @@ TEST(Power, AgreesWithTheCLibraryOnTheFireFormulasRange) {
     EXPECT_LT(distances.oneApart, distances.equal / 500);
 }
 
+// e^x and ln x over the arguments the fire-weather formulas give them, within a unit in the last place of
+// the C library's.
+TEST(ExpAndLog, AgreeWithTheCLibrary) {
+    std::mt19937_64 random(26);
+    for (int i = 0; i < 200'000; ++i) {
+        const double x = 60.0 * Unit(random) - 30.0;
+        EXPECT_LE(std::fabs(quorlex::Exp(x) - std::exp(x)),
+                  std::fabs(std::nextafter(std::exp(x), 0.0) - std::exp(x)))
+            << x;
+        const double y = std::pow(10.0, 8.0 * Unit(random) - 4.0);
+        EXPECT_LE(std::fabs(quorlex::Log(y) - std::log(y)),
+                  std::fabs(std::nextafter(std::log(y), 0.0) - std::log(y)) + 1e-300)
+            << y;
+    }
+}
+
 #endif // __MINGW32__
+
+TEST(ExpAndLog, GiveTheSpecialValues) {
+    EXPECT_EQ(quorlex::Exp(0.0), 1.0);
+    EXPECT_EQ(quorlex::Exp(1000.0), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(quorlex::Exp(-1000.0), 0.0);
+    EXPECT_TRUE(std::isnan(quorlex::Exp(std::numeric_limits<double>::quiet_NaN())));
+    EXPECT_EQ(quorlex::Log(1.0), 0.0);
+    EXPECT_EQ(quorlex::Log(0.0), -std::numeric_limits<double>::infinity());
+    EXPECT_TRUE(std::isnan(quorlex::Log(-1.0)));
+    EXPECT_EQ(quorlex::Log(std::numeric_limits<double>::infinity()), std::numeric_limits<double>::infinity());
+}
 
 // Where a basic operation gives the correctly rounded power itself, Power gives it too, on any platform.
 TEST(Power, EqualsTheCorrectlyRoundedBasicOperations) {

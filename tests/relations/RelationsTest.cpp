@@ -374,7 +374,8 @@ TEST(Ranges, EveryRelationSaysWhatItHas) {
     for (const Relation &relation : Relations()) {
         const std::string text = relation.RangeText();
         if (relation.published) {
-            EXPECT_NE(text.find(" (Alexander 1982)"), std::string::npos) << relation.id;
+            EXPECT_NE(text.find(std::string(relation.published->what)), std::string::npos) << relation.id;
+            EXPECT_EQ(text.back(), ')') << relation.id << ": names its source";
         } else {
             EXPECT_EQ(text, relation.fit ? "no published range" : "none needed, the relation is exact")
                 << relation.id;

@@ -140,6 +140,25 @@ for (const colorScheme of ['light', 'dark']) {
     });
 }
 
+test('a psychrometer reading, a map scale written 1:24,000, and whether a surface fire torches', async () => {
+    const shown = (answer) => answer.result + (answer.unit ? ' ' + answer.unit : '');
+    let page = await open('#view=fire&calc=rh&dry=68&dry.unit=degF&wet=62&wet.unit=degF&elevation=0&elevation.unit=ft');
+    assert.equal(await result(page), shown(await expected(page, 'rh', [['68', 'degF'], ['62', 'degF'], ['0', 'ft']], '')));
+    await page.labelled('Wet-bulb temperature (Tw)').fill('70');
+    await page.labelled('Wet-bulb temperature (Tw)').blur();
+    assert.match(await page.element('#fire-input-1-error').text(), /^wet: the wet bulb reads above the dry bulb/);
+    await close(page);
+    page = await open('#view=fire&calc=map-distance&map=1&map.unit=in&scale=1%3A24%2C000&to=ft');
+    assert.equal(await result(page), shown(await expected(page, 'map-distance', [['1', 'in'], ['1:24,000', '']], 'ft')));
+    await close(page);
+    page = await open('#view=fire&calc=crown-initiation&cbh=6&cbh.unit=m&fmc=100');
+    assert.match(await page.element('#fire-input-2-hint').text(), /optional/);
+    assert.equal(await page.element('#fire-class').isHidden(), true);
+    await page.labelled('Surface fireline intensity (Is)').fill('3000');
+    assert.match(await page.element('#fire-class').text(), /^torching expected/);
+    await close(page);
+});
+
 test('hostile fragments never throw and leave no stale number', async () => {
     const page = await open('#view=fire&calc=dry-basis&wet=20');
     for (const fragment of ['#view=fire&calc=%E0%A4%A', '#view=fire&calc=nope', '#view=%zz', '#view=fire&calc=wet-basis&dry=%00',

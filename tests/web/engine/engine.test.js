@@ -192,7 +192,7 @@ function someOf(count, also) {
 function addCalculations(calls, c, values, size) {
     calls.add(['relations'], () => c.relations(), 'relations');
     const relations = JSON.parse(c.relations());
-    const fair = ['10', '1:30', '0', '99.5', '2,5', '1e3', '1.2'];
+    const fair = ['10', '1:30', '1:24,000', '0', '99.5', '2,5', '1e3', '1.2'];
     const joined = (texts) => texts.map((text) => size(text) + ':' + text).join('');
     const add = (id, texts, units, output, places, comma) => {
         const valueText = joined(texts);
@@ -202,7 +202,7 @@ function addCalculations(calls, c, values, size) {
             `calculate ${id} ${JSON.stringify(texts)} units ${unitText} to ${output} places ${places} comma ${comma}`);
     };
     for (const relation of relations) {
-        const base = relation.inputs.map((input) => (input.kind === 'number' && input.formulaUnit < 0 ? -1 : Math.max(0, input.formulaUnit)));
+        const base = relation.inputs.map((input) => ((input.kind === 'number' || input.kind === 'scale') && input.formulaUnit < 0 ? -1 : Math.max(0, input.formulaUnit)));
         const baseTexts = relation.inputs.map(() => '10');
         relation.inputs.forEach((input, i) => {
             const unitChoices = input.units.length ? someOf(input.units.length, input.formulaUnit) : [-1];
@@ -311,7 +311,7 @@ test('engine.js gives the page its objects', { skip }, async () => {
     assert.equal(engine.isNumberStart('1e', false), true);
     assert.equal(engine.isNumberStart('1x', false), false);
     assert.throws(() => engine.convert(0, 0, 0, '1', 26, false), RangeError);
-    assert.equal(engine.relations.length, 13);
+    assert.equal(engine.relations.length, 24);
     const intensity = engine.relations.find((relation) => relation.id === 'intensity');
     const unit = (quantity, symbol) => quantity.units.find((each) => each.symbol === symbol).index;
     const [hpa, ros] = intensity.inputs;
