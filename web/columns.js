@@ -15,6 +15,24 @@
 
     var copied = ''; // what "Copy column" copies: the results one a line
     var lastKey = '';
+    // A text box lays out every line it holds, which for a block of 100,000 values takes seconds: a large
+    // paste is kept here whole, and the boxes show its first lines and theirs.
+    var SHOWN_LINES = 1000;
+    var block = null;
+
+    // The first `count` lines of a text, and how many lines it has.
+    function firstLines(text, count) {
+        var end = -1;
+        var lines = 0;
+        while (lines < count) {
+            end = text.indexOf('\n', end + 1);
+            if (end < 0) {
+                return { text: text, more: false };
+            }
+            lines += 1;
+        }
+        return { text: text.slice(0, end), more: end + 1 < text.length };
+    }
 
     function pastedColumn() {
         return el.manyColumnField.hidden ? 0 : Number(el.manyColumn.value) || 1;
@@ -40,7 +58,7 @@
     }
 
     function convertPasted(force) {
-        var text = el.many.value;
+        var text = block !== null ? block : el.many.value;
         var choice = choiceOf();
         var key = [choice.category, choice.from, choice.to, choice.places, choice.comma, choice.tables,
             el.manyHeader.checked, pastedColumn()].join('|');
@@ -78,11 +96,14 @@
             convertPasted(true);
             return;
         }
-        el.manyOut.value = answer.shown;
+        var shown = firstLines(answer.shown, SHOWN_LINES);
+        el.manyOut.value = shown.text;
         copied = answer.copy;
         el.manyCopy.disabled = !copied;
-        el.manyStatus.textContent = answer.lines + (answer.lines === 1 ? ' line' : ' lines') +
-            (answer.refused ? ', ' + answer.refused + ' refused (marked \u2716 with the reason)' : ', all converted');
+        var count = answer.lines.toLocaleString('en-US');
+        el.manyStatus.textContent = count + (answer.lines === 1 ? ' line' : ' lines') +
+            (answer.refused ? ', ' + answer.refused.toLocaleString('en-US') + ' refused (marked \u2716 with the reason)' : ', all converted') +
+            (shown.more ? '; the first ' + SHOWN_LINES.toLocaleString('en-US') + ' are shown, and Copy column copies all ' + count : '') + '.';
         timings.paste = performance.now() - start;
     }
 
@@ -314,7 +335,21 @@
          'file-refusals'].forEach(function (id) {
             el[id.replace(/-([a-z])/g, function (m, c) { return c.toUpperCase(); })] = Q.byId(id);
         });
+        el.many.addEventListener('paste', function (event) {
+            var text = event.clipboardData && event.clipboardData.getData('text/plain');
+            var first = text ? firstLines(text, SHOWN_LINES) : null;
+            if (!first || !first.more) {
+                return; // the box takes it as it is
+            }
+            // A large block replaces the box's text: kept whole, its first lines shown.
+            event.preventDefault();
+            block = text;
+            el.many.value = first.text;
+            convertPasted(true);
+        });
         el.many.addEventListener('input', function () {
+            // An edit of the box: its own text counts again.
+            block = null;
             convertPasted(true);
         });
         el.manyHeader.addEventListener('change', function () {
