@@ -268,9 +268,18 @@
         var rows = 0;
         var refused = 0;
         var reader = file.stream().getReader();
+        var yielded = performance.now();
         try {
             for (;;) {
                 var next = await reader.read();
+                // A file's pieces may all be at hand: every 50 ms the page gets a turn to draw the progress
+                // and to take a click on Cancel.
+                if (performance.now() - yielded > 50) {
+                    await new Promise(function (resolve) {
+                        setTimeout(resolve, 0);
+                    });
+                    yielded = performance.now();
+                }
                 if (run.cancelled) {
                     reader.cancel();
                     if (writer) {
