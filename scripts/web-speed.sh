@@ -8,3 +8,5 @@ source scripts/setup.sh
 quorlex_build_web >/dev/null
 cd tests/web
 QUORLEX_WEB_BUILD_DIR="$PWD/../../build-web" node speed.mjs
+# A CSV file converted in the page beside the command line; needs build/quorlex-convert.
+QUORLEX_WEB_BUILD_DIR="$PWD/../../build-web" QUORLEX_CONVERT="$PWD/../../build/quorlex-convert" node file-speed.mjs
