@@ -1,5 +1,7 @@
 // Takes the README's screenshots of the web page at phone and desktop width, in the light and the dark
 // colour scheme: node screenshots.mjs OUTPUT_DIR (run by scripts/web-screenshots.sh).
+import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import { launchChromium, ready, serve, siteDir } from './support.mjs';
 
@@ -10,7 +12,12 @@ const shots = [
     { name: 'web-phone-fire.png', width: 360, height: 860, scheme: 'light', mobile: true, fragment: '#view=fire&calc=flame-length&intensity=600&intensity.unit=BTU%2Fft%2Fs&to=m' },
     { name: 'web-phone-explain.png', width: 360, height: 860, scheme: 'light', mobile: true, fragment: '#v=1&from=cal%2Fg&to=BTU%2Flb', open: '#explain-box summary', scroll: '#factor' },
     { name: 'web-desktop.png', width: 1100, height: 900, scheme: 'light', mobile: false },
+    { name: 'web-desktop-columns.png', width: 1100, height: 900, scheme: 'light', mobile: false, columns: true, scroll: '#many-section' },
 ];
+
+// A small CSV file for the columns screenshot.
+const plots = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'quorlex-shots-')), 'plots.csv');
+fs.writeFileSync(plots, 'plot,fuel_load,note\r\n1,12.5,dry\r\n2,3,"wet, shaded"\r\n3,0.75,\r\n4,20,ridge\r\n');
 
 const server = await serve(siteDir);
 const browser = await launchChromium();
@@ -31,10 +38,16 @@ try {
             await page.click(shot.open);
             await page.waitForFunction(() => document.querySelectorAll('#explain p').length > 0);
         }
+        if (shot.columns) {
+            await page.fill('#many', '12.5\n3\n\n0.75\nabc\n20');
+            await page.setInputFiles('#file', plots);
+            await page.waitForFunction(() => document.getElementById('file-status').textContent !== '');
+            await page.selectOption('#file-column', '2');
+        }
         if (shot.scroll) {
             await page.locator(shot.scroll).evaluate((element) => element.scrollIntoView({ block: 'start' }));
         }
-        await page.screenshot({ path: path.join(out, shot.name), fullPage: !shot.mobile });
+        await page.screenshot({ path: path.join(out, shot.name), fullPage: !shot.mobile && !shot.columns });
         await context.close();
         console.log(path.join(out, shot.name));
     }
