@@ -107,10 +107,7 @@
         timings.paste = performance.now() - start;
     }
 
-    // ---- A CSV file --------------------------------------------------------------------------------
-
-    var file = null;
-    var running = null; // { cancelled } while a file is being converted
+    // ---- A CSV file ---------------------------------------------------------------------------------
 
     // The delimiter of a file's first line: the most frequent of comma, semicolon and tab (comma on a tie).
     function guessDelimiter(bytes) {
@@ -124,70 +121,7 @@
         return counts[';'] > counts[','] && counts[';'] >= counts['\t'] ? ';' : counts['\t'] > counts[','] ? '\t' : ',';
     }
 
-    function showFileError(reason) {
-        el.fileError.textContent = reason || '';
-        el.fileError.hidden = !reason;
-    }
-
-    var head = null; // the file's first bytes
-
-    function showPreview() {
-        var preview = engine.tablePreview(head, el.fileDelimiter.value, 6);
-        var records = preview.records;
-        el.filePreview.textContent = '';
-        records.forEach(function (fields, index) {
-            var row = el.filePreview.insertRow();
-            fields.forEach(function (field) {
-                var cell = document.createElement(index === 0 && el.fileHeader.checked ? 'th' : 'td');
-                cell.textContent = field.length > 40 ? field.slice(0, 39) + '\u2026' : field;
-                row.appendChild(cell);
-            });
-        });
-        var columns = records.length ? records[0].length : 0;
-        var chosen = el.fileColumn.value;
-        el.fileColumn.textContent = '';
-        for (var i = 1; i <= columns; ++i) {
-            var option = document.createElement('option');
-            option.value = String(i);
-            var name = el.fileHeader.checked ? records[0][i - 1] : '';
-            option.textContent = name ? i + ': ' + name : 'Column ' + i;
-            el.fileColumn.appendChild(option);
-        }
-        if (chosen && Number(chosen) <= columns) {
-            el.fileColumn.value = chosen;
-        } else if (columns > 1 && el.fileHeader.checked) {
-            // The first column whose second row reads as a number is the likely one.
-            for (var j = 0; j < columns; ++j) {
-                if (records[1] && engine.isNumberStart(records[1][j], false) && /\d/.test(records[1][j])) {
-                    el.fileColumn.value = String(j + 1);
-                    break;
-                }
-            }
-        }
-        el.fileDownload.disabled = columns === 0;
-        showFileError(preview.fault || (columns === 0 ? 'The file holds no row to convert.' : ''));
-    }
-
-    function openFile(chosen) {
-        if (!chosen || running) {
-            return;
-        }
-        file = chosen;
-        el.fileStatus.textContent = '';
-        el.fileRefusals.textContent = '';
-        el.fileColumn.value = '';
-        file.slice(0, 65536).arrayBuffer().then(function (buffer) {
-            head = new Uint8Array(buffer);
-            el.fileDelimiter.value = guessDelimiter(head);
-            el.filePanel.hidden = false;
-            showPreview();
-            el.fileStatus.textContent = file.name + ', ' + file.size.toLocaleString('en-US') + ' bytes';
-        }, function (error) {
-            showFileError('The file could not be read: ' + (error && error.message ? error.message : error));
-        });
-    }
-
-    // The download's name: the input's, with the To unit before its extension ("plots [Mg per ha].csv").
+    // The download's name: the input's, with the unit before its extension ("plots [Mg per ha].csv").
     function outputName(name, symbol) {
         var dot = name.lastIndexOf('.');
         var base = dot > 0 ? name.slice(0, dot) : name;
@@ -209,128 +143,233 @@
         }, 60000);
     }
 
-    function listRefusals(messages) {
-        messages.forEach(function (message) {
-            var item = document.createElement('li');
-            item.textContent = message;
-            el.fileRefusals.appendChild(item);
+    // A box that opens a CSV file (picker or drop), shows its first rows, and runs it through the engine in
+    // pieces as the browser reads it, writing the output through a save picker or into a download. Its
+    // elements' ids start with prefix; how: { columns(records, header) builds the column choices,
+    // begin({ header, delimiter, keepGoing }) starts the engine's run, name(fileName) the output's name }.
+    function FileBox(prefix, how) {
+        var box = {};
+        ['', '-drop', '-panel', '-preview', '-delimiter', '-header', '-keep-going', '-download', '-cancel',
+         '-progress', '-status', '-error', '-refusals'].forEach(function (suffix) {
+            box[suffix.slice(1).replace(/-([a-z])/g, function (m, c) { return c.toUpperCase(); }) || 'input'] = Q.byId(prefix + suffix);
         });
-    }
+        var file = null;
+        var head = null; // the file's first bytes
+        var running = null; // { cancelled } while the file is being converted
 
-    function finishRun(status) {
-        running = null;
-        el.fileCancel.hidden = true;
-        el.fileProgress.hidden = true;
-        el.fileDownload.disabled = false;
-        el.fileStatus.textContent = status;
-    }
+        function showError(reason) {
+            box.error.textContent = reason || '';
+            box.error.hidden = !reason;
+        }
 
-    async function convertFile() {
-        if (!file || running) {
-            return;
+        function showPreview() {
+            var preview = engine.tablePreview(head, box.delimiter.value, 6);
+            var records = preview.records;
+            box.preview.textContent = '';
+            records.forEach(function (fields, index) {
+                var row = box.preview.insertRow();
+                fields.forEach(function (field) {
+                    var cell = document.createElement(index === 0 && box.header.checked ? 'th' : 'td');
+                    cell.textContent = field.length > 40 ? field.slice(0, 39) + '\u2026' : field;
+                    row.appendChild(cell);
+                });
+            });
+            how.columns(records, box.header.checked);
+            box.download.disabled = records.length === 0;
+            showError(preview.fault || (records.length === 0 ? 'The file holds no row to convert.' : ''));
         }
-        var choice = choiceOf();
-        showFileError('');
-        el.fileRefusals.textContent = '';
-        var symbol = engine.categories[choice.category].units[choice.to].symbol;
-        var name = outputName(file.name, symbol);
-        var begun = engine.tableBegin({ category: choice.category, from: choice.from, to: choice.to,
-            column: el.fileColumn.value, header: el.fileHeader.checked, delimiter: el.fileDelimiter.value,
-            replace: false, places: choice.places, comma: choice.comma, tables: choice.tables,
-            keepGoing: el.fileKeepGoing.checked });
-        if (!begun.ok) {
-            showFileError(begun.reason);
-            return;
-        }
-        // Where the browser lets the page write a file the person picks, the output goes there piece by
-        // piece; elsewhere it collects in memory and is saved as a download.
-        var writer = null;
-        if (window.showSaveFilePicker) {
-            try {
-                var handle = await window.showSaveFilePicker({ suggestedName: name });
-                writer = await handle.createWritable();
-            } catch (error) {
-                if (error && error.name === 'AbortError') {
-                    return;
-                }
-                writer = null;
+
+        function open(chosen) {
+            if (!chosen || running) {
+                return;
             }
+            file = chosen;
+            box.status.textContent = '';
+            box.refusals.textContent = '';
+            file.slice(0, 65536).arrayBuffer().then(function (buffer) {
+                head = new Uint8Array(buffer);
+                box.delimiter.value = guessDelimiter(head);
+                box.panel.hidden = false;
+                showPreview();
+                box.status.textContent = file.name + ', ' + file.size.toLocaleString('en-US') + ' bytes';
+            }, function (error) {
+                showError('The file could not be read: ' + (error && error.message ? error.message : error));
+            });
         }
-        var run = { cancelled: false };
-        running = run;
-        el.fileDownload.disabled = true;
-        el.fileCancel.hidden = false;
-        el.fileProgress.hidden = false;
-        el.fileProgress.value = 0;
-        var start = performance.now();
-        var parts = [];
-        var read = 0;
-        var rows = 0;
-        var refused = 0;
-        var reader = file.stream().getReader();
-        var yielded = performance.now();
-        try {
-            for (;;) {
-                var next = await reader.read();
-                // A file's pieces may all be at hand: every 50 ms the page gets a turn to draw the progress
-                // and to take a click on Cancel.
-                if (performance.now() - yielded > 50) {
-                    await new Promise(function (resolve) {
-                        setTimeout(resolve, 0);
-                    });
-                    yielded = performance.now();
-                }
-                if (run.cancelled) {
-                    reader.cancel();
-                    if (writer) {
-                        await writer.abort();
+
+        function listRefusals(messages) {
+            messages.forEach(function (message) {
+                var item = document.createElement('li');
+                item.textContent = message;
+                box.refusals.appendChild(item);
+            });
+        }
+
+        function finish(status) {
+            running = null;
+            box.cancel.hidden = true;
+            box.progress.hidden = true;
+            box.download.disabled = false;
+            box.status.textContent = status;
+        }
+
+        async function convert() {
+            if (!file || running) {
+                return;
+            }
+            showError('');
+            box.refusals.textContent = '';
+            var name = how.name(file.name);
+            var begun = how.begin({ header: box.header.checked, delimiter: box.delimiter.value, keepGoing: box.keepGoing.checked });
+            if (!begun.ok) {
+                showError(begun.reason);
+                return;
+            }
+            // Where the browser lets the page write a file the person picks, the output goes there piece by
+            // piece; elsewhere it collects in memory and is saved as a download.
+            var writer = null;
+            if (window.showSaveFilePicker) {
+                try {
+                    var handle = await window.showSaveFilePicker({ suggestedName: name });
+                    writer = await handle.createWritable();
+                } catch (error) {
+                    if (error && error.name === 'AbortError') {
+                        return;
                     }
-                    finishRun('Cancelled: nothing was saved.');
-                    return;
+                    writer = null;
                 }
-                var bytes = next.done ? new Uint8Array(0) : next.value;
-                read += bytes.length;
-                var fed = engine.tableFeed(bytes, next.done);
-                if (!fed.answer.ok) {
-                    reader.cancel();
-                    if (writer) {
-                        await writer.abort();
+            }
+            var run = { cancelled: false };
+            running = run;
+            box.download.disabled = true;
+            box.cancel.hidden = false;
+            box.progress.hidden = false;
+            box.progress.value = 0;
+            var start = performance.now();
+            var parts = [];
+            var read = 0;
+            var rows = 0;
+            var refused = 0;
+            var reader = file.stream().getReader();
+            var yielded = performance.now();
+            var stop = async function (reason, status) {
+                reader.cancel();
+                if (writer) {
+                    await writer.abort().catch(function () {});
+                }
+                showError(reason);
+                finish(status);
+            };
+            try {
+                for (;;) {
+                    var next = await reader.read();
+                    // A file's pieces may all be at hand: every 50 ms the page gets a turn to draw the progress
+                    // and to take a click on Cancel.
+                    if (performance.now() - yielded > 50) {
+                        await new Promise(function (resolve) {
+                            setTimeout(resolve, 0);
+                        });
+                        yielded = performance.now();
                     }
-                    showFileError(fed.answer.reason);
-                    finishRun('Stopped: nothing was saved.');
-                    return;
-                }
-                listRefusals(fed.answer.refusals);
-                rows = fed.answer.rows;
-                refused = fed.answer.refused;
-                if (fed.output.length) {
-                    if (writer) {
-                        await writer.write(fed.output);
-                    } else {
-                        parts.push(fed.output);
+                    if (run.cancelled) {
+                        await stop('', 'Cancelled: nothing was saved.');
+                        return;
+                    }
+                    var bytes = next.done ? new Uint8Array(0) : next.value;
+                    read += bytes.length;
+                    var fed = engine.tableFeed(bytes, next.done);
+                    if (!fed.answer.ok) {
+                        await stop(fed.answer.reason, 'Stopped: nothing was saved.');
+                        return;
+                    }
+                    listRefusals(fed.answer.refusals);
+                    rows = fed.answer.rows;
+                    refused = fed.answer.refused;
+                    if (fed.output.length) {
+                        if (writer) {
+                            await writer.write(fed.output);
+                        } else {
+                            parts.push(fed.output);
+                        }
+                    }
+                    box.progress.value = file.size ? read / file.size : 1;
+                    if (next.done) {
+                        break;
                     }
                 }
-                el.fileProgress.value = file.size ? read / file.size : 1;
-                if (next.done) {
+            } catch (error) {
+                await stop(Q.failureReason(error), 'Stopped: nothing was saved.');
+                return;
+            }
+            if (writer) {
+                await writer.close();
+            } else {
+                saveBlob(parts, name);
+            }
+            timings.file = performance.now() - start;
+            finish(rows.toLocaleString('en-US') + (rows === 1 ? ' row' : ' rows') + ' converted into ' + name +
+                (refused ? '; ' + refused.toLocaleString('en-US') + ' refused, each with an empty result' : '') + '.');
+        }
+
+        box.input.addEventListener('change', function () {
+            open(box.input.files[0]);
+        });
+        box.drop.addEventListener('dragover', function (event) {
+            event.preventDefault();
+            box.drop.classList.add('dropping');
+        });
+        box.drop.addEventListener('dragleave', function () {
+            box.drop.classList.remove('dropping');
+        });
+        box.drop.addEventListener('drop', function (event) {
+            event.preventDefault();
+            box.drop.classList.remove('dropping');
+            open(event.dataTransfer.files[0]);
+        });
+        box.delimiter.addEventListener('change', showPreview);
+        box.header.addEventListener('change', showPreview);
+        box.download.addEventListener('click', convert);
+        box.cancel.addEventListener('click', function () {
+            if (running) {
+                running.cancelled = true;
+            }
+        });
+        return { refresh: function () {
+            if (head) {
+                showPreview();
+            }
+        } };
+    }
+
+    // The options of a column chooser: the header's names, or positions without a header. Keeps the
+    // chosen column where it still exists; otherwise picks the first whose second row reads as a number.
+    function fillColumns(select, records, header, none) {
+        var chosen = select.value;
+        var columns = records.length ? records[0].length : 0;
+        select.textContent = '';
+        if (none) {
+            var option = document.createElement('option');
+            option.value = '';
+            option.textContent = none;
+            select.appendChild(option);
+        }
+        for (var i = 1; i <= columns; ++i) {
+            var each = document.createElement('option');
+            each.value = String(i);
+            var name = header ? records[0][i - 1] : '';
+            each.textContent = name ? i + ': ' + name : 'Column ' + i;
+            select.appendChild(each);
+        }
+        if (chosen !== '' && Number(chosen) <= columns) {
+            select.value = chosen;
+        } else if (!none && columns > 1 && header) {
+            for (var j = 0; j < columns; ++j) {
+                if (records[1] && engine.isNumberStart(records[1][j], false) && /\d/.test(records[1][j])) {
+                    select.value = String(j + 1);
                     break;
                 }
             }
-        } catch (error) {
-            if (writer) {
-                await writer.abort().catch(function () {});
-            }
-            showFileError(Q.failureReason(error));
-            finishRun('Stopped: nothing was saved.');
-            return;
         }
-        if (writer) {
-            await writer.close();
-        } else {
-            saveBlob(parts, name);
-        }
-        timings.file = performance.now() - start;
-        finishRun(rows.toLocaleString('en-US') + (rows === 1 ? ' row' : ' rows') + ' converted into ' + name +
-            (refused ? '; ' + refused.toLocaleString('en-US') + ' refused, each with an empty result' : '') + '.');
     }
 
     // ---- Wiring ------------------------------------------------------------------------------------
@@ -338,10 +377,7 @@
     function start(created, choice) {
         engine = created;
         choiceOf = choice;
-        ['many', 'many-out', 'many-header', 'many-column', 'many-column-field', 'many-copy', 'many-status',
-         'file', 'file-drop', 'file-panel', 'file-preview', 'file-column', 'file-delimiter', 'file-header',
-         'file-keep-going', 'file-download', 'file-cancel', 'file-progress', 'file-status', 'file-error',
-         'file-refusals'].forEach(function (id) {
+        ['many', 'many-out', 'many-header', 'many-column', 'many-column-field', 'many-copy', 'many-status'].forEach(function (id) {
             el[id.replace(/-([a-z])/g, function (m, c) { return c.toUpperCase(); })] = Q.byId(id);
         });
         el.many.addEventListener('paste', function (event) {
@@ -371,33 +407,34 @@
             var lines = copied.split('\n').length;
             Q.copyText(copied, el.manyCopy, el.manyStatus, 'Copied ' + lines + (lines === 1 ? ' line' : ' lines'));
         });
-        el.file.addEventListener('change', function () {
-            openFile(el.file.files[0]);
-        });
-        el.fileDrop.addEventListener('dragover', function (event) {
-            event.preventDefault();
-            el.fileDrop.classList.add('dropping');
-        });
-        el.fileDrop.addEventListener('dragleave', function () {
-            el.fileDrop.classList.remove('dropping');
-        });
-        el.fileDrop.addEventListener('drop', function (event) {
-            event.preventDefault();
-            el.fileDrop.classList.remove('dropping');
-            openFile(event.dataTransfer.files[0]);
-        });
-        el.fileDelimiter.addEventListener('change', showPreview);
-        el.fileHeader.addEventListener('change', showPreview);
-        el.fileDownload.addEventListener('click', convertFile);
-        el.fileCancel.addEventListener('click', function () {
-            if (running) {
-                running.cancelled = true;
-            }
+        var fileColumn = Q.byId('file-column');
+        FileBox('file', {
+            columns: function (records, header) {
+                fillColumns(fileColumn, records, header, null);
+            },
+            begin: function (options) {
+                var choice = choiceOf();
+                return engine.tableBegin({ category: choice.category, from: choice.from, to: choice.to,
+                    column: fileColumn.value, header: options.header, delimiter: options.delimiter, replace: false,
+                    places: choice.places, comma: choice.comma, tables: choice.tables, keepGoing: options.keepGoing });
+            },
+            name: function (fileName) {
+                var choice = choiceOf();
+                return outputName(fileName, engine.categories[choice.category].units[choice.to].symbol);
+            },
         });
     }
 
     Q.columns = {
         start: start,
+        FileBox: function (prefix, how, created) {
+            engine = engine || created;
+            return FileBox(prefix, how);
+        },
+        fillColumns: function (select, records, header, none) {
+            fillColumns(select, records, header, none);
+        },
+        outputName: outputName,
         // The converter's units, places or comma may have changed: convert the pasted column again.
         refresh: function () {
             if (engine) {

@@ -180,6 +180,24 @@
                     choice.header ? 1 : 0, choice.delimiter.charCodeAt(0), choice.replace ? 1 : 0,
                     placesCode(choice.places), choice.comma ? 1 : 0, choice.tables ? 1 : 0, choice.keepGoing ? 1 : 0]);
             },
+            // A fire calculation over a file's rows, as calc --csv computes it: inputs as calculate takes
+            // them, each with its column (a header name or a position; '' for the value given).
+            tableCalcBegin(id, inputs, outputUnit, choice) {
+                const values = [];
+                const units = [];
+                const columns = [];
+                for (const input of inputs) {
+                    const value = String(input.value === undefined ? '' : input.value);
+                    const column = String(input.column || '');
+                    values.push(size(value) + ':' + value);
+                    columns.push(size(column) + ':' + column);
+                    units.push(input.given === false && !column ? NOT_GIVEN : Number.isInteger(input.unit) ? input.unit : NO_UNIT);
+                }
+                const output = Number.isInteger(outputUnit) ? outputUnit : NO_UNIT;
+                return json('qx_table_calc_begin', [String(id), values.join(''), units.join(','), columns.join(''), output,
+                    choice.header ? 1 : 0, choice.delimiter.charCodeAt(0), placesCode(choice.places), choice.comma ? 1 : 0,
+                    choice.keepGoing ? 1 : 0, choice.details ? 1 : 0]);
+            },
             tableFeed(bytes, final) {
                 const answer = json('qx_table_feed', [bytes, final ? 1 : 0]);
                 if (!answer.ok) {

@@ -162,6 +162,7 @@
         if (shownRelation !== state.relation) {
             el.relation.value = String(state.relation);
             buildInputs();
+            fillFileColumns();
         }
         fields.forEach(function (field, i) {
             if (field.value.value !== state.values[i]) {
@@ -473,6 +474,76 @@
         });
     }
 
+    // ---- Rows of a CSV file ------------------------------------------------------------------------
+
+    var fileRecords = [];
+    var fileHeader = true;
+    var columnSelects = [];
+
+    // One column chooser per input of the relation: "the value above", or a column of the file.
+    function fillFileColumns() {
+        var box = Q.byId('fire-file-columns');
+        var r = relation();
+        var kept = columnSelects.map(function (select) {
+            return select.value;
+        });
+        box.textContent = '';
+        columnSelects = r.inputs.map(function (input, i) {
+            var field = document.createElement('span');
+            field.className = 'inline-field';
+            var label = document.createElement('label');
+            var select = document.createElement('select');
+            select.id = 'fire-file-column-' + i;
+            label.htmlFor = select.id;
+            label.textContent = 'Column for ' + input.title;
+            field.appendChild(label);
+            field.appendChild(select);
+            box.appendChild(field);
+            if (kept[i] !== undefined && kept.length === r.inputs.length) {
+                var option = document.createElement('option');
+                option.value = kept[i];
+                select.appendChild(option);
+                select.value = kept[i];
+            }
+            Q.columns.fillColumns(select, fileRecords, fileHeader, 'The value above');
+            return select;
+        });
+    }
+
+    function startFileBox() {
+        if (!Q.columns) {
+            return;
+        }
+        Q.columns.FileBox('fire-file', {
+            columns: function (records, header) {
+                fileRecords = records;
+                fileHeader = header;
+                fillFileColumns();
+            },
+            begin: function (options) {
+                var r = relation();
+                var inputs = r.inputs.map(function (input, i) {
+                    var column = columnSelects[i] ? columnSelects[i].value : '';
+                    var blank = !state.values[i].trim();
+                    return {
+                        value: state.values[i],
+                        unit: state.units[i] >= 0 ? state.units[i] : null,
+                        given: column !== '' || !(blank && input.fallback !== null),
+                        column: column,
+                    };
+                });
+                return engine.tableCalcBegin(r.id, inputs, state.to, { header: options.header, delimiter: options.delimiter,
+                    places: state.places, comma: state.comma, keepGoing: options.keepGoing,
+                    details: Q.byId('fire-file-details').checked });
+            },
+            name: function (fileName) {
+                var r = relation();
+                var unit = r.output.units[state.to];
+                return Q.columns.outputName(fileName, r.output.name + (unit ? ' ' + unit.symbol : ''));
+            },
+        }, engine);
+    }
+
     function start(created) {
         engine = created;
         var ids = {
@@ -496,6 +567,7 @@
         chooseRelation(0);
         state.comma = Q.decimalCommaByDefault();
         wire();
+        startFileBox();
     }
 
     Q.addView('fire', {

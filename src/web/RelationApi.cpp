@@ -1,10 +1,12 @@
 #include "web/RelationApi.h"
 
 #include "conversion/ValueText.h"
+#include "delimited/CalculationColumns.h"
 #include "numbers/GeneralText.h"
 #include "relations/Calculation.h"
 #include "relations/QuantityUnits.h"
 #include "web/Answering.h"
+#include "web/FileRun.h"
 #include "web/JsonText.h"
 
 #include <charconv>
@@ -191,22 +193,16 @@ const Quantity *InputNamed(const Relation &relation, std::string_view message) {
     return named;
 }
 
+std::optional<std::vector<InputChoice>> ChoicesOf(std::string &json, const Relation &relation,
+                                                  const std::vector<int> &units);
+
 void Calculate(std::string &json, const Relation &relation, const std::vector<std::string_view> &values,
                const std::vector<int> &units, int outputUnit, int places, bool comma) {
-    std::vector<InputChoice> choices(relation.inputs.size());
-    for (std::size_t i = 0; i < relation.inputs.size(); ++i) {
-        const Quantity &input = relation.inputs[i];
-        if (units[i] == kNotGiven) {
-            choices[i].given = false;
-            continue;
-        }
-        if (units[i] < InputChoice::kNoUnit || units[i] >= relations::UnitCount(input)) {
-            AppendInputRefusal(json, "unit", &input,
-                               std::string(input.name) + ": no such unit: " + std::to_string(units[i]));
-            return;
-        }
-        choices[i].unit = units[i]; // -1 for a time in hours and minutes (H:MM), which takes no unit
+    const auto chosen = ChoicesOf(json, relation, units);
+    if (!chosen) {
+        return;
     }
+    const std::vector<InputChoice> &choices = *chosen;
     if (const std::string missing = relations::MissingInputs(relation, choices); !missing.empty()) {
         const Quantity *first = nullptr;
         for (std::size_t i = 0; i < relation.inputs.size() && first == nullptr; ++i) {
@@ -258,6 +254,26 @@ void Calculate(std::string &json, const Relation &relation, const std::vector<st
     json += "]}";
 }
 
+// The input choices of a calculation's units; a refusal in json, and nullopt, for a unit no input has.
+std::optional<std::vector<InputChoice>> ChoicesOf(std::string &json, const Relation &relation,
+                                                  const std::vector<int> &units) {
+    std::vector<InputChoice> choices(relation.inputs.size());
+    for (std::size_t i = 0; i < relation.inputs.size(); ++i) {
+        const Quantity &input = relation.inputs[i];
+        if (units[i] == kNotGiven) {
+            choices[i].given = false;
+            continue;
+        }
+        if (units[i] < InputChoice::kNoUnit || units[i] >= relations::UnitCount(input)) {
+            AppendInputRefusal(json, "unit", &input,
+                               std::string(input.name) + ": no such unit: " + std::to_string(units[i]));
+            return std::nullopt;
+        }
+        choices[i].unit = units[i]; // -1 for a time in hours and minutes (H:MM), which takes no unit
+    }
+    return choices;
+}
+
 } // namespace
 
 extern "C" {
@@ -294,6 +310,73 @@ const char *qx_calculate(const char *id, int idLength, const char *values, int v
             return;
         }
         Calculate(json, *relation, *texts, *positions, outputUnit, places, comma != 0);
+    });
+}
+
+const char *qx_table_calc_begin(const char *id, int idLength, const char *values, int valuesLength,
+                                const char *units, int unitsLength, const char *columns, int columnsLength,
+                                int outputUnit, int header, int delimiter, int places, int comma, int keepGoing,
+                                int details) {
+    return Answering([=](std::string &json) {
+        FileRun &file = TheFileRun();
+        file = FileRun();
+        const auto bad = [&json](const std::string &reason) {
+            AppendInputRefusal(json, "bad-arguments", nullptr, reason);
+        };
+        const Relation *relation = relations::FindRelation(TextOf(id, idLength));
+        if (relation == nullptr) {
+            bad("no such calculation");
+            return;
+        }
+        const auto texts = SplitValues(TextOf(values, valuesLength));
+        const auto positions = SplitUnits(TextOf(units, unitsLength));
+        const auto named = SplitValues(TextOf(columns, columnsLength));
+        const std::size_t count = relation->inputs.size();
+        if (!texts || !positions || !named || texts->size() != count || positions->size() != count ||
+            named->size() != count) {
+            bad("give one value, one unit and one column for each of the " + std::to_string(count) + " inputs");
+            return;
+        }
+        if (outputUnit < kFormulaUnit || outputUnit >= relations::UnitCount(relation->output)) {
+            bad("no such unit of the answer: " + std::to_string(outputUnit));
+            return;
+        }
+        if (const std::string wrong = BadPlaces(places); !wrong.empty()) {
+            bad(wrong);
+            return;
+        }
+        auto choices = ChoicesOf(json, *relation, *positions);
+        if (!choices) {
+            return;
+        }
+        std::vector<delimited::CalculationInput> inputs;
+        for (std::size_t i = 0; i < count; ++i) {
+            const bool column = !(*named)[i].empty();
+            // An input read from a column is given on every row, blank or not.
+            (*choices)[i].given = (*choices)[i].given || column;
+            inputs.push_back({column, std::string(column ? (*named)[i] : (*texts)[i])});
+        }
+        if (const std::string missing = relations::MissingInputs(*relation, *choices); !missing.empty()) {
+            AppendInputRefusal(json, "missing", nullptr, missing);
+            return;
+        }
+        const int unit = outputUnit == kFormulaUnit ? relations::FormulaUnit(relation->output) : outputUnit;
+        std::string outputHeader(relation->output.name);
+        if (unit >= 0) {
+            outputHeader += " [";
+            outputHeader += relations::UnitSymbol(relation->output, unit);
+            outputHeader += ']';
+        }
+        const auto [style, fixed] = PlacesChoiceOf(places);
+        file.calculator = std::make_unique<relations::Calculator>(
+            *relation, std::move(*choices), unit, style, fixed,
+            comma != 0 ? conversion::DecimalMark::Comma : conversion::DecimalMark::Period);
+        file.refusals = std::make_unique<PageRefusals>(keepGoing != 0);
+        file.run = std::make_unique<delimited::CalculationColumns>(*file.calculator, std::move(inputs),
+                                                                   std::move(outputHeader), header != 0,
+                                                                   static_cast<char>(delimiter), details != 0,
+                                                                   *file.refusals);
+        json += "{\"ok\":true}";
     });
 }
 }

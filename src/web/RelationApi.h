@@ -20,4 +20,13 @@ const char *qx_relations();
 // input), "answer" (input null), "bad-arguments" or "internal".
 const char *qx_calculate(const char *id, int idLength, const char *values, int valuesLength,
                          const char *units, int unitsLength, int outputUnit, int places, int comma);
+
+// Starts a calculation over the rows of a delimited file, as quorlex-convert --csv FILE calc ID does:
+// values, units and outputUnit as qx_calculate takes them; columns: each input's column (a header name, or
+// a 1-based position without a header) as "LENGTH:TEXT", empty for an input that takes its value. Its
+// pieces then go to qx_table_feed. {"ok":true} or a refusal.
+const char *qx_table_calc_begin(const char *id, int idLength, const char *values, int valuesLength,
+                                const char *units, int unitsLength, const char *columns, int columnsLength,
+                                int outputUnit, int header, int delimiter, int places, int comma, int keepGoing,
+                                int details);
 }

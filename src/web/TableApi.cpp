@@ -2,6 +2,8 @@
 // the command line's own run, its bytes handed over in pieces as the browser reads them.
 #include "web/TableApi.h"
 
+#include "web/FileRun.h"
+
 #include "conversion/CategoryUnits.h"
 #include "conversion/Quoted.h"
 #include "conversion/ValueConverter.h"
@@ -28,8 +30,6 @@ using conversion::ValueConverter;
 
 // A pasted line longer than this is no value: its message says so instead of quoting it.
 constexpr std::size_t kLongestPastedLine = 10000;
-// The refusals of a run kept for the page to list; the rest are counted.
-constexpr std::size_t kRefusalsKept = 1000;
 
 std::string DescribeForPage(const ValueConverter &converter, ValueConverter::Refusal refusal,
                             std::string_view text) {
@@ -39,55 +39,6 @@ std::string DescribeForPage(const ValueConverter &converter, ValueConverter::Ref
         message += " (for a decimal comma, turn on \"Decimal comma\")";
     }
     return message;
-}
-
-// The refusals of the page's run: with keep going, the first kRefusalsKept are kept and all counted;
-// without, the first stops the run.
-class PageRefusals : public delimited::RowRefusals {
-public:
-    explicit PageRefusals(bool keepGoing) : keepGoing_(keepGoing) {}
-    void Refuse(const std::string &where, const std::string &what) override {
-        std::string message = where;
-        message += ": ";
-        message += what;
-        if (!keepGoing_) {
-            throw delimited::InputFault(message);
-        }
-        ++count_;
-        if (kept_.size() < kRefusalsKept) {
-            kept_.push_back(std::move(message));
-        }
-    }
-    // The refusals kept since the last call, as a JSON array, and forgets them.
-    void TakeInto(std::string &json) {
-        json += '[';
-        for (std::size_t i = 0; i < kept_.size(); ++i) {
-            json += i == 0 ? "" : ",";
-            AppendJsonString(json, kept_[i]);
-        }
-        json += ']';
-        kept_.clear();
-    }
-    long long Count() const { return count_; }
-
-private:
-    bool keepGoing_;
-    std::vector<std::string> kept_;
-    long long count_ = 0;
-};
-
-// The one file run of the module: the page converts one file at a time.
-struct FileRun {
-    std::unique_ptr<ValueConverter> converter;
-    std::unique_ptr<PageRefusals> refusals;
-    std::unique_ptr<delimited::TableRun> run;
-    std::string pending; // the start of a record not whole yet
-    std::string output;  // what the last piece gave
-};
-
-FileRun &TheRun() {
-    static FileRun run;
-    return run;
 }
 
 bool ValidChoice(int category, int from, int to) {
@@ -118,6 +69,41 @@ std::optional<std::string_view> FieldOf(std::string_view line, int column) {
 }
 
 } // namespace
+
+namespace quorlex::web {
+
+// The refusals of a run kept for the page to list; the rest are counted.
+constexpr std::size_t kRefusalsKept = 1000;
+
+void PageRefusals::Refuse(const std::string &where, const std::string &what) {
+    std::string message = where;
+    message += ": ";
+    message += what;
+    if (!keepGoing_) {
+        throw delimited::InputFault(message);
+    }
+    ++count_;
+    if (kept_.size() < kRefusalsKept) {
+        kept_.push_back(std::move(message));
+    }
+}
+
+void PageRefusals::TakeInto(std::string &json) {
+    json += '[';
+    for (std::size_t i = 0; i < kept_.size(); ++i) {
+        json += i == 0 ? "" : ",";
+        AppendJsonString(json, kept_[i]);
+    }
+    json += ']';
+    kept_.clear();
+}
+
+FileRun &TheFileRun() {
+    static FileRun run;
+    return run;
+}
+
+} // namespace quorlex::web
 
 extern "C" {
 
@@ -249,7 +235,7 @@ const char *qx_table_preview(const char *bytes, int length, int delimiter, int r
 const char *qx_table_begin(int category, int from, int to, const char *column, int columnLength, int header,
                            int delimiter, int replace, int places, int comma, int tables, int keepGoing) {
     return Answering([=](std::string &json) {
-        FileRun &file = TheRun();
+        FileRun &file = TheFileRun();
         file = FileRun();
         if (!ValidChoice(category, from, to)) {
             AppendRefusal(json, "bad-index", "no such unit");
@@ -284,7 +270,7 @@ const char *qx_table_begin(int category, int from, int to, const char *column, i
 // without keep going).
 const char *qx_table_feed(const char *bytes, int length, int final) {
     return Answering([=](std::string &json) {
-        FileRun &file = TheRun();
+        FileRun &file = TheFileRun();
         if (!file.run) {
             AppendRefusal(json, "no-run", "no file is being converted");
             return;
@@ -320,7 +306,7 @@ const char *qx_table_feed(const char *bytes, int length, int final) {
 
 // The output of the last piece: qx_table_feed's "size" bytes.
 const char *qx_table_output() {
-    return TheRun().output.data();
+    return TheFileRun().output.data();
 }
 
 } // extern "C"

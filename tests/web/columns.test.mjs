@@ -231,3 +231,28 @@ test('hostile files: a message naming the line, nothing saved, and the page keep
     await page.waitForFunction(() => document.getElementById('result').textContent === '4.48340462477782');
     await closePage(page);
 });
+
+test('a fire calculation over a CSV file\'s rows gives calc --csv\'s bytes, with a value given for one input', async () => {
+    const bytes = enc('plot,load,ros\r\n1,1,1\r\n2,0.5,2\r\n\r\n3,x,1\r\n');
+    const expected = commandLine(bytes, ['--keep-going', 'calc', 'byram-intensity', 'heat=18000', 'kJ/kg',
+        'load=load[kg/m2]', 'ros=ros[m/min]', '--to', 'kW/m']);
+    const page = await openPage(site, '#view=fire&calc=byram-intensity&heat=18000&heat.unit=kJ%2Fkg&load.unit=kg%2Fm2&ros.unit=m%2Fmin&to=kW%2Fm');
+    await catchSaves(page, true);
+    await page.evaluate((data) => {
+        const transfer = new DataTransfer();
+        transfer.items.add(new File([new Uint8Array(data)], 'plots.csv', { type: 'text/csv' }));
+        const input = document.getElementById('fire-file');
+        input.files = transfer.files;
+        input.dispatchEvent(new Event('change', { bubbles: true }));
+    }, [...bytes]);
+    await page.waitForFunction(() => !document.getElementById('fire-file-panel').hidden);
+    await page.labelled('Column for fuel consumed').select({ label: '2: load' });
+    await page.labelled('Column for rate of spread').select({ label: '3: ros' });
+    await page.element('#fire-file-keep-going').click();
+    await page.element('#fire-file-download').click();
+    const saved = await savedBytes(page);
+    assert.ok(saved, await page.element('#fire-file-error').text());
+    assert.deepEqual(Buffer.from(saved.bytes), expected.out);
+    assert.match(await page.element('#fire-file-refusals').text(), /line 5: load: "x" is not a number/);
+    await closePage(page);
+});
