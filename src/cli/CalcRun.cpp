@@ -270,6 +270,7 @@ void CalculateCsv(const Options &options, const Relation &relation, const std::v
         header += ']';
     }
     std::vector<delimited::CalculationInput> columns;
+    columns.reserve(inputs.size());
     for (const GivenInput &input : inputs) {
         columns.push_back({input.given && input.column, input.given ? input.text : std::string()});
     }

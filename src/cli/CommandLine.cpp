@@ -295,7 +295,8 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string> &argument
         if (options.column.empty()) {
             throw UsageError("--csv needs --column: a 1-based position or a header name");
         }
-        if (delimited::IsColumnPosition(options.column) && options.column.find_first_not_of('0') == std::string::npos) {
+        if (delimited::IsColumnPosition(options.column) &&
+            options.column.find_first_not_of('0') == std::string::npos) {
             throw UsageError("--column positions start at 1");
         }
         if (options.noHeader && !delimited::IsColumnPosition(options.column)) {

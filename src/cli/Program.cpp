@@ -14,8 +14,8 @@
 #include "cli/Refusals.h"
 #include "cli/System.h"
 #include "cli/ValueRuns.h"
-#include "delimited/ColumnConversion.h"
 #include "conversion/Explanation.h"
+#include "delimited/ColumnConversion.h"
 
 #include <clocale>
 #include <new>
@@ -135,7 +135,8 @@ ExitCode Convert(const Options &options) {
         InputBuffer buffer(input.Descriptor(), input.Name());
         buffer.SetWaitingHook([&out]() { out.Flush(); });
         if (csv) {
-            delimited::ColumnLayout layout{options.column, !options.noHeader, options.delimiter, options.replace,
+            delimited::ColumnLayout layout{options.column, !options.noHeader, options.delimiter,
+                                           options.replace,
                                            std::string(conversion::SymbolOf(units.category, units.to))};
             delimited::ColumnConversion run(std::move(layout), converter, refusals, &DescribeRefusal);
             RunTable(buffer, run, out, refusals, progress);

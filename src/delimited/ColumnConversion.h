@@ -21,9 +21,8 @@ struct ColumnLayout {
 
 // What a refused value's message says: the converter's description, with any hint of the program that
 // runs it ("use --decimal-comma").
-using DescribeValueRefusal =
-    std::function<std::string(const conversion::ValueConverter &, conversion::ValueConverter::Refusal,
-                              std::string_view)>;
+using DescribeValueRefusal = std::function<std::string(
+    const conversion::ValueConverter &, conversion::ValueConverter::Refusal, std::string_view)>;
 
 // Converts one column of a delimited text: the result field after the source field (or in its place),
 // named "NAME [TO]" in the header; an empty field gives an empty result. A refused value or a row without

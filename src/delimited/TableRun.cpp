@@ -129,7 +129,8 @@ std::size_t FindColumn(const CsvRecord &header, const std::string &column, const
     if (IsColumnPosition(column)) {
         const std::size_t index = IndexOfPosition(column);
         if (index >= header.fields.size()) {
-            throw LayoutError(label + " " + column + ": the header has " + std::to_string(header.fields.size()) +
+            throw LayoutError(label + " " + column + ": the header has " +
+                              std::to_string(header.fields.size()) +
                               (header.fields.size() == 1 ? " column" : " columns"));
         }
         name = CsvFieldText(header, header.fields[index], scratch);

@@ -72,7 +72,7 @@ protected:
 private:
     CsvSplitter splitter_;
     bool header_;
-    bool started_ = false;  // the byte order mark has been looked for
+    bool started_ = false; // the byte order mark has been looked for
     bool headerDone_ = false;
     bool finished_ = false;
     std::string_view byteOrderMark_;

@@ -315,8 +315,8 @@ const char *qx_calculate(const char *id, int idLength, const char *values, int v
 
 const char *qx_table_calc_begin(const char *id, int idLength, const char *values, int valuesLength,
                                 const char *units, int unitsLength, const char *columns, int columnsLength,
-                                int outputUnit, int header, int delimiter, int places, int comma, int keepGoing,
-                                int details) {
+                                int outputUnit, int header, int delimiter, int places, int comma,
+                                int keepGoing, int details) {
     return Answering([=](std::string &json) {
         FileRun &file = TheFileRun();
         file = FileRun();
@@ -334,7 +334,8 @@ const char *qx_table_calc_begin(const char *id, int idLength, const char *values
         const std::size_t count = relation->inputs.size();
         if (!texts || !positions || !named || texts->size() != count || positions->size() != count ||
             named->size() != count) {
-            bad("give one value, one unit and one column for each of the " + std::to_string(count) + " inputs");
+            bad("give one value, one unit and one column for each of the " + std::to_string(count) +
+                " inputs");
             return;
         }
         if (outputUnit < kFormulaUnit || outputUnit >= relations::UnitCount(relation->output)) {
@@ -350,6 +351,7 @@ const char *qx_table_calc_begin(const char *id, int idLength, const char *values
             return;
         }
         std::vector<delimited::CalculationInput> inputs;
+        inputs.reserve(count);
         for (std::size_t i = 0; i < count; ++i) {
             const bool column = !(*named)[i].empty();
             // An input read from a column is given on every row, blank or not.
@@ -372,10 +374,9 @@ const char *qx_table_calc_begin(const char *id, int idLength, const char *values
             *relation, std::move(*choices), unit, style, fixed,
             comma != 0 ? conversion::DecimalMark::Comma : conversion::DecimalMark::Period);
         file.refusals = std::make_unique<PageRefusals>(keepGoing != 0);
-        file.run = std::make_unique<delimited::CalculationColumns>(*file.calculator, std::move(inputs),
-                                                                   std::move(outputHeader), header != 0,
-                                                                   static_cast<char>(delimiter), details != 0,
-                                                                   *file.refusals);
+        file.run = std::make_unique<delimited::CalculationColumns>(
+            *file.calculator, std::move(inputs), std::move(outputHeader), header != 0,
+            static_cast<char>(delimiter), details != 0, *file.refusals);
         json += "{\"ok\":true}";
     });
 }

@@ -27,6 +27,6 @@ const char *qx_calculate(const char *id, int idLength, const char *values, int v
 // pieces then go to qx_table_feed. {"ok":true} or a refusal.
 const char *qx_table_calc_begin(const char *id, int idLength, const char *values, int valuesLength,
                                 const char *units, int unitsLength, const char *columns, int columnsLength,
-                                int outputUnit, int header, int delimiter, int places, int comma, int keepGoing,
-                                int details);
+                                int outputUnit, int header, int delimiter, int places, int comma,
+                                int keepGoing, int details);
 }

@@ -2,8 +2,6 @@
 // the command line's own run, its bytes handed over in pieces as the browser reads them.
 #include "web/TableApi.h"
 
-#include "web/FileRun.h"
-
 #include "conversion/CategoryUnits.h"
 #include "conversion/Quoted.h"
 #include "conversion/ValueConverter.h"
@@ -12,6 +10,7 @@
 #include "delimited/CsvSplitter.h"
 #include "engine/Catalogue.h"
 #include "web/Answering.h"
+#include "web/FileRun.h"
 #include "web/JsonText.h"
 
 #include <algorithm>
@@ -42,15 +41,17 @@ std::string DescribeForPage(const ValueConverter &converter, ValueConverter::Ref
 }
 
 bool ValidChoice(int category, int from, int to) {
-    return category >= 0 && category < kCategoryCount && from >= 0 && from < conversion::UnitCount(category) &&
-           to >= 0 && to < conversion::UnitCount(category);
+    return category >= 0 && category < kCategoryCount && from >= 0 &&
+           from < conversion::UnitCount(category) && to >= 0 && to < conversion::UnitCount(category);
 }
 
-std::unique_ptr<ValueConverter> MakeConverter(int category, int from, int to, int places, int comma, int tables) {
+std::unique_ptr<ValueConverter> MakeConverter(int category, int from, int to, int places, int comma,
+                                              int tables) {
     const auto [style, fixed] = PlacesChoiceOf(places);
     return std::make_unique<ValueConverter>(conversion::UnitChoice{category, from, to}, style, fixed,
                                             comma != 0 ? DecimalMark::Comma : DecimalMark::Period,
-                                            tables != 0 ? conversion::Factors::Tables : conversion::Factors::Exact);
+                                            tables != 0 ? conversion::Factors::Tables
+                                                        : conversion::Factors::Exact);
 }
 
 // The field `column` (1-based; 0 for the whole line) of a tab-separated line, or nullopt when it has fewer.
@@ -153,7 +154,8 @@ const char *qx_convert_lines(int category, int from, int to, const char *text, i
             if (whole.ends_with('\r')) {
                 whole.remove_suffix(1);
             }
-            columns = std::max(columns, static_cast<std::size_t>(std::count(whole.begin(), whole.end(), '\t')) + 1);
+            columns =
+                std::max(columns, static_cast<std::size_t>(std::count(whole.begin(), whole.end(), '\t')) + 1);
             if (line > 1) {
                 copy += '\n';
                 shown += '\n';
@@ -169,7 +171,8 @@ const char *qx_convert_lines(int category, int from, int to, const char *text, i
                 refuse("the line has no column " + std::to_string(column));
             } else if (field->size() > kLongestPastedLine) {
                 refuse("a value of " + std::to_string(field->size()) + " bytes is no number");
-            } else if (const auto refusal = converter->Convert(*field, result); refusal != ValueConverter::Refusal::None) {
+            } else if (const auto refusal = converter->Convert(*field, result);
+                       refusal != ValueConverter::Refusal::None) {
                 refuse(DescribeForPage(*converter, refusal, *field));
             } else {
                 copy += result;
@@ -250,11 +253,15 @@ const char *qx_table_begin(int category, int from, int to, const char *column, i
             AppendRefusal(json, "not-in-tables", problem);
             return;
         }
-        delimited::ColumnLayout layout{std::string(TextOf(column, columnLength)), header != 0,
-                                       static_cast<char>(delimiter), replace != 0,
-                                       std::string(conversion::SymbolOf(category, to)), "Column"};
+        delimited::ColumnLayout layout{std::string(TextOf(column, columnLength)),
+                                       header != 0,
+                                       static_cast<char>(delimiter),
+                                       replace != 0,
+                                       std::string(conversion::SymbolOf(category, to)),
+                                       "Column"};
         if (layout.column.empty() || (!layout.header && !delimited::IsColumnPosition(layout.column))) {
-            AppendRefusal(json, "layout", "Column: without a header line, a column is a position (1 for the first)");
+            AppendRefusal(json, "layout",
+                          "Column: without a header line, a column is a position (1 for the first)");
             return;
         }
         file.refusals = std::make_unique<PageRefusals>(keepGoing != 0);

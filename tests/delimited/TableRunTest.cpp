@@ -1,9 +1,8 @@
 // A run over a delimited text handed over in pieces: whatever the pieces, the same bytes come out, and
 // the same refusals with the same line numbers. The command line hands over blocks of 1 MiB, the web page
 // the pieces a browser reads; both must give what one piece gives.
-#include "delimited/ColumnConversion.h"
-
 #include "conversion/UnitChoice.h"
+#include "delimited/ColumnConversion.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -46,7 +45,8 @@ Outcome ConvertInPieces(const std::string &text, std::size_t piece) {
     std::size_t end = 0;
     while (!run.Finished()) {
         end = std::min(text.size(), end + piece);
-        start += run.Feed(std::string_view(text).substr(start, end - start), end == text.size(), outcome.written);
+        start +=
+            run.Feed(std::string_view(text).substr(start, end - start), end == text.size(), outcome.written);
     }
     EXPECT_EQ(start, text.size());
     outcome.refusals = refusals.said;
