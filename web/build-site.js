@@ -162,9 +162,10 @@ function inlinePage(html, parts, single, iconFile) {
     }
     for (const name of ['quorlex-engine.js', 'engine.js', 'shared.js', 'app.js', 'fire.js', 'columns.js']) {
         const tag = new RegExp(`<script src="${name.replace('.', '\\.')}"( defer)?></script>`);
-        const before = single && name === 'quorlex-engine.js' ? 'window.QUORLEX_SINGLE_FILE = true;\n' : '';
+        // self: the page's window, or a worker that runs the same text (the page's file runs).
+        const before = single && name === 'quorlex-engine.js' ? 'self.QUORLEX_SINGLE_FILE = true;\n' : '';
         const script = name === 'quorlex-engine.js' ? read(name) : compactScript(read(name));
-        replace(tag, () => `<script>\n${before}${scriptSafe(script)}\n</script>`);
+        replace(tag, () => `<script data-name="${name}">\n${before}${scriptSafe(script)}\n</script>`);
     }
     return page;
 }
@@ -248,7 +249,7 @@ function moduleWithWasmInside(siteEngine) {
         bytes[i] = text.charCodeAt(i);
     }
     var factory = QuorlexEngine;
-    window.QuorlexEngine = function (options) {
+    self.QuorlexEngine = function (options) {
         return factory(Object.assign({}, options, { wasmBinary: bytes }));
     };
 })();`;

@@ -143,10 +143,139 @@
         }, 60000);
     }
 
+    // ---- Where a file's pieces are converted ---------------------------------------------------------
+
+    // What a worker runs: the engine's module and engine.js as the page holds them, and this, which starts
+    // the engine and answers the page's begin and feed messages in order.
+    var WORKER_MAIN = [
+        'var started = null;',
+        'self.onmessage = function (event) {',
+        '    var m = event.data;',
+        '    if (m.type === "start") {',
+        '        started = self.createEngine(self.QuorlexEngine, m.wasm ? { locateFile: function () { return m.wasm; } } : {});',
+        '        started.then(function () { postMessage({ type: "ready" }); }, function (e) { postMessage({ type: "failed", reason: String(e && e.message || e) }); });',
+        '        return;',
+        '    }',
+        '    started.then(function (engine) {',
+        '        try {',
+        '            if (m.type === "begin") {',
+        '                postMessage({ type: "answer", answer: m.calc ? engine.tableCalcBegin.apply(null, m.calc) : engine.tableBegin(m.choice) });',
+        '            } else {',
+        '                var fed = engine.tableFeed(new Uint8Array(m.bytes), m.final);',
+        '                postMessage({ type: "answer", answer: fed.answer, output: fed.output }, [fed.output.buffer]);',
+        '            }',
+        '        } catch (e) {',
+        '            postMessage({ type: "failed", reason: String(e && e.message || e) });',
+        '        }',
+        '    });',
+        '};',
+    ].join('\n');
+
+    var worker = null; // a worker that converts files, once one has started; false where none can
+    var waiting = null; // the page's call the worker is answering: { resolve, reject }
+
+    function scriptText(name) {
+        var script = document.querySelector('script[data-name="' + name + '"]');
+        return script ? script.textContent : '';
+    }
+
+    // The worker, started on first use from the page's own scripts; null where the browser refuses one
+    // (the page then converts on its own thread, giving itself a turn every 50 ms).
+    function fileWorker() {
+        if (worker !== null) {
+            return Promise.resolve(worker || null);
+        }
+        var module = scriptText('quorlex-engine.js');
+        var wrapper = scriptText('engine.js');
+        if (!module || !wrapper || typeof Worker === 'undefined') {
+            worker = false;
+            return Promise.resolve(null);
+        }
+        return new Promise(function (resolve) {
+            var started;
+            try {
+                var url = URL.createObjectURL(new Blob([module, '\n', wrapper, '\n', WORKER_MAIN], { type: 'text/javascript' }));
+                started = new Worker(url);
+                URL.revokeObjectURL(url);
+            } catch (error) {
+                worker = false;
+                resolve(null);
+                return;
+            }
+            started.onerror = function (event) {
+                event.preventDefault();
+                if (waiting) {
+                    waiting.reject(new Error('the converter\'s worker failed'));
+                    waiting = null;
+                } else {
+                    worker = false;
+                    resolve(null);
+                }
+            };
+            started.onmessage = function (event) {
+                var m = event.data;
+                if (m.type === 'ready') {
+                    worker = started;
+                    resolve(started);
+                } else if (m.type === 'failed' && !worker) {
+                    worker = false;
+                    resolve(null);
+                } else if (waiting) {
+                    var call = waiting;
+                    waiting = null;
+                    if (m.type === 'failed') {
+                        call.reject(new Error(m.reason));
+                    } else {
+                        call.resolve({ answer: m.answer, output: m.output });
+                    }
+                }
+            };
+            var wasm = self.QUORLEX_SINGLE_FILE ? '' : new URL('quorlex-engine.wasm', location.href).href;
+            started.postMessage({ type: 'start', wasm: wasm });
+        });
+    }
+
+    // Converts a file's pieces: in the worker, or here where there is none. begin(job) with
+    // { choice } (a column) or { calc } (a calculation's arguments); feed(bytes, final).
+    function fileRunner() {
+        return fileWorker().then(function (running) {
+            if (!running) {
+                return {
+                    begin: function (job) {
+                        return Promise.resolve(job.calc ? engine.tableCalcBegin.apply(null, job.calc) : engine.tableBegin(job.choice));
+                    },
+                    feed: function (bytes, final) {
+                        return Promise.resolve(engine.tableFeed(bytes, final));
+                    },
+                    here: true,
+                };
+            }
+            var ask = function (message, transfer) {
+                return new Promise(function (resolve, reject) {
+                    waiting = { resolve: resolve, reject: reject };
+                    running.postMessage(message, transfer || []);
+                });
+            };
+            return {
+                begin: function (job) {
+                    return ask({ type: 'begin', choice: job.choice, calc: job.calc }).then(function (got) {
+                        return got.answer;
+                    });
+                },
+                feed: function (bytes, final) {
+                    var copy = bytes.slice();
+                    return ask({ type: 'feed', bytes: copy.buffer, final: final }, [copy.buffer]);
+                },
+                here: false,
+            };
+        });
+    }
+
     // A box that opens a CSV file (picker or drop), shows its first rows, and runs it through the engine in
     // pieces as the browser reads it, writing the output through a save picker or into a download. Its
     // elements' ids start with prefix; how: { columns(records, header) builds the column choices,
-    // begin({ header, delimiter, keepGoing }) starts the engine's run, name(fileName) the output's name }.
+    // job({ header, delimiter, keepGoing }) says what the run is (see fileRunner), name(fileName) the
+    // output's name }.
     function FileBox(prefix, how) {
         var box = {};
         ['', '-drop', '-panel', '-preview', '-delimiter', '-header', '-keep-going', '-download', '-cancel',
@@ -220,7 +349,14 @@
             showError('');
             box.refusals.textContent = '';
             var name = how.name(file.name);
-            var begun = how.begin({ header: box.header.checked, delimiter: box.delimiter.value, keepGoing: box.keepGoing.checked });
+            var runner = await fileRunner();
+            timings.worker = !runner.here;
+            var begun;
+            try {
+                begun = await runner.begin(how.job({ header: box.header.checked, delimiter: box.delimiter.value, keepGoing: box.keepGoing.checked }));
+            } catch (error) {
+                begun = { ok: false, reason: Q.failureReason(error) };
+            }
             if (!begun.ok) {
                 showError(begun.reason);
                 return;
@@ -263,9 +399,9 @@
             try {
                 for (;;) {
                     var next = await reader.read();
-                    // A file's pieces may all be at hand: every 50 ms the page gets a turn to draw the progress
-                    // and to take a click on Cancel.
-                    if (performance.now() - yielded > 50) {
+                    // Converting here, with a file's pieces all at hand: every 50 ms the page gets a turn to draw
+                    // the progress and to take a click on Cancel.
+                    if (runner.here && performance.now() - yielded > 50) {
                         await new Promise(function (resolve) {
                             setTimeout(resolve, 0);
                         });
@@ -277,7 +413,7 @@
                     }
                     var bytes = next.done ? new Uint8Array(0) : next.value;
                     read += bytes.length;
-                    var fed = engine.tableFeed(bytes, next.done);
+                    var fed = await runner.feed(bytes, next.done);
                     if (!fed.answer.ok) {
                         await stop(fed.answer.reason, 'Stopped: nothing was saved.');
                         return;
@@ -412,11 +548,11 @@
             columns: function (records, header) {
                 fillColumns(fileColumn, records, header, null);
             },
-            begin: function (options) {
+            job: function (options) {
                 var choice = choiceOf();
-                return engine.tableBegin({ category: choice.category, from: choice.from, to: choice.to,
+                return { choice: { category: choice.category, from: choice.from, to: choice.to,
                     column: fileColumn.value, header: options.header, delimiter: options.delimiter, replace: false,
-                    places: choice.places, comma: choice.comma, tables: choice.tables, keepGoing: options.keepGoing });
+                    places: choice.places, comma: choice.comma, tables: choice.tables, keepGoing: options.keepGoing } };
             },
             name: function (fileName) {
                 var choice = choiceOf();

@@ -520,7 +520,7 @@
                 fileHeader = header;
                 fillFileColumns();
             },
-            begin: function (options) {
+            job: function (options) {
                 var r = relation();
                 var inputs = r.inputs.map(function (input, i) {
                     var column = columnSelects[i] ? columnSelects[i].value : '';
@@ -532,9 +532,9 @@
                         column: column,
                     };
                 });
-                return engine.tableCalcBegin(r.id, inputs, state.to, { header: options.header, delimiter: options.delimiter,
+                return { calc: [r.id, inputs, state.to, { header: options.header, delimiter: options.delimiter,
                     places: state.places, comma: state.comma, keepGoing: options.keepGoing,
-                    details: Q.byId('fire-file-details').checked });
+                    details: Q.byId('fire-file-details').checked }] };
             },
             name: function (fileName) {
                 var r = relation();

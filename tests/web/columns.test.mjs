@@ -201,6 +201,8 @@ for (const picker of [true, false]) {
             assert.equal(saved.name, 'plots [Mg per ha].csv');
             assert.deepEqual(Buffer.from(saved.bytes), expected.out, file.what);
             assert.match(await page.element('#file-status').text(), /rows? converted into plots \[Mg per ha\]\.csv/);
+            // Converted in a worker, so that the page stays free while a large file runs.
+            assert.equal(await page.evaluate(() => window.quorlexColumnTimings.worker), true);
             await closePage(page);
         }
     });
