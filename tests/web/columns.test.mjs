@@ -119,6 +119,15 @@ test('a pasted column converts line by line: blanks kept, refusals marked with t
     await page.labelled('Decimal comma').click();
     await page.labelled('Many values').fill('2,5');
     await page.waitForFunction(() => document.getElementById('many-out').value === '5,60425578097228');
+    // A paste of 1 MB on one line is no value, said without quoting it; the page keeps working.
+    await page.evaluate(() => {
+        const box = document.getElementById('many');
+        box.value = '7'.repeat(1048576);
+        box.dispatchEvent(new Event('input', { bubbles: true }));
+    });
+    assert.equal(await page.labelled('Converted values').value(), '\u2716 line 1: a value of 1048576 bytes is no number');
+    await page.labelled('Many values').fill('1');
+    await page.waitForFunction(() => document.getElementById('many-out').value === '2,24170231238891');
     await closePage(page);
 });
 
