@@ -274,6 +274,14 @@ std::optional<std::vector<InputChoice>> ChoicesOf(std::string &json, const Relat
     return choices;
 }
 
+// Why an answer's unit or places are none of the interface's; empty when both are.
+std::string BadAnswerChoice(const Relation &relation, int outputUnit, int places) {
+    if (outputUnit < kFormulaUnit || outputUnit >= relations::UnitCount(relation.output)) {
+        return "no such unit of the answer: " + std::to_string(outputUnit);
+    }
+    return BadPlaces(places);
+}
+
 } // namespace
 
 extern "C" {
@@ -301,11 +309,7 @@ const char *qx_calculate(const char *id, int idLength, const char *values, int v
                 " inputs");
             return;
         }
-        if (outputUnit < kFormulaUnit || outputUnit >= relations::UnitCount(relation->output)) {
-            bad("no such unit of the answer: " + std::to_string(outputUnit));
-            return;
-        }
-        if (const std::string wrong = BadPlaces(places); !wrong.empty()) {
+        if (const std::string wrong = BadAnswerChoice(*relation, outputUnit, places); !wrong.empty()) {
             bad(wrong);
             return;
         }
@@ -338,11 +342,7 @@ const char *qx_table_calc_begin(const char *id, int idLength, const char *values
                 " inputs");
             return;
         }
-        if (outputUnit < kFormulaUnit || outputUnit >= relations::UnitCount(relation->output)) {
-            bad("no such unit of the answer: " + std::to_string(outputUnit));
-            return;
-        }
-        if (const std::string wrong = BadPlaces(places); !wrong.empty()) {
+        if (const std::string wrong = BadAnswerChoice(*relation, outputUnit, places); !wrong.empty()) {
             bad(wrong);
             return;
         }

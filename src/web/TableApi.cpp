@@ -45,13 +45,28 @@ bool ValidChoice(int category, int from, int to) {
            from < conversion::UnitCount(category) && to >= 0 && to < conversion::UnitCount(category);
 }
 
-std::unique_ptr<ValueConverter> MakeConverter(int category, int from, int to, int places, int comma,
-                                              int tables) {
+// The converter for a choice of units and places; null, with the refusal in json, for units or places the
+// interface does not have, or the window's tables asked for a unit they lack.
+std::unique_ptr<ValueConverter> ChosenConverter(std::string &json, int category, int from, int to, int places,
+                                                int comma, int tables) {
+    if (!ValidChoice(category, from, to)) {
+        AppendRefusal(json, "bad-index", "no such unit");
+        return nullptr;
+    }
+    if (const std::string bad = BadPlaces(places); !bad.empty()) {
+        AppendRefusal(json, "bad-index", bad);
+        return nullptr;
+    }
     const auto [style, fixed] = PlacesChoiceOf(places);
-    return std::make_unique<ValueConverter>(conversion::UnitChoice{category, from, to}, style, fixed,
-                                            comma != 0 ? DecimalMark::Comma : DecimalMark::Period,
-                                            tables != 0 ? conversion::Factors::Tables
-                                                        : conversion::Factors::Exact);
+    auto converter = std::make_unique<ValueConverter>(
+        conversion::UnitChoice{category, from, to}, style, fixed,
+        comma != 0 ? DecimalMark::Comma : DecimalMark::Period,
+        tables != 0 ? conversion::Factors::Tables : conversion::Factors::Exact);
+    if (std::string problem = converter->TablesProblem(); !problem.empty()) {
+        AppendRefusal(json, "not-in-tables", problem);
+        return nullptr;
+    }
+    return converter;
 }
 
 // The field `column` (1-based; 0 for the whole line) of a tab-separated line, or nullopt when it has fewer.
@@ -115,17 +130,8 @@ extern "C" {
 const char *qx_convert_lines(int category, int from, int to, const char *text, int textLength, int column,
                              int header, int places, int comma, int tables) {
     return Answering([=](std::string &json) {
-        if (!ValidChoice(category, from, to)) {
-            AppendRefusal(json, "bad-index", "no such unit");
-            return;
-        }
-        if (const std::string bad = BadPlaces(places); !bad.empty()) {
-            AppendRefusal(json, "bad-index", bad);
-            return;
-        }
-        const auto converter = MakeConverter(category, from, to, places, comma, tables);
-        if (std::string problem = converter->TablesProblem(); !problem.empty()) {
-            AppendRefusal(json, "not-in-tables", problem);
+        const auto converter = ChosenConverter(json, category, from, to, places, comma, tables);
+        if (!converter) {
             return;
         }
         std::string_view rest = TextOf(text, textLength);
@@ -240,17 +246,8 @@ const char *qx_table_begin(int category, int from, int to, const char *column, i
     return Answering([=](std::string &json) {
         FileRun &file = TheFileRun();
         file = FileRun();
-        if (!ValidChoice(category, from, to)) {
-            AppendRefusal(json, "bad-index", "no such unit");
-            return;
-        }
-        if (const std::string bad = BadPlaces(places); !bad.empty()) {
-            AppendRefusal(json, "bad-index", bad);
-            return;
-        }
-        file.converter = MakeConverter(category, from, to, places, comma, tables);
-        if (std::string problem = file.converter->TablesProblem(); !problem.empty()) {
-            AppendRefusal(json, "not-in-tables", problem);
+        file.converter = ChosenConverter(json, category, from, to, places, comma, tables);
+        if (!file.converter) {
             return;
         }
         delimited::ColumnLayout layout{std::string(TextOf(column, columnLength)),
