@@ -2,10 +2,12 @@
 // always a numeric text, and read back it is exactly the double rounded to 15 significant digits.
 //
 // Input: the first 8 bytes are a double's bits; the value of the whole input as text is checked too, so
-// seeds can be written as numbers.
+// seeds can be written as numbers. The whole input is also read by the web page's exact reader, which must
+// read it as std::from_chars does.
 #include "FuzzCheck.h"
 #include "ReferenceNumbers.h"
 #include "errors/RuntimeError.h"
+#include "numbers/DoubleText.h"
 #include "numbers/GeneralText.h"
 #include "numbers/NumericText.h"
 #include "numbers/ValueOfText.h"
@@ -63,9 +65,24 @@ void Check(double x) {
     Require(GeneralText(back) == text, "writing the rounded value again gives the same text", text);
 }
 
+// The web page's exact reader reads the text as the C++ library does: the same end, report and bits.
+void CheckExactReader(std::string_view text) {
+    constexpr double kUntouched = -12345.0;
+    double expected = kUntouched;
+    double actual = kUntouched;
+    const auto library = std::from_chars(text.data(), text.data() + text.size(), expected);
+    const auto exact = ReadDoubleExact(text.data(), text.data() + text.size(), actual);
+    Require(library.ptr == exact.ptr && library.ec == exact.ec &&
+                (std::isnan(expected) ? std::isnan(actual) && std::signbit(expected) == std::signbit(actual)
+                                      : SameDouble(expected, actual)),
+            "the exact reader reads a text as std::from_chars does",
+            std::string(text) + " reads as " + Describe(actual) + ", expected " + Describe(expected));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    CheckExactReader(std::string_view(reinterpret_cast<const char *>(data), size));
     if (size >= sizeof(double)) {
         double bits = 0.0;
         std::memcpy(&bits, data, sizeof bits);

@@ -33,11 +33,13 @@ QUORLEX_WINDOWS_PACKAGES=(
 )
 
 # What the web page needs: Debian's Emscripten (which brings clang and Node.js) to build the engine module,
-# and Python's http.server for ./run web. The browser tests add Chromium and Firefox ESR, and npm where
+# Debian's Terser to minify the page's scripts (the single file must stay within 150 KB gzipped), and
+# Python's http.server for ./run web. The browser tests add Chromium and Firefox ESR, and npm where
 # Node.js came without it (scripts/web-check.sh).
 QUORLEX_WEB_PACKAGES=(
     cmake make
     emscripten nodejs
+    terser
     python3
 )
 QUORLEX_WEB_TEST_PACKAGES=(

@@ -56,17 +56,19 @@ const SITE_FILES = [
 ];
 const SITE_NAMES = SITE_FILES.map(([name]) => name);
 
-// What the page holds inside: its style sheet and scripts, by the names index.html gives them.
-function pageParts(opt, engineModule) {
-    return new Map([
-        ['styles.css', path.join(opt.web, 'styles.css')],
+// What the page holds inside, by the names index.html gives them: its style sheet as written, and its
+// scripts minified (the engine's module script, the site's or the single file's, comes as engineModule).
+async function pageParts(opt, engineModule) {
+    const parts = new Map([
+        ['styles.css', fs.readFileSync(path.join(opt.web, 'styles.css'), 'utf8')],
         ['quorlex-engine.js', engineModule],
-        ['engine.js', opt.engine],
-        ['shared.js', path.join(opt.web, 'shared.js')],
-        ['app.js', path.join(opt.web, 'app.js')],
-        ['fire.js', path.join(opt.web, 'fire.js')],
-        ['columns.js', path.join(opt.web, 'columns.js')],
     ]);
+    const scripts = [['engine.js', opt.engine]].concat(
+        ['shared.js', 'app.js', 'fire.js', 'columns.js'].map((name) => [name, path.join(opt.web, name)]));
+    for (const [name, file] of scripts) {
+        parts.set(name, await minifyScript(fs.readFileSync(file, 'utf8')));
+    }
+    return parts;
 }
 
 function withVersion(text, version) {
@@ -92,6 +94,33 @@ const acorn = (() => {
     }
     return null;
 })();
+
+// Terser, Debian's JavaScript minifier (package terser); null where it is missing (the scripts are then
+// only compacted, below).
+const terser = (() => {
+    for (const name of ['terser', '/usr/share/nodejs/terser']) {
+        try {
+            return require(name);
+        } catch (error) {
+            // try the next
+        }
+    }
+    return null;
+})();
+
+// A script as small as Terser makes it without changing what it does: its local names shortened, its
+// statements packed. Names at the top of a script stay as they are, since the page's scripts share them.
+async function minifyScript(text) {
+    if (!terser) {
+        if (!minifyScript.warned) {
+            minifyScript.warned = true;
+            console.warn('build-site: Terser (Debian package terser) not found: the scripts are only compacted');
+        }
+        return compactScript(text);
+    }
+    const result = await terser.minify(text, { ecma: 2020, compress: { passes: 2 }, mangle: true });
+    return result.code + '\n';
+}
 
 // A script without its comments and indentation: its tokens as written, one space between two that
 // would otherwise run together, and a line break wherever the source had one between them, so that
@@ -138,10 +167,7 @@ function scriptSafe(text) {
 // set). The single file also takes its icon inside and leaves out what only the site has: the manifest, the
 // build name (it does not update itself) and the preloaded .wasm.
 function inlinePage(html, parts, single, iconFile) {
-    const read = (name) => {
-        const part = parts.get(name);
-        return typeof part === 'function' ? part() : fs.readFileSync(part, 'utf8');
-    };
+    const read = (name) => parts.get(name);
     let page = html;
     const replace = (pattern, replacement) => {
         const next = page.replace(pattern, replacement);
@@ -164,8 +190,7 @@ function inlinePage(html, parts, single, iconFile) {
         const tag = new RegExp(`<script src="${name.replace('.', '\\.')}"( defer)?></script>`);
         // self: the page's window, or a worker that runs the same text (the page's file runs).
         const before = single && name === 'quorlex-engine.js' ? 'self.QUORLEX_SINGLE_FILE = true;\n' : '';
-        const script = name === 'quorlex-engine.js' ? read(name) : compactScript(read(name));
-        replace(tag, () => `<script data-name="${name}">\n${before}${scriptSafe(script)}\n</script>`);
+        replace(tag, () => `<script data-name="${name}">\n${before}${scriptSafe(read(name))}\n</script>`);
     }
     return page;
 }
@@ -201,14 +226,16 @@ function sealSite(site, contents, web, version) {
     return build;
 }
 
-function buildAll(opt) {
+async function buildAll(opt) {
     const site = path.join(opt.out, 'site');
     fs.mkdirSync(site, { recursive: true });
     const html = withVersion(fs.readFileSync(path.join(opt.web, 'index.html'), 'utf8'), opt.version);
+    const siteGlue = await minifyScript(fs.readFileSync(path.join(opt['site-engine'], 'quorlex-engine.js'), 'utf8'));
+    const siteParts = await pageParts(opt, siteGlue);
     const contents = new Map();
     for (const [name, source] of SITE_FILES.map(([name, from]) => [name, from(opt)])) {
         if (name === 'index.html') {
-            contents.set(name, Buffer.from(inlinePage(html, pageParts(opt, path.join(opt['site-engine'], 'quorlex-engine.js')), false)));
+            contents.set(name, Buffer.from(inlinePage(html, siteParts, false)));
         } else {
             const content = fs.readFileSync(source);
             writeIfChanged(path.join(site, name), content);
@@ -223,8 +250,7 @@ function buildAll(opt) {
         }
     }
 
-    const singleParts = pageParts(opt, '');
-    singleParts.set('quorlex-engine.js', () => moduleWithWasmInside(opt['site-engine']));
+    const singleParts = await pageParts(opt, moduleWithWasmInside(siteGlue, opt['site-engine']));
     writeIfChanged(path.join(opt.out, 'quorlex.html'), inlinePage(html, singleParts, true, opt.icon));
 }
 
@@ -233,8 +259,7 @@ function buildAll(opt) {
 // <script> element needs it: the HTML parser turns NUL and CR into other characters), handed to the module
 // as its wasmBinary. Byte for byte, gzip packs this about 10 % tighter than the base64 of Emscripten's
 // single-file output, whose 6-bit characters break the repeats gzip finds.
-function moduleWithWasmInside(siteEngine) {
-    const glue = fs.readFileSync(path.join(siteEngine, 'quorlex-engine.js'), 'utf8');
+function moduleWithWasmInside(glue, siteEngine) {
     const wasm = fs.readFileSync(path.join(siteEngine, 'quorlex-engine.wasm'));
     const escapes = { 0x00: '\\x00', 0x0a: '\\n', 0x0d: '\\r', 0x22: '\\"', 0x3c: '\\x3c', 0x5c: '\\\\' };
     let text = '';
@@ -261,18 +286,16 @@ function resealSite(opt) {
     console.log(sealSite(opt.site, contents, opt.web, opt.version));
 }
 
-function main() {
+async function main() {
     const opt = options(process.argv);
     if (opt.site) {
         resealSite(opt);
     } else {
-        buildAll(opt);
+        await buildAll(opt);
     }
 }
 
-try {
-    main();
-} catch (error) {
+main().catch((error) => {
     console.error(`build-site: ${error.message}`);
     process.exit(1);
-}
+});

@@ -206,6 +206,23 @@
                 const address = call('qx_table_output', [], true);
                 return { answer, output: wasm.HEAPU8.slice(address, address + answer.size) };
             },
+            // The standard fuel models in English or metric units: { system, sources, mostBytes, fields, models }.
+            fuelModels(metric) {
+                return json('qx_fuel_models', [metric ? 1 : 0]);
+            },
+            // A custom fuel model file's bytes read and checked: { ok, system, fields, models, findings, ... }.
+            fmdRead(bytes) {
+                return json('qx_fmd_read', [bytes]);
+            },
+            // The file in English or metric units, as quorlex-convert fmd --to writes it: { answer, output }.
+            fmdConvert(bytes, metric, keepGoing) {
+                const answer = json('qx_fmd_convert', [bytes, metric ? 1 : 0, keepGoing ? 1 : 0]);
+                if (!answer.ok) {
+                    return { answer, output: new Uint8Array(0) };
+                }
+                const address = call('qx_fmd_output', [], true);
+                return { answer, output: wasm.HEAPU8.slice(address, address + answer.size) };
+            },
             isNumberStart(valueText, comma) {
                 return call('qx_is_number_start', [String(valueText), comma ? 1 : 0], true) === 1;
             },

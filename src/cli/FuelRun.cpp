@@ -141,20 +141,12 @@ ExitCode RunFmd(const Options &options) {
         PrintMessage(name + " is already in " + std::string(SystemWord(to)) + " units: written unchanged");
         return ExitCode::Converted;
     }
-    std::string lines;
     for (const Finding &finding : findings) {
         PrintMessage(name + ", " + LineText(finding));
-        std::string entry = " ";
-        entry += std::to_string(finding.line);
-        entry += ',';
-        if (finding.severity == Severity::Error && lines.find(entry) == std::string::npos) {
-            lines += entry;
-        }
     }
+    const std::string lines = ErrorLines(findings);
     if (!lines.empty() && !options.keepGoing) {
-        lines.pop_back();
-        throw DataError(name + " not converted: errors on line" +
-                        (lines.find(',') == std::string::npos ? "" : "s") + lines +
+        throw DataError(name + " not converted: errors on " + lines +
                         " (fmd --check lists them all; --keep-going converts all the same)");
     }
     OutputTarget target(options.output);
@@ -180,9 +172,7 @@ ExitCode RunFuelModel(const Options &options) {
             text += '\n';
             out.Append(text);
         }
-        out.Append(
-            "Sources: Anderson (1982), INT-122, Table 1 (1 to 13); Scott and Burgan (2005), RMRS-GTR-153, "
-            "Table 7 (101 to 204).\n");
+        out.Append(std::string(kStandardSources) + "\n");
         target.Commit();
         return ExitCode::Converted;
     }

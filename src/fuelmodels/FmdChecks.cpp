@@ -361,4 +361,20 @@ bool HasErrors(const std::vector<Finding> &findings) {
                        [](const Finding &finding) { return finding.severity == Severity::Error; });
 }
 
+std::string ErrorLines(const std::vector<Finding> &findings) {
+    std::string lines;
+    std::size_t count = 0;
+    std::size_t last = 0;
+    // Findings come in line order, so a line's errors are next to each other.
+    for (const Finding &finding : findings) {
+        if (finding.severity != Severity::Error || finding.line == last) {
+            continue;
+        }
+        lines += count++ == 0 ? "" : ", ";
+        lines += std::to_string(finding.line);
+        last = finding.line;
+    }
+    return count == 0 ? lines : (count == 1 ? "line " : "lines ") + lines;
+}
+
 } // namespace quorlex::fuelmodels

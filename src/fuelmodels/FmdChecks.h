@@ -32,4 +32,7 @@ std::vector<Finding> CheckFmd(const FmdFile &file);
 // Whether any finding is an error.
 bool HasErrors(const std::vector<Finding> &findings);
 
+// The lines with errors, each once: "line 3" or "lines 3, 5, 8"; empty for none.
+std::string ErrorLines(const std::vector<Finding> &findings);
+
 } // namespace quorlex::fuelmodels

@@ -40,6 +40,11 @@ struct StandardModel {
 inline constexpr std::string_view kSav10h = "109";
 inline constexpr std::string_view kSav100h = "30";
 
+// Where the standard models come from, in a sentence.
+inline constexpr std::string_view kStandardSources =
+    "Sources: Anderson (1982), INT-122, Table 1 (1 to 13); Scott and Burgan (2005), RMRS-GTR-153, Table 7 "
+    "(101 to 204).";
+
 // The 13 models of Anderson (1982) and the 40 of Scott and Burgan (2005), by number.
 std::span<const StandardModel> StandardModels();
 

@@ -1,11 +1,15 @@
 #include "numbers/DoubleText.h"
 
+#include "numbers/BigNumber.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#if !defined(__EMSCRIPTEN__)
 #include <fast_float/fast_float.h>
+#endif
 #include <limits>
 #include <string_view>
 #include <system_error>
@@ -14,6 +18,9 @@ namespace quorlex {
 
 namespace {
 
+using detail::BigNumber;
+
+#if !defined(__EMSCRIPTEN__)
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -35,124 +42,7 @@ bool HasNonZeroDigit(const char *first, const char *last) {
     }
     return false;
 }
-
-// A non-negative integer in 32-bit limbs, least significant first; the limbs above the used ones are zero.
-// Forty limbs hold what the exact writer needs: the largest double times ten, and the smallest one scaled
-// up to its first digit (about 1080 bits each).
-class BigNumber {
-public:
-    explicit BigNumber(std::uint64_t value) : size_(value == 0 ? 0 : (value >> 32) == 0 ? 1 : 2) {
-        limbs_[0] = static_cast<std::uint32_t>(value);
-        limbs_[1] = static_cast<std::uint32_t>(value >> 32);
-    }
-
-    bool IsZero() const { return size_ == 0; }
-
-    int BitLength() const {
-        if (size_ == 0) {
-            return 0;
-        }
-        int length = static_cast<int>(32 * (size_ - 1));
-        for (std::uint32_t top = limbs_[size_ - 1]; top != 0; top >>= 1) {
-            ++length;
-        }
-        return length;
-    }
-
-    // floor(this / 2^position); the caller knows that it is below 2^64.
-    std::uint64_t BitsFrom(int position) const {
-        const auto index = static_cast<std::size_t>(position / 32);
-        const auto part = static_cast<unsigned>(position % 32);
-        const std::uint64_t low = ((std::uint64_t{Limb(index + 1)} << 32) | Limb(index)) >> part;
-        return part == 0 ? low : low | (std::uint64_t{Limb(index + 2)} << (64 - part));
-    }
-
-    void Multiply(std::uint32_t factor) {
-        std::uint64_t carry = 0;
-        for (std::size_t i = 0; i < size_; ++i) {
-            const std::uint64_t product = std::uint64_t{limbs_[i]} * factor + carry;
-            limbs_[i] = static_cast<std::uint32_t>(product);
-            carry = product >> 32;
-        }
-        if (carry != 0) {
-            limbs_[size_++] = static_cast<std::uint32_t>(carry);
-        }
-    }
-
-    // Multiplies by 10^n, n >= 0, nine decimal digits at a time.
-    void MultiplyByPowerOfTen(int n) {
-        constexpr std::uint32_t kTenToTheNinth = 1'000'000'000;
-        for (; n >= 9; n -= 9) {
-            Multiply(kTenToTheNinth);
-        }
-        std::uint32_t rest = 1;
-        for (; n > 0; --n) {
-            rest *= 10;
-        }
-        Multiply(rest);
-    }
-
-    // Multiplies by 2^bits, bits >= 0. From the top limb down, so that no limb is overwritten before it
-    // is read.
-    void ShiftLeft(int bits) {
-        if (size_ == 0) {
-            return;
-        }
-        const auto whole = static_cast<std::size_t>(bits / 32);
-        const auto part = static_cast<unsigned>(bits % 32);
-        for (std::size_t i = size_ + 1; i-- > 0;) {
-            const std::uint32_t high = Limb(i);
-            const std::uint32_t low = i > 0 ? limbs_[i - 1] : 0;
-            limbs_[i + whole] = part == 0 ? high : (high << part) | (low >> (32 - part));
-        }
-        for (std::size_t i = 0; i < whole; ++i) {
-            limbs_[i] = 0;
-        }
-        size_ += whole + 1;
-        Trim();
-    }
-
-    // Below zero, zero or above zero as this is below, equal to or above other.
-    int Compare(const BigNumber &other) const {
-        if (size_ != other.size_) {
-            return size_ < other.size_ ? -1 : 1;
-        }
-        for (std::size_t i = size_; i-- > 0;) {
-            if (limbs_[i] != other.limbs_[i]) {
-                return limbs_[i] < other.limbs_[i] ? -1 : 1;
-            }
-        }
-        return 0;
-    }
-
-    // Subtracts other * factor, which is at most this.
-    void SubtractMultiple(const BigNumber &other, std::uint32_t factor) {
-        std::uint64_t carry = 0;
-        std::uint64_t borrow = 0;
-        for (std::size_t i = 0; i < size_; ++i) {
-            const std::uint64_t product = std::uint64_t{other.limbs_[i]} * factor + carry;
-            carry = product >> 32;
-            const std::uint64_t subtrahend = (product & 0xFFFF'FFFFU) + borrow;
-            borrow = limbs_[i] < subtrahend ? 1 : 0;
-            limbs_[i] = static_cast<std::uint32_t>(limbs_[i] - subtrahend);
-        }
-        Trim();
-    }
-
-private:
-    static constexpr std::size_t kLimbCount = 40;
-
-    std::uint32_t Limb(std::size_t i) const { return i < kLimbCount ? limbs_[i] : 0; }
-
-    void Trim() {
-        while (size_ > 0 && limbs_[size_ - 1] == 0) {
-            --size_;
-        }
-    }
-
-    std::array<std::uint32_t, kLimbCount> limbs_{};
-    std::size_t size_;
-};
+#endif
 
 // "inf" or "nan", with its sign.
 std::to_chars_result WriteWord(char *first, char *last, bool negative, std::string_view word) {
@@ -164,6 +54,10 @@ std::to_chars_result WriteWord(char *first, char *last, bool negative, std::stri
     }
     return {std::copy(word.begin(), word.end(), first), std::errc{}};
 }
+
+// Forty limbs hold what the exact writer needs: the largest double times ten, and the smallest one scaled
+// up to its first digit (about 1080 bits each).
+constexpr std::size_t kWriterLimbs = 40;
 
 // Writes the `count` significant digits of m * 2^e (m > 0) at digit(0), digit(1), ..., rounded half to
 // even on the exact value, and returns the decimal exponent of the first. The value is the fraction
@@ -180,8 +74,8 @@ int WriteSignificantDigits(std::uint64_t m, int e, std::size_t count, DigitAt di
     // has, is floor(log10 value) or one less.
     const int e2 = bitLength - 1 + e;
     int k = ((e2 * 78913) >> 18) + 1;
-    BigNumber numerator(m);
-    BigNumber denominator(1);
+    BigNumber<kWriterLimbs> numerator(m);
+    BigNumber<kWriterLimbs> denominator(1);
     if (e >= 0) {
         numerator.ShiftLeft(e);
     } else {
@@ -237,6 +131,9 @@ int WriteSignificantDigits(std::uint64_t m, int e, std::size_t count, DigitAt di
 } // namespace
 
 std::from_chars_result ReadDouble(const char *first, const char *last, double &value) {
+#if defined(__EMSCRIPTEN__)
+    return ReadDoubleExact(first, last, value);
+#else
     double read = 0.0;
     const auto result = fast_float::from_chars(first, last, read, fast_float::chars_format::general);
     if (result.ec != std::errc{}) {
@@ -251,6 +148,7 @@ std::from_chars_result ReadDouble(const char *first, const char *last, double &v
     }
     value = read;
     return {result.ptr, std::errc{}};
+#endif
 }
 
 std::to_chars_result WriteScientific(char *first, char *last, double x, int precision) {

@@ -15,6 +15,11 @@ namespace quorlex {
 // then past the number all the same.
 std::from_chars_result ReadDouble(const char *first, const char *last, double &value);
 
+// The reader behind ReadDouble in the web page's module: the exact value of the digits, rounded in integer
+// arithmetic, where fast_float would bring its tables of powers along. Built everywhere, so that it is
+// checked against fast_float.
+std::from_chars_result ReadDoubleExact(const char *first, const char *last, double &value);
+
 // Writes x as std::to_chars does with chars_format::scientific and `precision` (0 or more) digits after the
 // period: "-1.23450000000000e+05", "inf", "-nan". Halves round to even on the exact binary value. A range
 // too short for the text gives errc::value_too_large.

@@ -21,6 +21,7 @@
 namespace {
 
 using quorlex::ReadDouble;
+using quorlex::ReadDoubleExact;
 using quorlex::WriteScientific;
 using quorlex::WriteScientificExact;
 using quorlex::test::PrintTo;
@@ -67,20 +68,24 @@ struct Mismatches {
         }
     }
 
-    // ReadDouble against std::from_chars: the same end, the same report, the same bits; on a report the
-    // value stays as it was.
+    // ReadDouble and the exact reader against std::from_chars: the same end, the same report, the same
+    // bits; on a report the value stays as it was.
     void CheckRead(const std::string &text) {
         constexpr double kUntouched = -12345.0;
         double expected = kUntouched;
-        double actual = kUntouched;
         const char *end = text.data() + text.size();
         const auto library = std::from_chars(text.data(), end, expected);
-        const auto seam = ReadDouble(text.data(), end, actual);
-        if ((library.ptr != seam.ptr || library.ec != seam.ec || BitsOf(expected) != BitsOf(actual)) &&
-            count++ == 0) {
-            first = "\"" + text + "\" reads as " + std::to_string(actual) + " (error " +
-                    std::to_string(static_cast<int>(seam.ec)) + ") instead of " + LibraryText(expected, 16) +
-                    " (error " + std::to_string(static_cast<int>(library.ec)) + ")";
+        for (const auto reader : {&ReadDouble, &ReadDoubleExact}) {
+            double actual = kUntouched;
+            const auto seam = reader(text.data(), end, actual);
+            if ((library.ptr != seam.ptr || library.ec != seam.ec || BitsOf(expected) != BitsOf(actual)) &&
+                count++ == 0) {
+                first = (reader == &ReadDouble ? "ReadDouble: \"" : "ReadDoubleExact: \"") + text +
+                        "\" reads as " + std::to_string(actual) + " (error " +
+                        std::to_string(static_cast<int>(seam.ec)) + ") instead of " +
+                        LibraryText(expected, 16) + " (error " +
+                        std::to_string(static_cast<int>(library.ec)) + ")";
+            }
         }
     }
 };
@@ -257,33 +262,88 @@ TEST(DoubleText, ReaderGivesTheLibrarysDoubleForRandomTexts) {
 
 TEST(DoubleText, ReaderReportsWhatTheLibraryReports) {
     Mismatches mismatches;
-    for (const char *text : {"1e309",
-                             "-1e400",
-                             "1.7976931348623158e308",
-                             "1.7976931348623159e308",
-                             "2.4e-324",
-                             "2.4703282292062327e-324",
-                             "2.4703282292062328e-324",
-                             "-1e-400",
-                             "0e-400",
-                             "0e999",
-                             "-0",
-                             "inf",
-                             "-infinity",
-                             "nan",
-                             "1e",
-                             "1.5e+",
-                             ".5",
-                             ".",
-                             "-",
-                             "+1",
-                             "",
-                             "e5",
-                             "00000000000000000000000000001.5",
-                             "0x1p3",
-                             "1d5",
-                             "12abc"}) {
+    for (const char *text :
+         {"1e309",
+          "-1e400",
+          "1.7976931348623158e308",
+          "1.7976931348623159e308",
+          "2.4e-324",
+          "2.4703282292062327e-324",
+          "2.4703282292062328e-324",
+          "-1e-400",
+          "0e-400",
+          "0e999",
+          "-0",
+          "inf",
+          "-infinity",
+          "nan",
+          "1e",
+          "1.5e+",
+          ".5",
+          ".",
+          "-",
+          "+1",
+          "",
+          "e5",
+          "00000000000000000000000000001.5",
+          "0x1p3",
+          "1d5",
+          "12abc",
+          "NaN(ind)",
+          "-nan(a_1)",
+          "nan(a-b)",
+          "nan(",
+          "INFINITx",
+          "-.e5",
+          "1.e5",
+          "1e-0x",
+          "9007199254740993",
+          "1e99999999999999999999",
+          "1e-99999999999999999999",
+          "0.000000000000000000000000000000000000000000000000000000000000000000001e-255"}) {
         mismatches.CheckRead(text);
+    }
+    // The exact means of two neighbouring doubles, in all their digits (hundreds of them near the smallest
+    // normal double), just above and just below: only digits far beyond the seventeenth decide which way
+    // they round.
+    for (const double x : {1.0, 0x1.0000000000001p0, 0x1p-1022, 0x1.fffffffffffffp-1023, 0x1p-1074, 1e300}) {
+        const double next = std::nextafter(x, 2.0 * x);
+        const std::string exact = LibraryText(x, 1100);
+        const std::string upper = LibraryText(next, 1100);
+        // The exact mean, digit by digit: (x + next) / 2 in decimal, from the two exact expansions.
+        const auto exponentOf = [](const std::string &text) {
+            return std::stoi(text.substr(text.find('e') + 1));
+        };
+        if (exponentOf(exact) != exponentOf(upper)) {
+            continue;
+        }
+        int carry = 0;
+        const std::string a = exact.substr(0, 1) + exact.substr(2, 1100);
+        const std::string b = upper.substr(0, 1) + upper.substr(2, 1100);
+        std::vector<int> sum(a.size() + 1, 0);
+        for (std::size_t i = a.size(); i-- > 0;) {
+            const int total = (a[i] - '0') + (b[i] - '0') + carry;
+            sum[i + 1] = total % 10;
+            carry = total / 10;
+        }
+        sum[0] = carry;
+        // Halve the sum.
+        int remainder = 0;
+        for (int &digit : sum) {
+            const int value = remainder * 10 + digit;
+            digit = value / 2;
+            remainder = value % 2;
+        }
+        std::string digits;
+        for (const int digit : sum) {
+            digits += static_cast<char>('0' + digit);
+        }
+        digits += remainder != 0 ? "5" : "";
+        const std::string mean = "0." + digits + "e" + std::to_string(exponentOf(exact) + 2);
+        mismatches.CheckRead(mean);
+        mismatches.CheckRead(mean + "1");
+        mismatches.CheckRead("0." + digits.substr(0, digits.find_last_not_of('0')) + "4999e" +
+                             std::to_string(exponentOf(exact) + 2));
     }
     EXPECT_EQ(mismatches.count, 0U) << mismatches.first;
 }

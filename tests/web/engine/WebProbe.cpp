@@ -7,7 +7,10 @@
 //   count | catalogue | lookup NAME | convert C FROM TO VALUE PLACES COMMA TABLES
 //   | all C FROM VALUE PLACES COMMA TABLES | explain C FROM TO VALUE COMMA TABLES
 //   | line LINE CURRENT | start TEXT COMMA | relations | calc ID VALUES UNITS OUTPUT PLACES COMMA
+//   | fuelmodels METRIC | fmdread BYTES | fmdconvert BYTES METRIC KEEPGOING (its answer, a tab and the
+//   output's bytes in hexadecimal)
 #include "web/EngineApi.h"
+#include "web/FuelModelApi.h"
 #include "web/RelationApi.h"
 
 #include <iostream>
@@ -75,6 +78,26 @@ std::string Answer(const std::vector<std::string> &f) {
     if (call == "calc") {
         return qx_calculate(text(1).c_str(), size(1), text(2).c_str(), size(2), text(3).c_str(), size(3),
                             number(4), number(5), number(6));
+    }
+    if (call == "fuelmodels") {
+        return qx_fuel_models(number(1));
+    }
+    if (call == "fmdread") {
+        return qx_fmd_read(text(1).data(), size(1));
+    }
+    if (call == "fmdconvert") {
+        std::string answer = qx_fmd_convert(text(1).data(), size(1), number(2), number(3));
+        const std::size_t at = answer.find("\"size\":");
+        const std::size_t bytes = at == std::string::npos ? 0 : std::stoul(answer.substr(at + 7));
+        answer += '\t';
+        constexpr const char *kHex = "0123456789abcdef";
+        const char *output = qx_fmd_output();
+        for (std::size_t i = 0; i < bytes; ++i) {
+            const auto byte = static_cast<unsigned char>(output[i]);
+            answer += kHex[byte >> 4];
+            answer += kHex[byte & 15];
+        }
+        return answer;
     }
     return "unknown call " + call;
 }

@@ -1,8 +1,8 @@
 // The WebAssembly module of a web build answers every call as the same commit's binding run natively
 // (quorlex-web-probe) does, byte for byte: the catalogue, the lookup of every unit as CATEGORY:INDEX and by
 // its names, every unit pair with the hostile value texts and generated values in four decimal-places
-// modes, the VALUE FROM TO lines, the starts of numbers, and every fire calculation with each input's
-// hostile and generated values in several of its units. Both sides are computed here; no expected
+// modes, the VALUE FROM TO lines, the starts of numbers, every fire calculation with each input's
+// hostile and generated values in several of its units, and the fuel models and fuel model files. Both sides are computed here; no expected
 // text is kept. Run by ctest with QUORLEX_WEB_BUILD_DIR, QUORLEX_WEB_PROBE and QUORLEX_SOURCE_DIR set.
 'use strict';
 
@@ -11,6 +11,7 @@ const assert = require('node:assert/strict');
 const { spawnSync } = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
+const { readCases } = require('./cases.js');
 
 const webBuild = process.env.QUORLEX_WEB_BUILD_DIR || '';
 const probe = process.env.QUORLEX_WEB_PROBE;
@@ -174,7 +175,43 @@ function buildCalls(catalogue, wasm) {
         }
     }
     addCalculations(calls, c, values, size);
+    addFuelModels(calls, wasm);
     return calls;
+}
+
+// The fuel models: the standard ones in both systems, and every custom fuel model file of the command
+// line's cases and hostile ones read, checked and converted both ways, with and without keep going.
+function addFuelModels(calls, wasm) {
+    const withBytes = (name, bytes, ...rest) => {
+        const address = wasm._malloc(bytes.length || 1);
+        wasm.HEAPU8.set(bytes, address);
+        const answer = wasm.UTF8ToString(wasm['_' + name](address, bytes.length, ...rest));
+        wasm._free(address);
+        return answer;
+    };
+    for (const metric of [0, 1]) {
+        calls.add(['fuelmodels', metric], () => wasm.UTF8ToString(wasm._qx_fuel_models(metric)), `fuel models ${metric}`);
+    }
+    const files = [];
+    for (const c of readCases(path.join(sourceDir, 'tests', 'cli', 'cases', 'fuelmodels.cases'))) {
+        files.push(...Object.values(c.files));
+    }
+    const model = '20 GR 1 0 0 0 0 dynamic 2000 1800 1500 1 20 8000 8000 Name\n';
+    files.push(Buffer.from(''), Buffer.from('ENGLISH\r\n'), Buffer.from('\0'), Buffer.from('\uFEFFMETRIC\n' + model),
+        Buffer.concat([Buffer.from(model.slice(0, -5)), Buffer.from([0xff, 0xfe, 0x0a])]),
+        Buffer.from(model.repeat(30000)), Buffer.from('1 '.repeat(100000)));
+    for (const bytes of files) {
+        const what = JSON.stringify(bytes.subarray(0, 60).toString('latin1'));
+        calls.add(['fmdread', bytes.toString('hex')], () => withBytes('qx_fmd_read', bytes), `fmd read ${what}`);
+        for (const [metric, keepGoing] of [[0, 0], [1, 0], [1, 1]]) {
+            calls.add(['fmdconvert', bytes.toString('hex'), metric, keepGoing], () => {
+                const answer = withBytes('qx_fmd_convert', bytes, metric, keepGoing);
+                const size = JSON.parse(answer).size || 0;
+                const at = wasm._qx_fmd_output();
+                return answer + '\t' + Buffer.from(wasm.HEAPU8.subarray(at, at + size)).toString('hex');
+            }, `fmd convert ${what} metric ${metric} keep going ${keepGoing}`);
+        }
+    }
 }
 
 // Some of a list's positions: all of a short list, else the ends, the middle and the one given.
