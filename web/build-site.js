@@ -64,7 +64,7 @@ async function pageParts(opt, engineModule) {
         ['quorlex-engine.js', engineModule],
     ]);
     const scripts = [['engine.js', opt.engine]].concat(
-        ['shared.js', 'app.js', 'fire.js', 'columns.js'].map((name) => [name, path.join(opt.web, name)]));
+        ['shared.js', 'app.js', 'fire.js', 'columns.js', 'fuel.js'].map((name) => [name, path.join(opt.web, name)]));
     for (const [name, file] of scripts) {
         parts.set(name, await minifyScript(fs.readFileSync(file, 'utf8')));
     }
@@ -186,7 +186,7 @@ function inlinePage(html, parts, single, iconFile) {
         replace(/href="icon.svg"/, () => `href="${icon}"`);
         replace(/src="icon.svg"/, () => `src="${icon}"`);
     }
-    for (const name of ['quorlex-engine.js', 'engine.js', 'shared.js', 'app.js', 'fire.js', 'columns.js']) {
+    for (const name of ['quorlex-engine.js', 'engine.js', 'shared.js', 'app.js', 'fire.js', 'columns.js', 'fuel.js']) {
         const tag = new RegExp(`<script src="${name.replace('.', '\\.')}"( defer)?></script>`);
         // self: the page's window, or a worker that runs the same text (the page's file runs).
         const before = single && name === 'quorlex-engine.js' ? 'self.QUORLEX_SINGLE_FILE = true;\n' : '';

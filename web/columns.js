@@ -130,8 +130,8 @@
         return base + ' [' + unit + ']' + extension;
     }
 
-    function saveBlob(parts, name) {
-        var url = URL.createObjectURL(new Blob(parts, { type: 'text/csv' }));
+    function saveBlob(parts, name, type) {
+        var url = URL.createObjectURL(new Blob(parts, { type: type || 'text/csv' }));
         var link = document.createElement('a');
         link.href = url;
         link.download = name;
@@ -268,6 +268,25 @@
                 },
                 here: false,
             };
+        });
+    }
+
+    // A file chosen with the picker, or dropped on its box, goes to open(file).
+    function wireFileInput(input, drop, open) {
+        input.addEventListener('change', function () {
+            open(input.files[0]);
+        });
+        drop.addEventListener('dragover', function (event) {
+            event.preventDefault();
+            drop.classList.add('dropping');
+        });
+        drop.addEventListener('dragleave', function () {
+            drop.classList.remove('dropping');
+        });
+        drop.addEventListener('drop', function (event) {
+            event.preventDefault();
+            drop.classList.remove('dropping');
+            open(event.dataTransfer.files[0]);
         });
     }
 
@@ -447,21 +466,7 @@
                 (refused ? '; ' + refused.toLocaleString('en-US') + ' refused, each with an empty result' : '') + '.');
         }
 
-        box.input.addEventListener('change', function () {
-            open(box.input.files[0]);
-        });
-        box.drop.addEventListener('dragover', function (event) {
-            event.preventDefault();
-            box.drop.classList.add('dropping');
-        });
-        box.drop.addEventListener('dragleave', function () {
-            box.drop.classList.remove('dropping');
-        });
-        box.drop.addEventListener('drop', function (event) {
-            event.preventDefault();
-            box.drop.classList.remove('dropping');
-            open(event.dataTransfer.files[0]);
-        });
+        wireFileInput(box.input, box.drop, open);
         box.delimiter.addEventListener('change', showPreview);
         box.header.addEventListener('change', showPreview);
         box.download.addEventListener('click', convert);
@@ -571,6 +576,8 @@
             fillColumns(select, records, header, none);
         },
         outputName: outputName,
+        saveBlob: saveBlob,
+        wireFileInput: wireFileInput,
         // The converter's units, places or comma may have changed: convert the pasted column again.
         refresh: function () {
             if (engine) {

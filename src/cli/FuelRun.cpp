@@ -126,7 +126,9 @@ ExitCode RunFmd(const Options &options) {
     FmdFault fault;
     const auto file = ReadFmd(text, fault);
     if (!file) {
-        throw DataError(name + ", line " + std::to_string(fault.line) + ": " + fault.message);
+        // An empty file has no line to name.
+        throw DataError(name + (fault.line == 0 ? std::string() : ", line " + std::to_string(fault.line)) +
+                        ": " + fault.message);
     }
     const std::vector<Finding> findings = CheckFmd(*file);
     if (options.check) {

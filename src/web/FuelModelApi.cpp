@@ -2,7 +2,6 @@
 // and converted by the command line's own code.
 #include "web/FuelModelApi.h"
 
-#include "conversion/CategoryUnits.h"
 #include "conversion/UnitChoice.h"
 #include "fuelmodels/FmdChecks.h"
 #include "fuelmodels/FmdConversion.h"
@@ -45,17 +44,21 @@ int CategoryOf(Quantity quantity) {
 void AppendField(std::string &json, std::string_view label, Quantity quantity, UnitSystem system) {
     const std::string_view unit = UnitOf(quantity, system);
     const int category = CategoryOf(quantity);
-    const std::optional<int> index =
-        category < 0 ? std::nullopt : conversion::LookupAnyUnitIn(category, unit);
+    // The unit by any name the program takes ("t/ha" is Mg/ha's), in the quantity's category.
+    int index = -1;
+    conversion::Refusal refusal;
+    for (const UnitRef &named : conversion::UnitsNamed(unit, refusal)) {
+        index = named.category == category ? named.unit : index;
+    }
     json += json.back() == '[' ? "{" : ",{";
     AppendJsonKey(json, "label", true);
     AppendJsonString(json, label);
     AppendJsonKey(json, "unit");
     AppendJsonString(json, unit);
     AppendJsonKey(json, "category");
-    json += std::to_string(index ? category : -1);
+    json += std::to_string(index < 0 ? -1 : category);
     AppendJsonKey(json, "unitIndex");
-    json += std::to_string(index.value_or(-1));
+    json += std::to_string(index);
     json += '}';
 }
 

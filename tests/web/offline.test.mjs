@@ -58,6 +58,32 @@ async function convertsAFile(page) {
     assert.deepEqual(saved, { text: 'load,load [Mg/ha]\n2,4.48340462477782\n', worker: true });
 }
 
+// Opens a custom fuel model file in the fuel models view and checks the bytes it downloads in metric.
+async function convertsAFuelModelFile(page) {
+    await page.tab('Fuel models').click();
+    const saved = await page.evaluate(async () => {
+        let done;
+        const finished = new Promise((resolve) => { done = resolve; });
+        URL.createObjectURL = (blob) => {
+            blob.text().then(done);
+            return 'blob:caught';
+        };
+        HTMLAnchorElement.prototype.click = function () {};
+        const transfer = new DataTransfer();
+        transfer.items.add(new File(['19 2.250 1.500 3.710 0.000 1.000 2000 1800 1500 0.600 25 8000 8000\n'], 'sample.fmd'));
+        const input = document.getElementById('fuel-file');
+        input.files = transfer.files;
+        input.dispatchEvent(new Event('change', { bubbles: true }));
+        while (document.getElementById('fuel-file-panel').hidden) {
+            await new Promise((resolve) => setTimeout(resolve, 20));
+        }
+        document.getElementById('fuel-download').click();
+        return finished;
+    });
+    // FARSITE 4's sample in metric units, as fmd --to metric writes it.
+    assert.equal(saved, 'METRIC\n19 5.044 3.363 8.317 0.000 2.242 65.62 59.06 49.21 18.3 25 18608 18608\n');
+}
+
 test('after one visit the served page reloads and converts with the server gone', async () => {
     const server = await serve(siteDir);
     const page = await openPage({ server, browser }, '#v=1&from=ton/ac&to=Mg/ha');
@@ -67,6 +93,7 @@ test('after one visit the served page reloads and converts with the server gone'
     await ready(page);
     await convertsByTyping(page);
     await convertsAFile(page);
+    await convertsAFuelModelFile(page);
     const [caches, build] = await page.evaluate(async () => [await window.caches.keys(),
         document.querySelector('meta[name="quorlex-build"]').content]);
     // One cache, named after the build the page shows: its version and a hash of the site's content.
@@ -85,6 +112,7 @@ test('the single file converts when opened from disk, alone in its folder', asyn
         const page = await openPage(site, '#v=1&from=ton/ac&to=Mg/ha', { offline: true });
         await convertsByTyping(page);
         await convertsAFile(page);
+        await convertsAFuelModelFile(page);
         // It asks for nothing on a network (its worker's script is a blob: of its own text). Chromium
         // reports the file itself as a request, so a second file: request would be one beside it; Firefox
         // reports no file: requests at all.
