@@ -160,6 +160,9 @@
         '        try {',
         '            if (m.type === "begin") {',
         '                postMessage({ type: "answer", answer: m.calc ? engine.tableCalcBegin.apply(null, m.calc) : engine.tableBegin(m.choice) });',
+        '            } else if (m.type === "call") {',
+        '                var got = engine[m.name].apply(null, m.args);',
+        '                postMessage({ type: "answer", answer: got }, got.output ? [got.output.buffer] : []);',
         '            } else {',
         '                var fed = engine.tableFeed(new Uint8Array(m.bytes), m.final);',
         '                postMessage({ type: "answer", answer: fed.answer, output: fed.output }, [fed.output.buffer]);',
@@ -173,6 +176,7 @@
 
     var worker = null; // a worker that converts files, once one has started; false where none can
     var waiting = null; // the page's call the worker is answering: { resolve, reject }
+    var asked = Promise.resolve(); // the last call put to the worker: each waits for the one before
 
     function scriptText(name) {
         var script = document.querySelector('script[data-name="' + name + '"]');
@@ -236,7 +240,8 @@
     }
 
     // Converts a file's pieces: in the worker, or here where there is none. begin(job) with
-    // { choice } (a column) or { calc } (a calculation's arguments); feed(bytes, final).
+    // { choice } (a column) or { calc } (a calculation's arguments); feed(bytes, final); call(name, args)
+    // for any other call of the engine.
     function fileRunner() {
         return fileWorker().then(function (running) {
             if (!running) {
@@ -247,14 +252,22 @@
                     feed: function (bytes, final) {
                         return Promise.resolve(engine.tableFeed(bytes, final));
                     },
+                    call: function (name, args) {
+                        return Promise.resolve(engine[name].apply(null, args));
+                    },
                     here: true,
                 };
             }
+            // One call at a time: a fuel model file's may come between a CSV file's pieces.
             var ask = function (message, transfer) {
-                return new Promise(function (resolve, reject) {
-                    waiting = { resolve: resolve, reject: reject };
-                    running.postMessage(message, transfer || []);
+                var call = asked.then(function () {
+                    return new Promise(function (resolve, reject) {
+                        waiting = { resolve: resolve, reject: reject };
+                        running.postMessage(message, transfer || []);
+                    });
                 });
+                asked = call.catch(function () {});
+                return call;
             };
             return {
                 begin: function (job) {
@@ -265,6 +278,12 @@
                 feed: function (bytes, final) {
                     var copy = bytes.slice();
                     return ask({ type: 'feed', bytes: copy.buffer, final: final }, [copy.buffer]);
+                },
+                // Any other call of the engine's (a fuel model file's), its answer as the engine gives it.
+                call: function (name, args) {
+                    return ask({ type: 'call', name: name, args: args }).then(function (got) {
+                        return got.answer;
+                    });
                 },
                 here: false,
             };
@@ -577,6 +596,7 @@
         },
         outputName: outputName,
         saveBlob: saveBlob,
+        fileRunner: fileRunner,
         wireFileInput: wireFileInput,
         // The converter's units, places or comma may have changed: convert the pasted column again.
         refresh: function () {

@@ -11,6 +11,10 @@
     var state = { model: 0, metric: false, comma: false };
     var tables = [null, null]; // the engine's standard models, English and metric, once asked for
     var file = null; // { name, bytes, read } of the file opened
+    var asking = 0; // the number of the engine's last call for a file
+    // A file holds at most 256 models that FARSITE reads; a larger one shows its first models and findings,
+    // as many as a table lays out at once without holding up the page.
+    var SHOWN = 1000;
 
     function standard(metric) {
         var index = metric ? 1 : 0;
@@ -108,7 +112,7 @@
             cell(head, 'th', text).scope = 'col';
         });
         var body = el.fileTable.createTBody();
-        read.models.forEach(function (model) {
+        read.models.slice(0, SHOWN).forEach(function (model) {
             var row = body.insertRow();
             if (model.line in errorLines) {
                 row.className = errorLines[model.line] ? 'fuel-error' : 'fuel-warning';
@@ -119,14 +123,29 @@
             });
         });
         el.findings.textContent = '';
-        read.findings.forEach(function (finding) {
+        read.findings.slice(0, SHOWN).forEach(function (finding) {
             var item = cell(el.findings, 'li', 'Line ' + finding.line + ': ' + (finding.error ? '' : 'warning: ') + finding.message);
             item.className = finding.error ? '' : 'fuel-warning';
         });
         el.fileSummary.textContent = file.name + ': ' + plural(read.models.length, 'model') + ' in ' + read.system +
             ' units' + (read.statesSystem ? '' : ' (no first line ENGLISH or METRIC)') + ', ' +
-            plural(read.errors, 'error') + ', ' + plural(read.warnings, 'warning') + '.';
+            plural(read.errors, 'error') + ', ' + plural(read.warnings, 'warning') + '.' +
+            (read.models.length > SHOWN || read.findings.length > SHOWN
+                ? ' The first ' + SHOWN.toLocaleString('en-US') + ' models and findings are shown.' : '');
         el.download.textContent = 'Download in ' + (read.system === 'METRIC' ? 'English' : 'metric') + ' units';
+    }
+
+    // The engine's answer to a call for the file, from the worker the CSV files use (or here where there
+    // is none), so that a large file never holds up the page; null once a newer file was opened.
+    function ask(name, args) {
+        var asked = ++asking;
+        return Q.columns.fileRunner().then(function (runner) {
+            return runner.call(name, args);
+        }).catch(function (error) {
+            return { ok: false, reason: Q.failureReason(error), answer: { ok: false, reason: Q.failureReason(error) } };
+        }).then(function (answer) {
+            return asked === asking ? answer : null;
+        });
     }
 
     function open(chosen) {
@@ -134,22 +153,22 @@
             return;
         }
         el.fileStatus.textContent = '';
+        el.fileSummary.textContent = 'Checking ' + chosen.name + '\u2026';
         // A larger file is no fuel model file: its first bytes past the limit are enough for the engine
         // to say so, with the line it reached.
         chosen.slice(0, standard(false).mostBytes + 1).arrayBuffer().then(function (buffer) {
             var bytes = new Uint8Array(buffer);
-            var read;
-            try {
-                read = engine.fmdRead(bytes);
-            } catch (error) {
-                read = { ok: false, reason: Q.failureReason(error) };
-            }
-            file = read.ok ? { name: chosen.name, bytes: bytes, read: read } : null;
-            el.filePanel.hidden = !file;
-            showFileError(read.ok ? '' : chosen.name + (read.line ? ', line ' + read.line : '') + ': ' + read.reason);
-            if (file) {
-                showFile();
-            }
+            return ask('fmdRead', [bytes]).then(function (read) {
+                if (!read) {
+                    return;
+                }
+                file = read.ok ? { name: chosen.name, bytes: bytes, read: read } : null;
+                el.filePanel.hidden = !file;
+                showFileError(read.ok ? '' : chosen.name + (read.line ? ', line ' + read.line : '') + ': ' + read.reason);
+                if (file) {
+                    showFile();
+                }
+            });
         }, function (error) {
             showFileError('The file could not be read: ' + (error && error.message ? error.message : error));
         });
@@ -162,27 +181,32 @@
     }
 
     function download() {
-        if (!file) {
+        if (!file || el.download.disabled) {
             return;
         }
         var metric = file.read.system !== 'METRIC';
-        var converted;
-        try {
-            converted = engine.fmdConvert(file.bytes, metric, el.keepGoing.checked);
-        } catch (error) {
-            converted = { answer: { ok: false, reason: Q.failureReason(error) } };
-        }
-        if (!converted.answer.ok) {
-            showFileError(converted.answer.kind === 'errors'
-                ? 'Not converted: ' + converted.answer.reason.replace(/^not converted: /, '') +
-                  '. Mend them, or turn on "Convert even with errors".'
-                : converted.answer.reason);
-            return;
-        }
-        showFileError('');
         var name = convertedName(file.name, metric);
-        Q.columns.saveBlob([converted.output], name, 'text/plain');
-        el.fileStatus.textContent = plural(file.read.models.length, 'model') + ' converted into ' + name + '.';
+        var models = file.read.models.length;
+        el.download.disabled = true;
+        el.fileStatus.textContent = 'Converting\u2026';
+        ask('fmdConvert', [file.bytes, metric, el.keepGoing.checked]).then(function (converted) {
+            el.download.disabled = false;
+            el.fileStatus.textContent = '';
+            if (!converted) {
+                return;
+            }
+            var answer = converted.answer;
+            if (!answer.ok) {
+                showFileError(answer.kind === 'errors'
+                    ? 'Not converted: ' + answer.reason.replace(/^not converted: /, '') +
+                      '. Mend them, or turn on "Convert even with errors".'
+                    : answer.reason);
+                return;
+            }
+            showFileError('');
+            Q.columns.saveBlob([converted.output], name, 'text/plain');
+            el.fileStatus.textContent = plural(models, 'model') + ' converted into ' + name + '.';
+        });
     }
 
     // ---- The view ------------------------------------------------------------------------------------

@@ -57,6 +57,31 @@ Span StandardSpan(Quantity quantity) {
     return span;
 }
 
+// The span of the ratios or the heat contents in a system's units, as texts and values: worked out once,
+// since every model line is checked against it.
+struct UnitSpan {
+    std::string lowText;
+    std::string highText;
+    double low = 0;
+    double high = 0;
+};
+
+const UnitSpan &SpanIn(Quantity quantity, UnitSystem system) {
+    const auto make = [](Quantity of, UnitSystem in) {
+        const Span span = StandardSpan(of);
+        UnitSpan made;
+        made.lowText = *ConvertField(of, span.low, UnitSystem::English, in);
+        made.highText = *ConvertField(of, span.high, UnitSystem::English, in);
+        made.low = *ValueOf(made.lowText);
+        made.high = *ValueOf(made.highText);
+        return made;
+    };
+    static const UnitSpan spans[2][2] = {
+        {make(Quantity::Sav, UnitSystem::English), make(Quantity::Heat, UnitSystem::English)},
+        {make(Quantity::Sav, UnitSystem::Metric), make(Quantity::Heat, UnitSystem::Metric)}};
+    return spans[system == UnitSystem::Metric ? 1 : 0][quantity == Quantity::Heat ? 1 : 0];
+}
+
 // A field's text in a message: long texts cut short, so that a line of a megabyte makes a short message.
 std::string Shown(std::string_view text) {
     constexpr std::size_t kLongest = 24;
@@ -217,11 +242,11 @@ void CheckValues(UnitSystem system, LineChecker &check) {
     // smallest to twice the largest. The two systems lie 30.48 (1/ft to 1/cm) and 2.326 (BTU/lb to kJ/kg)
     // apart, so a field left in the other system's units falls outside.
     for (const Quantity quantity : {Quantity::Sav, Quantity::Heat}) {
-        const Span span = StandardSpan(quantity);
-        const std::string lowText = *ConvertField(quantity, span.low, UnitSystem::English, system);
-        const std::string highText = *ConvertField(quantity, span.high, UnitSystem::English, system);
-        const double low = *ValueOf(lowText);
-        const double high = *ValueOf(highText);
+        const UnitSpan &span = SpanIn(quantity, system);
+        const std::string &lowText = span.lowText;
+        const std::string &highText = span.highText;
+        const double low = span.low;
+        const double high = span.high;
         for (int i = 0; i < kFieldCount; ++i) {
             const auto field = static_cast<Field>(i);
             if (QuantityOf(field) != quantity || !values[i]) {

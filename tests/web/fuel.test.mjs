@@ -1,6 +1,7 @@
 // The fuel models view: the standard models as quorlex-convert fuel-model shows them, and custom fuel model
 // files opened, checked and downloaded as quorlex-convert fmd checks and converts them (QUORLEX_CONVERT
-// names the program; every expected text and byte comes from running it). Hostile files included.
+// names the program; every expected text and byte comes from running it). Hostile files included. The file
+// is read and converted in the page's worker, as the CSV files are.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -21,7 +22,8 @@ function commandLine(bytes, args) {
     const file = path.join(folder, 'in.fmd');
     fs.writeFileSync(file, bytes);
     try {
-        const out = execFileSync(program, args.map((arg) => (arg === 'FILE' ? file : arg)), { stdio: ['ignore', 'pipe', 'pipe'] });
+        const out = execFileSync(program, args.map((arg) => (arg === 'FILE' ? file : arg)),
+            { stdio: ['ignore', 'pipe', 'pipe'], maxBuffer: 64 << 20 });
         return { out, status: 0 };
     } catch (error) {
         return { out: error.stdout, status: error.status, err: String(error.stderr) };
@@ -37,9 +39,10 @@ async function giveFile(page, bytes, name, how = 'picker') {
         window.saved = null;
         const make = URL.createObjectURL;
         URL.createObjectURL = (blob) => {
-            blob.arrayBuffer().then((buffer) => {
-                window.saved = Object.assign(window.saved || {}, { bytes: Array.from(new Uint8Array(buffer)) });
-            });
+            // The page's worker starts from a blob of its scripts too.
+            if (blob.type !== 'text/javascript') {
+                window.saved = Object.assign(window.saved || {}, { blob });
+            }
             return make.call(URL, blob);
         };
         HTMLAnchorElement.prototype.click = function () {
@@ -48,7 +51,7 @@ async function giveFile(page, bytes, name, how = 'picker') {
         document.getElementById('fuel-file-error').hidden = true;
         document.getElementById('fuel-file-panel').hidden = true;
         const transfer = new DataTransfer();
-        transfer.items.add(new File([new Uint8Array(data)], fileName));
+        transfer.items.add(new File([Uint8Array.from(atob(data), (c) => c.charCodeAt(0))], fileName));
         if (way === 'drop') {
             document.getElementById('fuel-file-drop').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
         } else {
@@ -56,16 +59,22 @@ async function giveFile(page, bytes, name, how = 'picker') {
             input.files = transfer.files;
             input.dispatchEvent(new Event('change', { bubbles: true }));
         }
-    }, [[...bytes], name, how]);
+    }, [bytes.toString('base64'), name, how]);
     await page.waitForFunction(() => !document.getElementById('fuel-file-panel').hidden ||
         !document.getElementById('fuel-file-error').hidden);
 }
 
-async function download(page) {
+// Clicks Download and waits for the download or a refusal; then, with bytes, gives what was saved.
+async function download(page, bytes = true) {
     await page.element('#fuel-download').click();
-    await page.waitForFunction(() => (window.saved && window.saved.name && window.saved.bytes) ||
+    await page.waitForFunction(() => (window.saved && window.saved.name && window.saved.blob) ||
         !document.getElementById('fuel-file-error').hidden);
-    return page.evaluate(() => (window.saved ? { name: window.saved.name, bytes: window.saved.bytes } : null));
+    return bytes ? savedFile(page) : null;
+}
+
+function savedFile(page) {
+    return page.evaluate(async () => (window.saved
+        ? { name: window.saved.name, bytes: Array.from(new Uint8Array(await window.saved.blob.arrayBuffer())) } : null));
 }
 
 const sample = Buffer.from('ENGLISH\n19 2.250 1.500 3.710 0.000 1.000 2000 1800 1500 0.600 25 8000 8000\n');
@@ -154,6 +163,32 @@ test('hostile files: the command line\'s message with the line, no table, and th
     assert.deepEqual(Buffer.from((await download(page)).bytes), commandLine(named, ['fmd', '--to', 'metric', '--keep-going', 'FILE']).out);
     await page.element('#fuel-model').select('5');
     assert.match(await page.element('#fuel-about').text(), /^FM6 /);
+    await closePage(page);
+});
+
+test('a file of nearly 1 MiB converts in the worker while the page stays free to use', async () => {
+    const page = await openPage(site, '#view=fuel');
+    const line = '20 GRx 0.5 0 0 1 0 dynamic 2000 1800 1500 1 20 8000 8000 Tall grass, wet\n';
+    const bytes = Buffer.from(line.repeat(Math.floor(1024 * 1024 / line.length)));
+    await giveFile(page, bytes, 'large.fmd');
+    await page.element('#fuel-keep-going').check();
+    // The longest the page's own thread is held while the file converts.
+    await page.evaluate(() => {
+        window.longestGap = 0;
+        let last = performance.now();
+        window.gapTimer = setInterval(() => {
+            window.longestGap = Math.max(window.longestGap, performance.now() - last);
+            last = performance.now();
+        }, 20);
+    });
+    await download(page, false);
+    const longest = await page.evaluate(() => {
+        clearInterval(window.gapTimer);
+        return window.longestGap;
+    });
+    assert.ok(longest < 500, `the page was held for ${longest} ms`);
+    const saved = await savedFile(page);
+    assert.deepEqual(Buffer.from(saved.bytes), commandLine(bytes, ['fmd', '--to', 'metric', '--keep-going', 'FILE']).out);
     await closePage(page);
 });
 

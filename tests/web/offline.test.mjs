@@ -64,7 +64,11 @@ async function convertsAFuelModelFile(page) {
     const saved = await page.evaluate(async () => {
         let done;
         const finished = new Promise((resolve) => { done = resolve; });
+        const make = URL.createObjectURL;
         URL.createObjectURL = (blob) => {
+            if (blob.type === 'text/javascript') {
+                return make.call(URL, blob); // the worker's scripts
+            }
             blob.text().then(done);
             return 'blob:caught';
         };

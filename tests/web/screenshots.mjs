@@ -13,11 +13,18 @@ const shots = [
     { name: 'web-phone-explain.png', width: 360, height: 860, scheme: 'light', mobile: true, fragment: '#v=1&from=cal%2Fg&to=BTU%2Flb', open: '#explain-box summary', scroll: '#factor' },
     { name: 'web-desktop.png', width: 1100, height: 900, scheme: 'light', mobile: false },
     { name: 'web-desktop-columns.png', width: 1100, height: 900, scheme: 'light', mobile: false, columns: true, scroll: '#many-section' },
+    { name: 'web-phone-fuel.png', width: 360, height: 860, scheme: 'light', mobile: true, fragment: '#view=fuel&model=SH5&units=metric' },
+    { name: 'web-desktop-fuel.png', width: 1100, height: 900, scheme: 'light', mobile: false, fragment: '#view=fuel&model=GR2', fuel: true },
 ];
 
 // A small CSV file for the columns screenshot.
 const plots = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'quorlex-shots-')), 'plots.csv');
 fs.writeFileSync(plots, 'plot,fuel_load,note\r\n1,12.5,dry\r\n2,3,"wet, shaded"\r\n3,0.75,\r\n4,20,ridge\r\n');
+// And a custom fuel model file for the fuel models screenshot, one model with a ratio left in 1/cm.
+const models = path.join(path.dirname(plots), 'custom.fmd');
+fs.writeFileSync(models, 'ENGLISH\n19 2.250 1.500 3.710 0.000 1.000 2000 1800 1500 0.600 25 8000 8000\n' +
+    '20 GRx 0.5 0 0 1 0 dynamic 2000 1800 1500 1 20 8000 8000 Tall grass, wet\n' +
+    '21 SHy 1 0.5 0 0 2 static 65.6 1800 1500 2 20 8000 8000 Shrub, ratio in 1/cm\n');
 
 const server = await serve(siteDir);
 const browser = await launchChromium();
@@ -43,6 +50,10 @@ try {
             await page.setInputFiles('#file', plots);
             await page.waitForFunction(() => document.getElementById('file-status').textContent !== '');
             await page.selectOption('#file-column', '2');
+        }
+        if (shot.fuel) {
+            await page.setInputFiles('#fuel-file', models);
+            await page.waitForFunction(() => !document.getElementById('fuel-file-panel').hidden);
         }
         if (shot.scroll) {
             await page.locator(shot.scroll).evaluate((element) => element.scrollIntoView({ block: 'start' }));
