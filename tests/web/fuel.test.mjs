@@ -8,11 +8,8 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { test } from 'node:test';
-import { createRequire } from 'node:module';
-import { buildDir, chromiumOnly, closePage, openPage, servedSite } from './support.mjs';
+import { assertFitsPhoneAndAccessible, buildDir, chromiumOnly, closePage, openPage, servedSite } from './support.mjs';
 
-const require = createRequire(import.meta.url);
-const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
 const site = servedSite();
 const program = process.env.QUORLEX_CONVERT || path.join(buildDir, '../build/quorlex-convert');
 
@@ -210,15 +207,7 @@ for (const colorScheme of ['light', 'dark']) {
         async () => {
             const page = await openPage(site, '#view=fuel&model=TL5&units=metric', { viewport: { width: 360, height: 640 }, colorScheme });
             await giveFile(page, Buffer.from('20 GR 1 0 0 0 0 dynamic 2000 1800 1500 1 20 8000 8000 A\n21 G 0 0 0 0 0 static 2000 1800 1500 0 0 8000 8000 D\n'), 'mine.fmd');
-            const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
-            assert.ok(widths[0] <= widths[1], `scroll width ${widths[0]} at ${widths[1]}`);
-            const small = await page.evaluate(() => [...document.querySelectorAll('#fuel-view button, #fuel-view select, #fuel-view .switch, [role=tab]')]
-                .filter((e) => e.offsetParent && (e.getBoundingClientRect().height < 44 || e.getBoundingClientRect().width < 44))
-                .map((e) => e.id || e.className));
-            assert.deepEqual(small, []);
-            await page.addScriptTag({ content: axeSource });
-            const results = await page.evaluate(() => window.axe.run(document));
-            assert.deepEqual(results.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), []);
+            await assertFitsPhoneAndAccessible(page, '#fuel-view');
             await closePage(page);
         });
 }

@@ -154,6 +154,20 @@ export async function openPage(site, fragment = '', options = {}) {
     return page;
 }
 
+// A view at phone width: no sideways scrolling, every control of the view (scope, a selector) and every
+// tab at least 44 by 44 CSS pixels, and no violation axe-core finds.
+export async function assertFitsPhoneAndAccessible(page, scope) {
+    const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
+    assert.ok(widths[0] <= widths[1], `scroll width ${widths[0]} at ${widths[1]}`);
+    const small = await page.evaluate((view) => [...document.querySelectorAll(`${view} button, ${view} select, ${view} input:not([type=checkbox]), ${view} .switch, [role=tab]`)]
+        .filter((e) => e.offsetParent && (e.getBoundingClientRect().height < 44 || e.getBoundingClientRect().width < 44))
+        .map((e) => e.id || e.className), scope);
+    assert.deepEqual(small, []);
+    await page.addScriptTag({ content: fs.readFileSync(path.join(here, 'node_modules/axe-core/axe.min.js'), 'utf8') });
+    const results = await page.evaluate(() => window.axe.run(document));
+    assert.deepEqual(results.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), []);
+}
+
 // Closes a page opened by openPage with its context, failing the test for any uncaught error it had.
 export async function closePage(page) {
     assert.deepEqual(page.errors.map(String), []);
