@@ -164,6 +164,7 @@
                 }
                 file = read.ok ? { name: chosen.name, bytes: bytes, read: read } : null;
                 el.filePanel.hidden = !file;
+                el.fileSummary.textContent = '';
                 showFileError(read.ok ? '' : chosen.name + (read.line ? ', line ' + read.line : '') + ': ' + read.reason);
                 if (file) {
                     showFile();

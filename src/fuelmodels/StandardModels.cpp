@@ -19,7 +19,11 @@ constexpr std::string_view kScottBurgan = "Scott and Burgan (2005), RMRS-GTR-153
 // Every cell was checked against firelab's behave library's fuel model table (fuelModels.cpp, whose
 // loads are these tons per acre times 2000/43560, Anderson's in lb/ft2 rounded to three places). That
 // table gives TL5 a live woody ratio of 160 1/ft against 1600 for every other timber litter model; TL5
-// has no live load, and 1600 is kept here with the other TL rows.
+// has no live load, and 1600 is kept here with the other TL rows. A third public table, the synthetic
+// fuel models of the FATES fire tests (NCAR, SyntheticFuelModels.F90), gives the same loads, 1-h and live
+// ratios, depths and moistures of extinction for the 40 models of Scott and Burgan but two: TU2's
+// moisture of extinction (20 there, 30 here and in behave) and SB1's 100-h load (11.1 there, 11.0 here
+// and in behave).
 // Fields: 1-h, 10-h, 100-h, live herbaceous, live woody load (ton/ac); 1-h, live herbaceous, live woody
 // ratio (1/ft); depth (ft); dead fuel moisture of extinction (%); dead and live heat content (BTU/lb).
 constexpr StandardModel kModels[] = {
