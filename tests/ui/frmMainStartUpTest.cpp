@@ -50,7 +50,7 @@ QWidget *frmMainStartUpTest::Named(const QString &name, int index) const {
 
 void frmMainStartUpTest::titleCarriesTheBuildVersion() {
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Units of Measure Conversion, Version - 3.3.0"));
-    QCOMPARE(kVersionMajor * 10000 + kVersionMinor * 100 + kVersionRevision, 30200);
+    QCOMPARE(kVersionMajor * 10000 + kVersionMinor * 100 + kVersionRevision, 30300);
 }
 
 void frmMainStartUpTest::captionWithVersion_data() {

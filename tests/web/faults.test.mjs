@@ -181,7 +181,7 @@ test('names of built-in properties are no views, from a link or from the storage
         await page.load();
         const tabs = await page.evaluate(() => [...document.querySelectorAll('[role=tab]')].map((tab) =>
             [tab.id, tab.tabIndex, document.getElementById(tab.getAttribute('aria-controls')).hidden]));
-        assert.deepEqual(tabs, [['tab-converter', 0, false], ['tab-fire', -1, true]], name);
+        assert.deepEqual(tabs, [['tab-converter', 0, false], ['tab-fire', -1, true], ['tab-fuel', -1, true]], name);
         await expectEngineAnswer(page);
         await closePage(page);
     }
