@@ -238,7 +238,13 @@
     }
 
     function render() {
-        showModel();
+        try {
+            showModel();
+        } catch (error) {
+            // The engine failed: no stale table, the reason instead; the next choice asks again.
+            el.table.textContent = '';
+            el.about.textContent = Q.failureReason(error);
+        }
         Q.changed();
     }
 
