@@ -119,7 +119,7 @@ test('a text over 10,000 characters is refused at once, wherever it comes from, 
     await closePage(page);
 });
 
-test('a failing engine leaves no answer on screen, says what failed, and the next edit converts again', async () => {
+test('a failing engine leaves no answer on screen in any view, says what failed, and the next edit converts again', async () => {
     const page = await open('#v=12.5&from=ton/ac&to=Mg/ha', { initScript: trappingEngine });
     await expectEngineAnswer(page);
     await page.evaluate(() => { window.quorlexTrap = true; });
@@ -143,6 +143,18 @@ test('a failing engine leaves no answer on screen, says what failed, and the nex
     await page.waitForTimeout(100);
     await page.labelled('Fireline intensity (I)').fill('800');
     await page.element('#fire-class:not([hidden])').waitFor();
+
+    await page.evaluate(() => { location.hash = '#view=fuel&model=FM1'; });
+    await page.waitForFunction(() => document.querySelectorAll('#fuel-table tbody tr').length === 14);
+    await page.evaluate(() => { window.quorlexTrap = true; });
+    await page.element('#fuel-model').select('5');
+    assert.equal(await page.count('#fuel-table tr'), 0);
+    assert.match(await page.element('#fuel-about').text(), /memory access out of bounds/);
+    await page.evaluate(() => { window.quorlexTrap = false; });
+    await page.waitForTimeout(100);
+    await page.element('#fuel-model').select('6');
+    await page.waitForFunction(() => document.querySelectorAll('#fuel-table tbody tr').length === 14);
+    assert.match(await page.element('#fuel-about').text(), /^FM7 /);
     await closePage(page);
 });
 
