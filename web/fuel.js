@@ -127,9 +127,7 @@
             var item = cell(el.findings, 'li', 'Line ' + finding.line + ': ' + (finding.error ? '' : 'warning: ') + finding.message);
             item.className = finding.error ? '' : 'fuel-warning';
         });
-        el.fileSummary.textContent = file.name + ': ' + plural(read.models.length, 'model') + ' in ' + read.system +
-            ' units' + (read.statesSystem ? '' : ' (no first line ENGLISH or METRIC)') + ', ' +
-            plural(read.errors, 'error') + ', ' + plural(read.warnings, 'warning') + '.' +
+        el.fileSummary.textContent = file.name + ': ' + read.summary + '.' +
             (read.models.length > SHOWN || read.findings.length > SHOWN
                 ? ' The first ' + SHOWN.toLocaleString('en-US') + ' models and findings are shown.' : '');
         el.download.textContent = 'Download in ' + (read.system === 'METRIC' ? 'English' : 'metric') + ' units';
@@ -199,8 +197,7 @@
             var answer = converted.answer;
             if (!answer.ok) {
                 showFileError(answer.kind === 'errors'
-                    ? 'Not converted: ' + answer.reason.replace(/^not converted: /, '') +
-                      '. Mend them, or turn on "Convert even with errors".'
+                    ? 'Not converted: ' + answer.reason + '. Mend them, or turn on "Convert even with errors".'
                     : answer.reason);
                 return;
             }

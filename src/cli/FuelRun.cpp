@@ -7,7 +7,6 @@
 #include "fuelmodels/FmdChecks.h"
 #include "fuelmodels/FmdConversion.h"
 
-#include <algorithm>
 #include <memory>
 
 namespace quorlex::cli {
@@ -52,35 +51,18 @@ std::string LineText(const Finding &finding) {
     return text;
 }
 
-std::string Plural(std::size_t count, std::string_view word) {
-    std::string text = std::to_string(count) + " ";
-    text += word;
-    if (count != 1) {
-        text += 's';
-    }
-    return text;
-}
-
 ExitCode CheckFile(const std::string &name, const FmdFile &file, const std::vector<Finding> &findings) {
     OutputTarget target("");
     OutputSink &out = target.Sink();
-    std::size_t models = 0;
-    for (const FmdLine &line : file.lines) {
-        models += line.kind == LineKind::Model ? 1 : 0;
-    }
     for (const Finding &finding : findings) {
         out.Append(name);
         out.Append(", ");
         out.Append(LineText(finding));
         out.Append('\n');
     }
-    const auto errors = static_cast<std::size_t>(std::count_if(
-        findings.begin(), findings.end(), [](const Finding &f) { return f.severity == Severity::Error; }));
-    out.Append(name + ": " + Plural(models, "model") + " in " + std::string(SystemWord(file.system)) +
-               " units" + (file.statesSystem ? "" : " (no first line ENGLISH or METRIC)") + ", " +
-               Plural(errors, "error") + ", " + Plural(findings.size() - errors, "warning") + "\n");
+    out.Append(name + ": " + CheckSummary(file, findings) + "\n");
     target.Commit();
-    return errors > 0 ? ExitCode::Data : ExitCode::Converted;
+    return HasErrors(findings) ? ExitCode::Data : ExitCode::Converted;
 }
 
 void PrintTable(OutputSink &out, const StandardModel &model, UnitSystem system) {

@@ -386,6 +386,36 @@ bool HasErrors(const std::vector<Finding> &findings) {
                        [](const Finding &finding) { return finding.severity == Severity::Error; });
 }
 
+namespace {
+
+std::string Plural(std::size_t count, std::string_view word) {
+    std::string text = std::to_string(count) + " ";
+    text += word;
+    if (count != 1) {
+        text += 's';
+    }
+    return text;
+}
+
+} // namespace
+
+std::string CheckSummary(const FmdFile &file, const std::vector<Finding> &findings) {
+    const auto models =
+        static_cast<std::size_t>(std::count_if(file.lines.begin(), file.lines.end(), [](const FmdLine &line) {
+            return line.kind == LineKind::Model;
+        }));
+    const auto errors = static_cast<std::size_t>(std::count_if(
+        findings.begin(), findings.end(), [](const Finding &f) { return f.severity == Severity::Error; }));
+    std::string text = Plural(models, "model");
+    text += " in ";
+    text += SystemWord(file.system);
+    text += file.statesSystem ? " units, " : " units (no first line ENGLISH or METRIC), ";
+    text += Plural(errors, "error");
+    text += ", ";
+    text += Plural(findings.size() - errors, "warning");
+    return text;
+}
+
 std::string ErrorLines(const std::vector<Finding> &findings) {
     std::string lines;
     std::size_t count = 0;

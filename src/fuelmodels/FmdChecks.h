@@ -32,6 +32,10 @@ std::vector<Finding> CheckFmd(const FmdFile &file);
 // Whether any finding is an error.
 bool HasErrors(const std::vector<Finding> &findings);
 
+// What the checks found in a sentence: "3 models in METRIC units, 1 error, 0 warnings", with
+// " (no first line ENGLISH or METRIC)" after the units where the file does not name them.
+std::string CheckSummary(const FmdFile &file, const std::vector<Finding> &findings);
+
 // The lines with errors, each once: "line 3" or "lines 3, 5, 8"; empty for none.
 std::string ErrorLines(const std::vector<Finding> &findings);
 

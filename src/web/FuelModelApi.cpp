@@ -201,8 +201,6 @@ const char *qx_fmd_read(const char *bytes, int length) {
         json += "{\"ok\":true";
         AppendJsonKey(json, "system");
         AppendJsonString(json, SystemWord(file->system));
-        AppendJsonKey(json, "statesSystem");
-        json += file->statesSystem ? "true" : "false";
         AppendFields(json, file->system, false);
         AppendJsonKey(json, "models");
         json += '[';
@@ -214,10 +212,8 @@ const char *qx_fmd_read(const char *bytes, int length) {
         json += ']';
         AppendJsonKey(json, "findings");
         json += '[';
-        std::size_t errors = 0;
         for (const Finding &finding : findings) {
             const bool error = finding.severity == Severity::Error;
-            errors += error ? 1 : 0;
             json += json.back() == '[' ? "{" : ",{";
             AppendJsonKey(json, "line", true);
             json += std::to_string(finding.line);
@@ -228,10 +224,8 @@ const char *qx_fmd_read(const char *bytes, int length) {
             json += '}';
         }
         json += ']';
-        AppendJsonKey(json, "errors");
-        json += std::to_string(errors);
-        AppendJsonKey(json, "warnings");
-        json += std::to_string(findings.size() - errors);
+        AppendJsonKey(json, "summary");
+        AppendJsonString(json, CheckSummary(*file, findings));
         json += '}';
     });
 }
@@ -246,7 +240,7 @@ const char *qx_fmd_convert(const char *bytes, int length, int metric, int keepGo
         const UnitSystem to = SystemOf(metric);
         if (keepGoing == 0 && to != file->system) {
             if (const std::string lines = ErrorLines(CheckFmd(*file)); !lines.empty()) {
-                AppendRefusal(json, "errors", "not converted: errors on " + lines);
+                AppendRefusal(json, "errors", "errors on " + lines);
                 return;
             }
         }

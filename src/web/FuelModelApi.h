@@ -11,15 +11,16 @@ extern "C" {
 // woody ratios, the depth, the moisture of extinction and the two heat contents.
 const char *qx_fuel_models(int metric);
 
-// A custom fuel model file's bytes read and checked: {"ok":true,"system","statesSystem","fields":[FIELD],
+// A custom fuel model file's bytes read and checked: {"ok":true,"system","fields":[FIELD],
 // "models":[{"line","number","code","type","name","values"}],"findings":[{"line","error","message"}],
-// "errors","warnings"} with "code", "type" and "name" null in FARSITE 4's form and a value null where the
-// line lacks it; or {"ok":false,"kind":"file","line","reason"} for bytes that are no such file.
+// "summary"} (the sentence fmd --check ends with), "code", "type" and "name" null in FARSITE 4's form
+// and a value null where the line lacks it; or {"ok":false,"kind":"file","line","reason"} for bytes that
+// are no such file.
 const char *qx_fmd_read(const char *bytes, int length);
 
 // The file converted to English (metric 0) or metric units, as quorlex-convert fmd --to converts it:
 // {"ok":true,"size","unchanged"} with the output's bytes at qx_fmd_output(), or a refusal of kind "file"
-// or, without keepGoing, "errors" (the lines with errors).
+// or, without keepGoing, "errors" ("errors on lines 2, 3").
 const char *qx_fmd_convert(const char *bytes, int length, int metric, int keepGoing);
 const char *qx_fmd_output();
 }
