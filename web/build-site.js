@@ -82,31 +82,23 @@ function writeIfChanged(file, content) {
     fs.writeFileSync(file, content);
 }
 
-// Acorn, the JavaScript parser Debian's Emscripten depends on; null where it is missing (the page is
-// then assembled from the scripts as they are).
-const acorn = (() => {
-    for (const name of ['acorn', '/usr/share/nodejs/acorn']) {
+// A package by its name or from Debian's Node.js folder; null where it is missing.
+function optionalPackage(name) {
+    for (const where of [name, `/usr/share/nodejs/${name}`]) {
         try {
-            return require(name);
+            return require(where);
         } catch (error) {
             // try the next
         }
     }
     return null;
-})();
+}
 
-// Terser, Debian's JavaScript minifier (package terser); null where it is missing (the scripts are then
-// only compacted, below).
-const terser = (() => {
-    for (const name of ['terser', '/usr/share/nodejs/terser']) {
-        try {
-            return require(name);
-        } catch (error) {
-            // try the next
-        }
-    }
-    return null;
-})();
+// Acorn, the JavaScript parser Debian's Emscripten depends on (without it the page is assembled from the
+// scripts as they are), and Terser, Debian's JavaScript minifier (package terser; without it the scripts
+// are only compacted, below).
+const acorn = optionalPackage('acorn');
+const terser = optionalPackage('terser');
 
 // A script as small as Terser makes it without changing what it does: its local names shortened, its
 // statements packed. Names at the top of a script stay as they are, since the page's scripts share them.
